@@ -1,0 +1,82 @@
+# Helper functions shared by every folder: one static library per model folder, one test
+# executable per model area, and the guard that keeps model libraries on Qt Core only.
+
+set_property(GLOBAL PROPERTY TV_MODEL_LIBRARIES "")
+
+function(tv_warnings target)
+    target_compile_options(${target} PRIVATE -Wall -Wextra)
+    if(TV_WERROR)
+        target_compile_options(${target} PRIVATE -Werror)
+    endif()
+endfunction()
+
+# tv_add_library(<folder> SOURCES ... [DEPS ...] [MODEL])
+# Builds tv_<folder> (alias tv::<folder>). MODEL libraries may link Qt Core only.
+function(tv_add_library folder)
+    cmake_parse_arguments(ARG "MODEL" "" "SOURCES;DEPS" ${ARGN})
+    set(target tv_${folder})
+    add_library(${target} STATIC ${ARG_SOURCES})
+    add_library(tv::${folder} ALIAS ${target})
+    target_include_directories(${target} PUBLIC ${PROJECT_SOURCE_DIR}/src)
+    target_link_libraries(${target} PUBLIC ${ARG_DEPS})
+    target_compile_definitions(${target} PUBLIC QT_NO_KEYWORDS QT_NO_CAST_FROM_ASCII)
+    tv_warnings(${target})
+    if(ARG_MODEL)
+        set_property(GLOBAL APPEND PROPERTY TV_MODEL_LIBRARIES ${target})
+    endif()
+endfunction()
+
+# tv_add_test(<name> SOURCES ... [LIBS ...] [LABEL models|ui])
+function(tv_add_test name)
+    cmake_parse_arguments(ARG "" "LABEL" "SOURCES;LIBS" ${ARGN})
+    if(NOT ARG_LABEL)
+        set(ARG_LABEL models)
+    endif()
+    add_executable(${name} ${ARG_SOURCES})
+    target_link_libraries(${name} PRIVATE tv_test_support ${ARG_LIBS} Qt6::Test)
+    target_compile_definitions(${name} PRIVATE TV_TEST_DATA_DIR="${PROJECT_SOURCE_DIR}/tests/data")
+    tv_warnings(${name})
+    add_test(NAME ${name} COMMAND ${name})
+    # Tests never depend on the machine's locale, time zone or home folder.
+    set_tests_properties(${name} PROPERTIES
+        LABELS ${ARG_LABEL}
+        TIMEOUT 300
+        ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LANG=C.UTF-8;LC_ALL=C.UTF-8;TZ=UTC;HOME=${CMAKE_BINARY_DIR}/test-home;XDG_CONFIG_HOME=${CMAKE_BINARY_DIR}/test-home/.config;TORVANEL_DATA_ROOT=")
+endfunction()
+
+# Collects the Qt modules a target reaches through its link libraries.
+function(_tv_collect_links target out visited)
+    set(found "")
+    get_target_property(libs ${target} LINK_LIBRARIES)
+    get_target_property(ilibs ${target} INTERFACE_LINK_LIBRARIES)
+    foreach(lib IN LISTS libs ilibs)
+        if(NOT lib OR lib MATCHES "-NOTFOUND$" OR lib MATCHES "^\\$<")
+            continue()
+        endif()
+        if(lib IN_LIST ${visited})
+            continue()
+        endif()
+        list(APPEND ${visited} ${lib})
+        list(APPEND found ${lib})
+        if(TARGET ${lib} AND lib MATCHES "^tv")
+            _tv_collect_links(${lib} sub ${visited})
+            list(APPEND found ${sub})
+        endif()
+    endforeach()
+    set(${out} ${found} PARENT_SCOPE)
+    set(${visited} ${${visited}} PARENT_SCOPE)
+endfunction()
+
+# Fails the configure step when a model library reaches Qt Gui, Widgets or PrintSupport.
+function(tv_check_model_libraries)
+    get_property(models GLOBAL PROPERTY TV_MODEL_LIBRARIES)
+    foreach(target IN LISTS models)
+        set(seen "")
+        _tv_collect_links(${target} reached seen)
+        foreach(lib IN LISTS reached)
+            if(lib MATCHES "Qt6?::(Gui|Widgets|PrintSupport)" OR lib MATCHES "^tv_ui$|^tv::ui$")
+                message(FATAL_ERROR "Model library ${target} must link Qt Core only, but reaches ${lib}")
+            endif()
+        endforeach()
+    endforeach()
+endfunction()

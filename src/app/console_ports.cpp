@@ -1,0 +1,38 @@
+// Console answers follow the window's default buttons: OK, or Yes where Yes, No and Cancel are offered.
+#include "app/console_ports.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+#include <cstdio>
+
+namespace tv::app {
+
+using services::PromptAnswer;
+using services::PromptButtons;
+
+PromptAnswer ConsolePrompter::ask(const QString& text, const QString& title, PromptButtons buttons) {
+    const QByteArray line = (QStringLiteral("[") + title + QStringLiteral("] ") +
+                             QString(text).replace(u'\n', QStringLiteral("\n  ")) + u'\n')
+                                .toUtf8();
+    std::fwrite(line.constData(), 1, size_t(line.size()), stderr);
+    return buttons == PromptButtons::YesNoCancel ? PromptAnswer::Yes : PromptAnswer::Ok;
+}
+
+services::FileChoice ConsoleFileChooser::choose(const services::FileDialogRequest& request) {
+    services::FileChoice choice;
+    if (m_path.isEmpty()) {
+        choice.outcome = services::FileChoice::Outcome::Cancelled;
+        return choice;
+    }
+    QString path = QFileInfo(m_path).absoluteFilePath();
+    if (request.kind == services::FileDialogRequest::Kind::Save && QFileInfo(path).suffix().isEmpty() &&
+        !request.defaultExtension.isEmpty())
+        path += u'.' + request.defaultExtension;
+    choice.outcome = services::FileChoice::Outcome::Chosen;
+    choice.path = path;
+    choice.title = QFileInfo(path).fileName();
+    return choice;
+}
+
+} // namespace tv::app

@@ -1,0 +1,19 @@
+// Entry point: the start window, or a headless command when one is given.
+#include "app/command_line.h"
+#include "ui/window_program.h"
+
+#include <QApplication>
+#include <QCoreApplication>
+
+int main(int argc, char** argv) {
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments.append(QString::fromLocal8Bit(argv[i]));
+    const tv::app::CommandLine line = tv::app::parseCommandLine(arguments);
+    if (!line.command.isEmpty() || !line.usageError.isEmpty()) {
+        QCoreApplication app(argc, argv);
+        return tv::app::runCommand(line, QCoreApplication::applicationDirPath());
+    }
+    QApplication app(argc, argv);
+    return tv::ui::runWindowProgram(app, line.dataRootOption);
+}

@@ -1,0 +1,21 @@
+// Port: modal message boxes. Models ask through it; the window shows QMessageBox, tests script it.
+#pragma once
+
+#include <QString>
+
+namespace tv::services {
+
+enum class PromptButtons { Ok, OkCancel, YesNoCancel };
+enum class PromptAnswer { Ok, Cancel, Yes, No };
+
+class Prompter {
+public:
+    virtual ~Prompter() = default;
+    // Shows `text` (may hold line breaks) under `title`; returns the pressed button.
+    virtual PromptAnswer ask(const QString& text, const QString& title, PromptButtons buttons) = 0;
+
+    // An OK-only message.
+    void tell(const QString& text, const QString& title) { ask(text, title, PromptButtons::Ok); }
+};
+
+} // namespace tv::services

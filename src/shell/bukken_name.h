@@ -1,0 +1,23 @@
+// The current-project record: project name on line 1, bundle path on line 2.
+#pragma once
+
+#include "services/status.h"
+#include "shell/data_root.h"
+
+#include <QString>
+
+namespace tv::shell {
+
+inline constexpr QStringView kBukkenNameFile = u"BukkenName.ini";
+
+struct BukkenName {
+    QString name;
+    QString path;
+    QString error; // a refusal message when the file cannot be read; name and path are then empty
+};
+
+// A missing file gives an empty name and path.
+BukkenName readBukkenName(const DataRoot& root);
+services::Status writeBukkenName(const DataRoot& root, const QString& name, const QString& path);
+
+} // namespace tv::shell

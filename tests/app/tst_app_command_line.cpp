@@ -1,0 +1,104 @@
+// The headless commands run the same operations as the window, with messages on standard error.
+#include "services/cp932.h"
+#include "shell/bukken_name.h"
+#include "shell/record_file.h"
+#include "support/test_files.h"
+
+#include <QDir>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace tv::shell;
+using namespace tv::test;
+using namespace Qt::StringLiterals;
+
+namespace {
+struct Run {
+    int exitCode;
+    QString err;
+};
+
+Run torvanel(const QString& root, const QStringList& args) {
+    QProcess p;
+    p.start(QStringLiteral(TV_EXECUTABLE), QStringList{u"--data-root"_s, root} + args);
+    p.waitForFinished(60000);
+    return {p.exitCode(), QString::fromUtf8(p.readAllStandardError())};
+}
+} // namespace
+
+class TestCommandLine : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void initTwiceChangesNothing();
+    void projectNewSaveOpen();
+    void badUsageAndProblems_data();
+    void badUsageAndProblems();
+};
+
+void TestCommandLine::initTwiceChangesNothing() {
+    QTemporaryDir dir;
+    const QString root = QDir(dir.path()).filePath(u"Torvanel"_s);
+    const Run first = torvanel(root, {u"init"_s});
+    QCOMPARE(first.exitCode, 0);
+    QVERIFY(first.err.contains(u"BuzaiWeight.ini"_s));
+    const QByteArray weights = readBytes(QDir(root).filePath(u"set/BuzaiWeight.ini"_s));
+    QVERIFY(tv::services::Cp932::decode(weights));
+    const Run second = torvanel(root, {u"init"_s});
+    QCOMPARE(second.exitCode, 0);
+    QVERIFY2(!second.err.contains(u"作成"_s), qPrintable(second.err));
+    QCOMPARE(readBytes(QDir(root).filePath(u"set/BuzaiWeight.ini"_s)), weights);
+}
+
+void TestCommandLine::projectNewSaveOpen() {
+    QTemporaryDir dir;
+    const QString root = dir.path();
+    const QString bundle = QDir(root).filePath(u"Data/B棟"_s);
+    const Run created = torvanel(root, {u"project"_s, u"new"_s, bundle});
+    QCOMPARE(created.exitCode, 0);
+    QVERIFY(created.err.contains(u"入力を開始できます。"_s));
+    const BukkenName current = readBukkenName(DataRoot(root));
+    QCOMPARE(current.name, u"B棟"_s);
+    QCOMPARE(current.path, bundle + u".tkd"_s);
+
+    writeCp932Lines(QDir(root).filePath(u"WorkData/WorkData-3.ini"_s), {u"ZZ03'1'ブレース"_s});
+    const Run saved = torvanel(root, {u"project"_s, u"save"_s});
+    QCOMPARE(saved.exitCode, 0);
+    QVERIFY(saved.err.contains(u"保存しました。"_s));
+
+    writeCp932Lines(QDir(root).filePath(u"WorkData/WorkData-3.ini"_s), {});
+    const Run opened = torvanel(root, {u"project"_s, u"open"_s, bundle + u".tkd"_s});
+    QCOMPARE(opened.exitCode, 0);
+    QVERIFY(opened.err.contains(u"再読込しますか"_s)); // the open project: the reload question is answered OK
+    QVERIFY(opened.err.contains(u"読込みました。"_s));
+    QCOMPARE(readLines(QDir(root).filePath(u"WorkData/WorkData-3.ini"_s)).lines, QStringList{u"ZZ03'1'ブレース"_s});
+
+    const Run again = torvanel(root, {u"project"_s, u"new"_s, bundle + u".tkd"_s});
+    QCOMPARE(again.exitCode, 1);
+    QVERIFY(again.err.contains(u"同じ名前の物件があります。"_s));
+}
+
+void TestCommandLine::badUsageAndProblems_data() {
+    QTest::addColumn<QStringList>("args");
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("unknown command") << QStringList{u"frobnicate"_s} << 2 << u"使い方"_s;
+    QTest::newRow("open without file") << QStringList{u"project"_s, u"open"_s} << 2 << u"使い方"_s;
+    QTest::newRow("open a missing file") << QStringList{u"project"_s, u"open"_s, u"/nonexistent/x.tkd"_s} << 1
+                                         << u"ファイルがありません。"_s;
+    QTest::newRow("save before any project") << QStringList{u"project"_s, u"save"_s} << 1
+                                             << u"保存先の物件ファイルがありません。"_s;
+}
+
+void TestCommandLine::badUsageAndProblems() {
+    QFETCH(QStringList, args);
+    QFETCH(int, exitCode);
+    QFETCH(QString, message);
+    QTemporaryDir dir;
+    const Run run = torvanel(dir.path(), args);
+    QCOMPARE(run.exitCode, exitCode);
+    QVERIFY2(run.err.contains(message), qPrintable(run.err));
+}
+
+QTEST_GUILESS_MAIN(TestCommandLine)
+#include "tst_app_command_line.moc"

@@ -1,0 +1,161 @@
+// Text helpers, bolt lengths and the CP932 codec.
+#include "services/bolt_length.h"
+#include "services/cp932.h"
+#include "services/text.h"
+
+#include <QTest>
+
+using namespace tv::services;
+using namespace Qt::StringLiterals;
+
+class TestText : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void trim_data();
+    void trim();
+    void ansiByteLength_data();
+    void ansiByteLength();
+    void sanitizeKeepsLengthAndReplacesBoth();
+    void formatThousandths_data();
+    void formatThousandths();
+    void boltLength_data();
+    void boltLength();
+    void cp932EncodesTheStoredSpecialCharacters();
+    void cp932MapsLookAlikes();
+    void cp932FindsWhatItCannotHold_data();
+    void cp932FindsWhatItCannotHold();
+    void cp932RefusesBadBytes_data();
+    void cp932RefusesBadBytes();
+};
+
+void TestText::trim_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("blanks") << u"  SS400 "_s << u"SS400"_s;
+    QTest::newRow("full-width blanks") << u"\u3000鋼\u3000"_s << u"鋼"_s;
+    QTest::newRow("tabs stay") << u"\tA\t"_s << u"\tA\t"_s;
+    QTest::newRow("inner blanks stay") << u" a b "_s << u"a b"_s;
+    QTest::newRow("only blanks") << u" \u3000 "_s << QString();
+}
+
+void TestText::trim() {
+    QFETCH(QString, text);
+    QFETCH(QString, expected);
+    QCOMPARE(Trim(text), expected);
+}
+
+void TestText::ansiByteLength_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("expected");
+    QTest::newRow("mixed") << u"H鋼"_s << 3;
+    QTest::newRow("empty") << QString() << 0;
+    QTest::newRow("half-width katakana") << u"ﾌｨﾗｰ"_s << 4;
+    QTest::newRow("list separator is one byte") << u"･"_s << 1;
+    QTest::newRow("full-width symbols") << u"㍉×φ①"_s << 8;
+}
+
+void TestText::ansiByteLength() {
+    QFETCH(QString, text);
+    QFETCH(int, expected);
+    QCOMPARE(int(AnsiByteLength(text)), expected);
+}
+
+void TestText::sanitizeKeepsLengthAndReplacesBoth() {
+    const QString typed = u"C'1:A'x"_s;
+    const QString clean = SanitizeField(typed);
+    QCOMPARE(clean, u"C’1：A’x"_s);
+    QCOMPARE(clean.size(), typed.size());
+    QCOMPARE(ReplaceApostrophe(typed), u"C’1:A’x"_s);
+}
+
+void TestText::formatThousandths_data() {
+    QTest::addColumn<float>("value");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("millimetres") << 65.4f << u"0.065"_s;
+    QTest::newRow("large") << 12345.0f << u"12.345"_s;
+    QTest::newRow("zero") << 0.0f << u"0.000"_s;
+    QTest::newRow("negative keeps sign") << -65.4f << u"-0.065"_s;
+    QTest::newRow("half metre") << 500.0f << u"0.500"_s;
+}
+
+void TestText::formatThousandths() {
+    QFETCH(float, value);
+    QFETCH(QString, expected);
+    QCOMPARE(FormatThousandths(value), expected);
+}
+
+void TestText::boltLength_data() {
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QString>("diameter");
+    QTest::addColumn<float>("grip");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("high-strength M20 remainder 3 up") << u"HTB-F8T"_s << u"M20"_s << 38.0f << u"75"_s;
+    QTest::newRow("other kind M20") << u"S10T"_s << u"M20"_s << 38.0f << u"70"_s;
+    QTest::newRow("unknown diameter: grip alone") << u"HTB-F8T"_s << u"M30"_s << 38.0f << u"40"_s;
+    QTest::newRow("diameter compared exactly") << u"HTB-F8T"_s << u"m20"_s << 38.0f << u"40"_s;
+    QTest::newRow("ordinary bolt M12 remainder 2 down") << u"普通ボルト"_s << u"M12"_s << 17.0f << u"40"_s;
+    QTest::newRow("M12 remainder 3 up") << u"HTB-F8T"_s << u"M12"_s << 18.0f << u"45"_s;
+    QTest::newRow("M12 remainder 2 down from 47") << u"HTB-F8T"_s << u"M12"_s << 22.0f << u"45"_s;
+    QTest::newRow("M12 remainder 3 up from 48") << u"HTB-F8T"_s << u"M12"_s << 23.0f << u"50"_s;
+    QTest::newRow("half to even down") << u"HTB-F8T"_s << u"M12"_s << 37.5f << u"60"_s;
+    QTest::newRow("half to even up") << u"HTB-F8T"_s << u"M12"_s << 38.5f << u"65"_s;
+    QTest::newRow("M16 M22 M24 other kind") << u"F10T"_s << u"M24"_s << 50.0f << u"90"_s;
+    QTest::newRow("empty kind") << QString() << u"M20"_s << 38.0f << QString();
+    QTest::newRow("empty diameter") << u"HTB-F8T"_s << QString() << 38.0f << QString();
+    QTest::newRow("zero grip") << u"HTB-F8T"_s << u"M20"_s << 0.0f << QString();
+}
+
+void TestText::boltLength() {
+    QFETCH(QString, kind);
+    QFETCH(QString, diameter);
+    QFETCH(float, grip);
+    QFETCH(QString, expected);
+    QCOMPARE(BoltLength(kind, diameter, grip), expected);
+}
+
+void TestText::cp932EncodesTheStoredSpecialCharacters() {
+    const auto bytes = Cp932::encode(u"㍉･’：×φ□○①～鋼"_s);
+    QVERIFY(bytes);
+    QCOMPARE(bytes->toHex(), QByteArray("875fa581668146817e83d381a0819b874081608d7c"));
+    QCOMPARE(Cp932::decode(*bytes), std::optional<QString>(u"㍉･’：×φ□○①～鋼"_s));
+}
+
+void TestText::cp932MapsLookAlikes() {
+    const QString mapped = Cp932::mapLookAlikes(u"1〜2−3‖¢£¬"_s);
+    QCOMPARE(mapped, u"1～2－3∥￠￡￢"_s);
+    QVERIFY(!Cp932::firstUnencodable(mapped));
+}
+
+void TestText::cp932FindsWhatItCannotHold_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<uint>("expected");
+    QTest::newRow("accented letter") << u"abcé"_s << 0xE9u;
+    QTest::newRow("wave dash before mapping") << u"10〜20"_s << 0x301Cu;
+    QTest::newRow("character outside the BMP") << u"a😀"_s << 0x1F600u;
+    QTest::newRow("first of several") << u"OK€é"_s << 0x20ACu;
+}
+
+void TestText::cp932FindsWhatItCannotHold() {
+    QFETCH(QString, text);
+    QFETCH(uint, expected);
+    const auto bad = Cp932::firstUnencodable(text);
+    QVERIFY(bad);
+    QCOMPARE(uint(*bad), expected);
+    QVERIFY(!Cp932::encode(text));
+}
+
+void TestText::cp932RefusesBadBytes_data() {
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::newRow("NUL byte") << QByteArray("ab\0cd", 5);
+    QTest::newRow("lead byte without trail") << QByteArray("\x82");
+    QTest::newRow("invalid trail byte") << QByteArray("\x82\x0a");
+    QTest::newRow("undefined byte") << QByteArray("\xff");
+}
+
+void TestText::cp932RefusesBadBytes() {
+    QFETCH(QByteArray, bytes);
+    QVERIFY(!Cp932::decode(bytes));
+}
+
+QTEST_APPLESS_MAIN(TestText)
+#include "tst_services_text.moc"

@@ -1,0 +1,115 @@
+// The installation: laid down on an empty folder, never overwriting, every file CP932.
+#include "services/cp932.h"
+#include "shell/installation.h"
+#include "shell/record_file.h"
+#include "support/test_files.h"
+
+#include <QDir>
+#include <QDirIterator>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace tv::shell;
+using namespace tv::test;
+using namespace Qt::StringLiterals;
+
+class TestInstallation : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void laysDownTheTreeOnceAndDecodes();
+    void keepsExistingFiles();
+    void unitWeightsHoldTheReferenceTable();
+    void referenceListsNameWhatTheRulesUse();
+};
+
+namespace {
+QMap<QString, QByteArray> allFiles(const QString& root) {
+    QMap<QString, QByteArray> files;
+    QDirIterator it(root, QDir::Files, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString p = it.next();
+        files[QDir(root).relativeFilePath(p)] = readBytes(p);
+    }
+    return files;
+}
+} // namespace
+
+void TestInstallation::laysDownTheTreeOnceAndDecodes() {
+    QTemporaryDir dir;
+    const DataRoot root(QDir(dir.path()).filePath(u"Torvanel"_s));
+    const InstallReport first = layDownInstallation(root);
+    QVERIFY(first.status.ok());
+    for (const char* folder : {"Data", "List", "set", "WorkData", "info"})
+        QVERIFY(QFileInfo(root.folder(QString::fromLatin1(folder))).isDir());
+    const auto files = allFiles(root.path());
+    for (const char* name : {"set/HasiraKikaku.ini", "set/HtbKata.ini", "set/BoltKei.ini", "set/PLName.ini",
+                             "set/HasiraKataSiki.ini", "set/BukkenName.ini", "set/BuzaiWeight.ini",
+                             "set/Kansan.ini", "set/Kikaku.ini", "List/HasiraListData.ini",
+                             "List/HariListData.ini", "List/JointListData.ini", "WorkData/WorkData-1.ini",
+                             "WorkData/WorkData-2.ini", "WorkData/WorkData-3.ini", "info/info-0.txt",
+                             "info/info-1.txt", "info/info-2.txt", "info/info-3.txt", "info/info-4.txt",
+                             "info/info-5.txt"})
+        QVERIFY2(files.contains(QString::fromLatin1(name)), name);
+    for (auto it = files.begin(); it != files.end(); ++it) {
+        QVERIFY2(tv::services::Cp932::decode(it.value()), qPrintable(it.key()));
+        QVERIFY2(it.value().isEmpty() || it.value().endsWith("\r\n"), qPrintable(it.key()));
+    }
+    QCOMPARE(files.value(u"set/Kansan.ini"_s), QByteArray());
+    QCOMPARE(files.value(u"set/BukkenName.ini"_s), QByteArray("\r\n\r\n"));
+    QVERIFY(readLines(root.file(kInfoFolder, u"info-0.txt"_s)).lines.size() > 10);
+
+    const InstallReport second = layDownInstallation(root);
+    QVERIFY(second.status.ok());
+    QVERIFY(second.created.isEmpty());
+    QCOMPARE(allFiles(root.path()), files);
+}
+
+void TestInstallation::keepsExistingFiles() {
+    QTemporaryDir dir;
+    const DataRoot root(dir.path());
+    makeDataFolders(dir.path());
+    writeCp932Lines(root.file(kSetFolder, u"HasiraKikaku.ini"_s), {u"SN490C"_s});
+    writeCp932Lines(root.file(kSetFolder, u"Kansan.ini"_s), {u"ZZKN'HT1'12'4.79"_s});
+    QVERIFY(layDownInstallation(root).status.ok());
+    QCOMPARE(readLines(root.file(kSetFolder, u"HasiraKikaku.ini"_s)).lines, QStringList{u"SN490C"_s});
+    QCOMPARE(readLines(root.file(kSetFolder, u"Kansan.ini"_s)).lines, QStringList{u"ZZKN'HT1'12'4.79"_s});
+}
+
+void TestInstallation::unitWeightsHoldTheReferenceTable() {
+    QTemporaryDir dir;
+    const DataRoot root(dir.path());
+    QVERIFY(layDownInstallation(root).status.ok());
+    const auto records = splitRecords(readLines(root.file(kSetFolder, u"BuzaiWeight.ini"_s)).lines);
+    QCOMPARE(records.size(), 277);
+    QCOMPARE(records.first(), (QStringList{u"ZZBW"_s, u"H鋼"_s, u"100*50*5*7"_s, u"9.30"_s, QString()}));
+    const auto has = [&](const QString& name, const QString& size, const QString& weight) {
+        for (const auto& r : records)
+            if (r.value(1) == name && r.value(2) == size)
+                return r.value(3) == weight;
+        return false;
+    };
+    QVERIFY(has(u"H鋼"_s, u"400*200*8*13"_s, u"65.4"_s));
+    QVERIFY(has(u"普通鋼板"_s, u"9"_s, u"70.65"_s));
+}
+
+void TestInstallation::referenceListsNameWhatTheRulesUse() {
+    QTemporaryDir dir;
+    const DataRoot root(dir.path());
+    QVERIFY(layDownInstallation(root).status.ok());
+    const auto list = [&](const char* name) {
+        return readLines(root.file(kSetFolder, QString::fromLatin1(name))).lines;
+    };
+    for (const QString& kind : {u"HTB-F8T"_s, u"普通ボルト"_s})
+        QVERIFY(list("HtbKata.ini").contains(kind));
+    for (const QString& d : {u"M12"_s, u"M16"_s, u"M20"_s, u"M22"_s, u"M24"_s})
+        QVERIFY(list("BoltKei.ini").contains(d));
+    for (const QString& p : {u"ベースプレート"_s, u"ダイアフラム"_s, u"ガセット"_s, u"スチフナー"_s, u"リブ"_s,
+                             u"スプライス"_s, u"平鋼"_s})
+        QVERIFY(list("PLName.ini").contains(p));
+    for (const QString& t : {u"C"_s, u"2C"_s})
+        QVERIFY(list("HasiraKataSiki.ini").contains(t));
+    QVERIFY(!list("HasiraKikaku.ini").isEmpty());
+}
+
+QTEST_GUILESS_MAIN(TestInstallation)
+#include "tst_shell_installation.moc"

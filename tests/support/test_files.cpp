@@ -1,0 +1,38 @@
+// Test file helpers.
+#include "support/test_files.h"
+
+#include "services/cp932.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+namespace tv::test {
+
+void writeBytes(const QString& path, const QByteArray& bytes) {
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile file(path);
+    if (file.open(QIODevice::WriteOnly))
+        file.write(bytes);
+}
+
+QByteArray readBytes(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+QByteArray cp932Lines(const QStringList& lines) {
+    QByteArray bytes;
+    for (const QString& l : lines)
+        bytes += services::Cp932::encode(l).value_or(QByteArray()) + "\r\n";
+    return bytes;
+}
+
+void writeCp932Lines(const QString& path, const QStringList& lines) { writeBytes(path, cp932Lines(lines)); }
+
+void makeDataFolders(const QString& root) {
+    for (const char* f : {"Data", "List", "set", "WorkData", "info"})
+        QDir().mkpath(QDir(root).filePath(QLatin1String(f)));
+}
+
+} // namespace tv::test

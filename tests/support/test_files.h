@@ -1,0 +1,21 @@
+// File helpers for tests: CP932 files written and read byte for byte, and a fresh data root.
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+namespace tv::test {
+
+// Writes raw bytes (creating the folder).
+void writeBytes(const QString& path, const QByteArray& bytes);
+QByteArray readBytes(const QString& path);
+
+// CP932 with CR LF after each line.
+QByteArray cp932Lines(const QStringList& lines);
+void writeCp932Lines(const QString& path, const QStringList& lines);
+
+// Creates the five folders of a data root under `root`.
+void makeDataFolders(const QString& root);
+
+} // namespace tv::test
