@@ -1,0 +1,21 @@
+// The Qt side of WindowOpener: creates the view of each window over its model and runs it modally.
+#pragma once
+
+#include "services/window_opener.h"
+#include "shell/project_state.h"
+
+class QWidget;
+
+namespace tv::ui {
+
+class QtWindowOpener : public services::WindowOpener {
+public:
+    QtWindowOpener(QWidget* parent, shell::ShellState& state) : m_parent(parent), m_state(state) {}
+    bool open(services::WindowId id) override;
+
+private:
+    QWidget* m_parent;
+    shell::ShellState& m_state;
+};
+
+} // namespace tv::ui
