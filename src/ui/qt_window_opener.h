@@ -2,7 +2,7 @@
 #pragma once
 
 #include "services/window_opener.h"
-#include "shell/project_state.h"
+#include "state/app_state.h"
 
 class QWidget;
 
@@ -10,12 +10,12 @@ namespace tv::ui {
 
 class QtWindowOpener : public services::WindowOpener {
 public:
-    QtWindowOpener(QWidget* parent, shell::ShellState& state) : m_parent(parent), m_state(state) {}
+    QtWindowOpener(QWidget* parent, AppState& state) : m_parent(parent), m_state(state) {}
     bool open(services::WindowId id) override;
 
 private:
     QWidget* m_parent;
-    shell::ShellState& m_state;
+    AppState& m_state;
 };
 
 } // namespace tv::ui

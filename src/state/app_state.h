@@ -1,0 +1,13 @@
+// The values that windows share for the whole run, one object that the program creates and passes
+// on. Each window model takes references to the parts it needs, so tests build only those.
+#pragma once
+
+#include "shell/project_state.h"
+
+namespace tv {
+
+struct AppState {
+    shell::ShellState shell; // data root and ProjectState
+};
+
+} // namespace tv
