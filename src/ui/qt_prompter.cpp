@@ -1,13 +1,26 @@
-// Button captions come from Qt's Japanese translation (installed by the window program); the
-// first button is the default, and Escape answers Cancel where there is one.
+// Button captions come from Qt's Japanese translation (installed by the window program), without
+// the translation's mnemonic suffix: "はい(&Y)" shows as "はい". The first button is the default, and
+// Escape answers Cancel where there is one.
 #include "ui/qt_prompter.h"
 
+#include <QAbstractButton>
 #include <QMessageBox>
+#include <QRegularExpression>
 
 namespace tv::ui {
 
 using services::PromptAnswer;
 using services::PromptButtons;
+
+namespace {
+
+void plainCaptions(QMessageBox& box) {
+    static const QRegularExpression mnemonic(QStringLiteral("\\(&.\\)$"));
+    for (QAbstractButton* button : box.buttons())
+        button->setText(button->text().remove(mnemonic).remove(u'&'));
+}
+
+} // namespace
 
 PromptAnswer QtPrompter::ask(const QString& text, const QString& title, PromptButtons buttons) {
     QMessageBox box(m_parent);
@@ -29,6 +42,7 @@ PromptAnswer QtPrompter::ask(const QString& text, const QString& title, PromptBu
         box.setDefaultButton(QMessageBox::Yes);
         break;
     }
+    plainCaptions(box);
     switch (box.exec()) {
     case QMessageBox::Ok:
         return PromptAnswer::Ok;
