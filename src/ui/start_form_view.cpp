@@ -108,6 +108,11 @@ StartFormView::StartFormView(AppState& state, services::Prompter& prompter, serv
         rows = std::max(rows, int(columns[column].size()));
     }
     menu->setRowMinimumHeight(rows, gap);
+    int widest = 0;
+    for (const CommandLabel* label : m_commands)
+        widest = std::max(widest, label->sizeHint().width());
+    for (CommandLabel* label : m_commands)
+        label->setMinimumWidth(widest);
     menu->addWidget(m_commands[StartForm::Help], rows + 1, 0);
     menu->addWidget(m_commands[StartForm::Exit], rows + 1, 2);
 

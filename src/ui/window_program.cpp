@@ -50,10 +50,16 @@ int runWindowProgram(QApplication& app, const WindowOptions& options) {
     window.show();
 
     if (!options.screenshot.isEmpty()) {
-        // Grabs the whole screen (the start window and whatever modal window is open over it).
+        // Grabs the part of the screen that the program's windows cover, frames included.
         QTimer::singleShot(1500, &app, [&app, path = options.screenshot] {
-            if (QScreen* screen = QGuiApplication::primaryScreen())
-                screen->grabWindow(0).save(path);
+            QRect covered;
+            for (const QWidget* widget : QApplication::topLevelWidgets())
+                if (widget->isVisible())
+                    covered |= widget->frameGeometry();
+            if (QScreen* screen = QGuiApplication::primaryScreen()) {
+                covered = covered.adjusted(-8, -8, 8, 8) & screen->geometry();
+                screen->grabWindow(0, covered.x(), covered.y(), covered.width(), covered.height()).save(path);
+            }
             app.exit(0);
         });
     }
