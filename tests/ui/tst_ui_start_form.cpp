@@ -10,6 +10,7 @@
 #include "ui/command_label.h"
 #include "ui/info_form_view.h"
 #include "ui/qt_file_chooser.h"
+#include "ui/qt_printer.h"
 #include "ui/qt_prompter.h"
 #include "ui/qt_settings_store.h"
 #include "ui/start_form_view.h"
@@ -21,6 +22,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QMessageBox>
+#include <QPrinterInfo>
 #include <QPushButton>
 #include <QSettings>
 #include <QTemporaryDir>
@@ -52,9 +54,12 @@ private Q_SLOTS:
     void fileFilterInQtForm_data();
     void fileFilterInQtForm();
     void settingsGoToTheUsersFile();
+    void withoutAPrinterTheUserMaySaveAPdf();
 };
 
 void TestUiStartForm::initTestCase() {
+    // No print service: the tests never reach a real printer of the machine.
+    qputenv("CUPS_SERVER", "/nonexistent/cups.sock");
     ui::setUpApplication(*qApp);
 }
 
@@ -181,6 +186,33 @@ void TestUiStartForm::settingsGoToTheUsersFile() {
     const QSettings read(QSettings::IniFormat, QSettings::UserScope, u"KelAppT"_s);
     QCOMPARE(read.value(u"FormPos/Left"_s).toString(), u"1500"_s);
     QVERIFY2(read.fileName().endsWith(u"/KelAppT.ini"_s), qPrintable(read.fileName()));
+}
+
+void TestUiStartForm::withoutAPrinterTheUserMaySaveAPdf() {
+    if (!QPrinterInfo::defaultPrinter().isNull())
+        QSKIP("this machine has a default printer");
+    QTemporaryDir dir;
+    const QString pdf = QDir(dir.path()).filePath(u"入力説明.pdf"_s);
+    ScriptedPrompter prompter;
+    ScriptedFileChooser chooser;
+    ui::QtPrinter printer(prompter, chooser);
+    services::PrintDocument document;
+    document.title = u"入力説明"_s;
+    document.pages.append({false, {{708, 1030, u"ＭＳ Ｐ明朝"_s, 11, false, false, u"説明"_s}}, {}});
+
+    // Declined: nothing is written, and the caller hears that printing stopped.
+    const QString offer = u"通常使うプリンターが設定されていません。\nPDFファイルに保存しますか？"_s;
+    prompter.expect(offer, u"印刷"_s, PromptButtons::OkCancel, PromptAnswer::Cancel);
+    QCOMPARE(printer.print(document).error, u"印刷を中止しました。"_s);
+
+    prompter.expect(offer, u"印刷"_s, PromptButtons::OkCancel, PromptAnswer::Ok);
+    prompter.expectOk(u"PDFファイルに保存しました。\n"_s + QDir::toNativeSeparators(pdf), u"印刷"_s);
+    chooser.choose(pdf);
+    QVERIFY(printer.print(document).ok());
+    TV_VERIFY_PROMPTS(prompter);
+    QCOMPARE(chooser.requests().value(0).defaultExtension, u"pdf"_s);
+    QCOMPARE(chooser.requests().value(0).fileName, u"入力説明.pdf"_s);
+    QVERIFY(readBytes(pdf).startsWith("%PDF"));
 }
 
 QTEST_MAIN(TestUiStartForm)
