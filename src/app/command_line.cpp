@@ -27,8 +27,9 @@ void printErr(const QString& text) {
 
 int runInit(const CommandLine& line, const QString& programFolder) {
     const QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    const shell::DataRoot root(shell::DataRoot::resolve(
-        line.dataRootOption, env.value(QStringLiteral("TORVANEL_DATA_ROOT")), programFolder, QDir::homePath()));
+    const shell::DataRoot root(shell::DataRoot::resolve(line.dataRootOption,
+                                                        env.value(QStringLiteral("TORVANEL_DATA_ROOT")),
+                                                        programFolder, QDir::homePath()));
     const shell::InstallReport report = shell::layDownInstallation(root);
     for (const QString& path : report.created)
         printErr(QStringLiteral("作成: ") + QDir::toNativeSeparators(path));
@@ -57,7 +58,8 @@ int runProject(const CommandLine& line, const QString& programFolder) {
 
     ConsoleFileChooser chooser(words.value(2));
     if (verb == u"open") {
-        const auto choice = shell::runOpenDialog(state.dataRoot, state.project.projectName, chooser, prompter);
+        const auto choice =
+            shell::runOpenDialog(state.dataRoot, state.project.projectName, chooser, prompter);
         if (!choice)
             return 1;
         return operations.open(*choice) ? 0 : 2;
@@ -107,13 +109,16 @@ int runPrint(const CommandLine& line, const QString& programFolder) {
         printErr(written.error);
         return 1;
     }
-    printErr(QStringLiteral("PDFファイルに保存しました: ") + QDir::toNativeSeparators(QFileInfo(pdf).absoluteFilePath()));
+    printErr(QStringLiteral("PDFファイルに保存しました: ") +
+             QDir::toNativeSeparators(QFileInfo(pdf).absoluteFilePath()));
     return 0;
 }
 
 } // namespace
 
-bool needsGui(const CommandLine& line) { return line.usageError.isEmpty() && line.command.value(0) == u"print"; }
+bool needsGui(const CommandLine& line) {
+    return line.usageError.isEmpty() && line.command.value(0) == u"print";
+}
 
 QString usageText() {
     return QStringLiteral(
@@ -164,10 +169,10 @@ CommandLine parseCommandLine(const QStringList& arguments) {
         return line;
     const QString& verb = c[0];
     QString what, pdf;
-    const bool ok = (verb == u"init" && c.size() == 1) ||
-                    (splitPrint(c, &what, &pdf) && helpNumber(what) >= 0) ||
-                    (verb == u"project" && ((c.value(1) == u"save" && c.size() == 2) ||
-                                            ((c.value(1) == u"open" || c.value(1) == u"new") && c.size() == 3)));
+    const bool ok =
+        (verb == u"init" && c.size() == 1) || (splitPrint(c, &what, &pdf) && helpNumber(what) >= 0) ||
+        (verb == u"project" && ((c.value(1) == u"save" && c.size() == 2) ||
+                                ((c.value(1) == u"open" || c.value(1) == u"new") && c.size() == 3)));
     if (!ok)
         line.usageError = QStringLiteral("コマンドが正しくありません: ") + c.join(u' ');
     return line;

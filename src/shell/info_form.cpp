@@ -18,7 +18,8 @@ namespace {
 // Why a help file shows no text: missing or refused. Empty when it was read.
 QString problemOf(const QString& path, const LinesResult& read) {
     if (!read.exists)
-        return QStringLiteral("説明ファイル「") + QFileInfo(path).fileName() + QStringLiteral("」がありません。");
+        return QStringLiteral("説明ファイル「") + QFileInfo(path).fileName() +
+               QStringLiteral("」がありません。");
     return read.error;
 }
 

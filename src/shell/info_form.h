@@ -34,7 +34,7 @@ public:
     // Reads the help file named by `project.helpFilePath`.
     InfoForm(const ProjectState& project, services::Prompter& prompter, services::PrinterPort& printer);
 
-    QStringList infoList;               // the file's lines, empty ones included, or a one-line note
+    QStringList infoList; // the file's lines, empty ones included, or a one-line note
     const QStringList CmdGd{QStringLiteral("閉じる"), QStringLiteral("説明を印刷する")};
 
     // Called when the window should close.

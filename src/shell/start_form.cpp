@@ -13,12 +13,18 @@ using services::WindowId;
 
 StartForm::StartForm(ShellState& state, services::Prompter& prompter, services::FileChooser& chooser,
                      services::SettingsStore& settings, services::WindowOpener& opener)
-    : CmdGd{QStringLiteral("終了"),         QStringLiteral("リスト登録"),
-            QStringLiteral("柱積算"),       QStringLiteral("副部材積算"),
-            QStringLiteral("梁積算"),       QStringLiteral("集計・印刷"),
-            QStringLiteral("部材単位重量登録"), QStringLiteral("隅肉6㍉換算率登録"),
-            QStringLiteral("初期設定"),     QStringLiteral("新規作成"),
-            QStringLiteral("読込"),         QStringLiteral("上書き保存"),
+    : CmdGd{QStringLiteral("終了"),
+            QStringLiteral("リスト登録"),
+            QStringLiteral("柱積算"),
+            QStringLiteral("副部材積算"),
+            QStringLiteral("梁積算"),
+            QStringLiteral("集計・印刷"),
+            QStringLiteral("部材単位重量登録"),
+            QStringLiteral("隅肉6㍉換算率登録"),
+            QStringLiteral("初期設定"),
+            QStringLiteral("新規作成"),
+            QStringLiteral("読込"),
+            QStringLiteral("上書き保存"),
             QStringLiteral("入力説明")},
       BNameGd(state.project.projectName), m_state(state), m_prompter(prompter), m_chooser(chooser),
       m_settings(settings), m_opener(opener) {}
@@ -86,8 +92,8 @@ void StartForm::openWindow(WindowId id) {
 }
 
 bool StartForm::askToSave() {
-    const PromptAnswer answer =
-        m_prompter.ask(QStringLiteral("現在のデータを保存しますか？"), QStringLiteral("確認"), PromptButtons::YesNoCancel);
+    const PromptAnswer answer = m_prompter.ask(QStringLiteral("現在のデータを保存しますか？"),
+                                               QStringLiteral("確認"), PromptButtons::YesNoCancel);
     if (answer == PromptAnswer::Cancel)
         return false;
     if (answer != PromptAnswer::Yes)
@@ -124,8 +130,8 @@ void StartForm::openProject() {
 }
 
 void StartForm::saveProject() {
-    const PromptAnswer answer =
-        m_prompter.ask(QStringLiteral("現在のデータを保存します。"), QStringLiteral("上書保存"), PromptButtons::OkCancel);
+    const PromptAnswer answer = m_prompter.ask(QStringLiteral("現在のデータを保存します。"),
+                                               QStringLiteral("上書保存"), PromptButtons::OkCancel);
     if (answer != PromptAnswer::Ok)
         return;
     ProjectOperations operations(m_state, m_prompter, [this](const QString& text) { showStatus(text); });

@@ -5,7 +5,8 @@
 
 namespace tv::ui {
 
-CommandLabel::CommandLabel(int index, const QString& caption, QWidget* parent) : QLabel(caption, parent), m_index(index) {
+CommandLabel::CommandLabel(int index, const QString& caption, QWidget* parent)
+    : QLabel(caption, parent), m_index(index) {
     setObjectName(QStringLiteral("CmdGd_%1").arg(index));
     setCursor(Qt::PointingHandCursor);
     setFrameShape(QFrame::StyledPanel);

@@ -46,8 +46,8 @@ InfoFormView::InfoFormView(shell::InfoForm& model, QWidget* parent) : QDialog(pa
         widest = std::max(widest, m_list->fontMetrics().horizontalAdvance(line));
     const int lineHeight = m_list->fontMetrics().height();
     const int frame = m_list->frameWidth() * 2 + m_list->verticalScrollBar()->sizeHint().width() + lineHeight;
-    m_list->setMinimumWidth(std::max(widest, m_list->fontMetrics().horizontalAdvance(QStringLiteral("あ")) * 30) +
-                            frame);
+    m_list->setMinimumWidth(
+        std::max(widest, m_list->fontMetrics().horizontalAdvance(QStringLiteral("あ")) * 30) + frame);
     m_list->setMinimumHeight(lineHeight * 12);
     m_list->resize(m_list->minimumWidth(), lineHeight * 24);
 
@@ -75,7 +75,9 @@ InfoFormView::InfoFormView(shell::InfoForm& model, QWidget* parent) : QDialog(pa
     placeOnScreen();
 }
 
-CommandLabel* InfoFormView::command(int index) const { return m_commands.value(index); }
+CommandLabel* InfoFormView::command(int index) const {
+    return m_commands.value(index);
+}
 
 void InfoFormView::placeOnScreen() {
     QPoint place(5850 / kTwipsPerPixel, 6000 / kTwipsPerPixel);

@@ -21,7 +21,8 @@ namespace {
 constexpr double kTwipsPerInch = 1440;
 
 QPageLayout pageLayout(const PrintPage& page) {
-    return QPageLayout(QPageSize(QPageSize::A4), page.landscape ? QPageLayout::Landscape : QPageLayout::Portrait,
+    return QPageLayout(QPageSize(QPageSize::A4),
+                       page.landscape ? QPageLayout::Landscape : QPageLayout::Portrait,
                        QMarginsF(0, 0, 0, 0));
 }
 
@@ -32,7 +33,8 @@ void drawPage(QPainter& painter, QPagedPaintDevice& device, const PrintPage& pag
         QPen pen(Qt::black);
         pen.setWidthF(std::max(1, line.width));
         painter.setPen(pen);
-        painter.drawLine(QPointF(line.x1 * xScale, line.y1 * yScale), QPointF(line.x2 * xScale, line.y2 * yScale));
+        painter.drawLine(QPointF(line.x1 * xScale, line.y1 * yScale),
+                         QPointF(line.x2 * xScale, line.y2 * yScale));
     }
     painter.setPen(Qt::black);
     for (const services::PrintText& text : page.texts) {
@@ -100,8 +102,9 @@ Status renderToPdf(const PrintDocument& document, const QString& path) {
     const Status rendered = renderDocument(document, writer);
     if (!rendered.ok())
         return rendered;
-    return QFileInfo(path).size() > 0 ? Status::success()
-                                      : Status::failure(QStringLiteral("PDFファイルを書き込めません。\n") + path);
+    return QFileInfo(path).size() > 0
+               ? Status::success()
+               : Status::failure(QStringLiteral("PDFファイルを書き込めません。\n") + path);
 }
 
 } // namespace tv::ui

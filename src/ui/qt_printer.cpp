@@ -34,8 +34,9 @@ Status QtPrinter::print(const services::PrintDocument& document) {
 }
 
 Status QtPrinter::saveAsPdf(const services::PrintDocument& document) {
-    if (m_prompter.ask(QStringLiteral("通常使うプリンターが設定されていません。\nPDFファイルに保存しますか？"), kTitle,
-                       PromptButtons::OkCancel) != PromptAnswer::Ok)
+    if (m_prompter.ask(
+            QStringLiteral("通常使うプリンターが設定されていません。\nPDFファイルに保存しますか？"), kTitle,
+            PromptButtons::OkCancel) != PromptAnswer::Ok)
         return Status::failure(kCancelled);
     FileDialogRequest request;
     request.kind = FileDialogRequest::Kind::Save;
@@ -44,18 +45,21 @@ Status QtPrinter::saveAsPdf(const services::PrintDocument& document) {
     const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     request.initialFolder = QDir(documents).exists() ? documents : QDir::homePath();
     request.defaultExtension = QStringLiteral("pdf");
-    request.fileName = document.title.isEmpty() ? QStringLiteral("印刷.pdf") : document.title + QStringLiteral(".pdf");
+    request.fileName =
+        document.title.isEmpty() ? QStringLiteral("印刷.pdf") : document.title + QStringLiteral(".pdf");
     const FileChoice choice = m_chooser.choose(request);
     if (choice.outcome != FileChoice::Outcome::Chosen)
         return Status::failure(kCancelled);
     // The dialog does not ask before overwriting; an existing file is replaced only when the user agrees.
     if (QFileInfo::exists(choice.path) &&
-        m_prompter.ask(QStringLiteral("「") + choice.title + QStringLiteral("」は既にあります。\n上書きしますか？"), kTitle,
-                       PromptButtons::OkCancel) != PromptAnswer::Ok)
+        m_prompter.ask(QStringLiteral("「") + choice.title +
+                           QStringLiteral("」は既にあります。\n上書きしますか？"),
+                       kTitle, PromptButtons::OkCancel) != PromptAnswer::Ok)
         return Status::failure(kCancelled);
     const Status written = renderToPdf(document, choice.path);
     if (written.ok())
-        m_prompter.tell(QStringLiteral("PDFファイルに保存しました。\n") + QDir::toNativeSeparators(choice.path), kTitle);
+        m_prompter.tell(
+            QStringLiteral("PDFファイルに保存しました。\n") + QDir::toNativeSeparators(choice.path), kTitle);
     return written;
 }
 

@@ -10,7 +10,8 @@ namespace tv::ui {
 class QtPrompter : public services::Prompter {
 public:
     explicit QtPrompter(QWidget* parent = nullptr) : m_parent(parent) {}
-    services::PromptAnswer ask(const QString& text, const QString& title, services::PromptButtons buttons) override;
+    services::PromptAnswer ask(const QString& text, const QString& title,
+                               services::PromptButtons buttons) override;
 
     // The window the dialog is modal to.
     void setParentWidget(QWidget* parent) { m_parent = parent; }

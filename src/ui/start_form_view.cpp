@@ -21,7 +21,9 @@ namespace {
 // Twips per screen pixel at the platform's reference resolution of 96 pixels per inch.
 constexpr int kTwipsPerPixel = 15;
 
-QColor toColour(shell::Rgb rgb) { return QColor(rgb.red, rgb.green, rgb.blue); }
+QColor toColour(shell::Rgb rgb) {
+    return QColor(rgb.red, rgb.green, rgb.blue);
+}
 
 // The title area: pressing it moves the window, as its title bar would.
 class TitleArea : public QFrame {
@@ -53,7 +55,8 @@ QLabel* scaledLabel(const QString& text, double scale, bool bold, QWidget* paren
 } // namespace
 
 StartFormView::StartFormView(AppState& state, services::Prompter& prompter, services::FileChooser& chooser,
-                             services::SettingsStore& settings, services::WindowOpener& opener, QWidget* parent)
+                             services::SettingsStore& settings, services::WindowOpener& opener,
+                             QWidget* parent)
     : QWidget(parent), m_model(state.shell, prompter, chooser, settings, opener) {
     setObjectName(QStringLiteral("StartForm"));
     setWindowTitle(StartForm::title());

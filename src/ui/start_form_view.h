@@ -21,7 +21,8 @@ class StartFormView : public QWidget {
     Q_OBJECT
 public:
     StartFormView(AppState& state, services::Prompter& prompter, services::FileChooser& chooser,
-                  services::SettingsStore& settings, services::WindowOpener& opener, QWidget* parent = nullptr);
+                  services::SettingsStore& settings, services::WindowOpener& opener,
+                  QWidget* parent = nullptr);
 
     shell::StartForm& model() { return m_model; }
     CommandLabel* command(int index) const { return m_commands.value(index); }

@@ -34,7 +34,8 @@ int runWindowProgram(QApplication& app, const WindowOptions& options) {
     setUpApplication(app);
 
     AppState state;
-    const shell::Startup start = shell::startUp(options.dataRootOption, QCoreApplication::applicationDirPath());
+    const shell::Startup start =
+        shell::startUp(options.dataRootOption, QCoreApplication::applicationDirPath());
     state.shell = start.state;
     QtPrompter prompter;
     if (!start.error.isEmpty())

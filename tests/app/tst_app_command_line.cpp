@@ -72,7 +72,8 @@ void TestCommandLine::projectNewSaveOpen() {
     QCOMPARE(opened.exitCode, 0);
     QVERIFY(opened.err.contains(u"再読込しますか"_s)); // the open project: the reload question is answered OK
     QVERIFY(opened.err.contains(u"読込みました。"_s));
-    QCOMPARE(readLines(QDir(root).filePath(u"WorkData/WorkData-3.ini"_s)).lines, QStringList{u"ZZ03'1'ブレース"_s});
+    QCOMPARE(readLines(QDir(root).filePath(u"WorkData/WorkData-3.ini"_s)).lines,
+             QStringList{u"ZZ03'1'ブレース"_s});
 
     const Run again = torvanel(root, {u"project"_s, u"new"_s, bundle + u".tkd"_s});
     QCOMPARE(again.exitCode, 1);
@@ -85,13 +86,13 @@ void TestCommandLine::badUsageAndProblems_data() {
     QTest::addColumn<QString>("message");
     QTest::newRow("unknown command") << QStringList{u"frobnicate"_s} << 2 << u"使い方"_s;
     QTest::newRow("open without file") << QStringList{u"project"_s, u"open"_s} << 2 << u"使い方"_s;
-    QTest::newRow("open a missing file") << QStringList{u"project"_s, u"open"_s, u"/nonexistent/x.tkd"_s} << 1
-                                         << u"ファイルがありません。"_s;
+    QTest::newRow("open a missing file")
+        << QStringList{u"project"_s, u"open"_s, u"/nonexistent/x.tkd"_s} << 1 << u"ファイルがありません。"_s;
     QTest::newRow("print without a file") << QStringList{u"print"_s, u"help-0"_s} << 2 << u"使い方"_s;
-    QTest::newRow("print an unknown text") << QStringList{u"print"_s, u"help-6"_s, u"--pdf"_s, u"x.pdf"_s} << 2
-                                           << u"使い方"_s;
-    QTest::newRow("save before any project") << QStringList{u"project"_s, u"save"_s} << 1
-                                             << u"保存先の物件ファイルがありません。"_s;
+    QTest::newRow("print an unknown text")
+        << QStringList{u"print"_s, u"help-6"_s, u"--pdf"_s, u"x.pdf"_s} << 2 << u"使い方"_s;
+    QTest::newRow("save before any project")
+        << QStringList{u"project"_s, u"save"_s} << 1 << u"保存先の物件ファイルがありません。"_s;
 }
 
 void TestCommandLine::badUsageAndProblems() {
@@ -121,13 +122,15 @@ void TestCommandLine::printHelpAsPdf() {
     text.start(u"pdftotext"_s, {u"-enc"_s, u"UTF-8"_s, pdf, u"-"_s});
     QVERIFY(text.waitForFinished(30000));
     const QString printed = QString::fromUtf8(text.readAllStandardOutput());
-    QVERIFY2(printed.contains(u"鉄骨積算の説明 1\n"_s) && printed.contains(u"最後の行です"_s), qPrintable(printed));
+    QVERIFY2(printed.contains(u"鉄骨積算の説明 1\n"_s) && printed.contains(u"最後の行です"_s),
+             qPrintable(printed));
     QCOMPARE(printed.count(u'\f'), 2); // one form feed after each page
 
     QProcess fonts;
     fonts.start(u"pdffonts"_s, {pdf});
     QVERIFY(fonts.waitForFinished(30000));
-    const QStringList rows = QString::fromUtf8(fonts.readAllStandardOutput()).split(u'\n', Qt::SkipEmptyParts);
+    const QStringList rows =
+        QString::fromUtf8(fonts.readAllStandardOutput()).split(u'\n', Qt::SkipEmptyParts);
     QVERIFY2(rows.size() > 2, "the PDF names no font");
     for (const QString& row : rows.mid(2)) // after the heading and its rule
         QVERIFY2(row.contains(u"IPAPMincho"_s) && row.contains(u" yes "_s), qPrintable(row));

@@ -71,8 +71,8 @@ void TestInfoForm::listShowsTheFile_data() {
     QTest::newRow("empty file, empty list") << QByteArray() << false << QStringList();
     QTest::newRow("last line without a line break")
         << QByteArray("abc\r\n\x82\xa0") << false << QStringList{u"abc"_s, u"あ"_s};
-    QTest::newRow("missing file is a note") << QByteArray() << true
-                                            << QStringList{u"説明ファイル「info-0.txt」がありません。"_s};
+    QTest::newRow("missing file is a note")
+        << QByteArray() << true << QStringList{u"説明ファイル「info-0.txt」がありません。"_s};
 }
 
 void TestInfoForm::listShowsTheFile() {

@@ -40,7 +40,9 @@ const QString kSaveQuestion = u"現在のデータを保存しますか？"_s;
 // A fresh data root with a saved project "A棟" whose working data then changed without being saved.
 struct Fixture {
     QString workData() const { return state.dataRoot.file(kWorkDataFolder, u"WorkData-3.ini"); }
-    QString bundle(const QString& name) const { return QDir(state.dataRoot.folder(kDataFolder)).filePath(name); }
+    QString bundle(const QString& name) const {
+        return QDir(state.dataRoot.folder(kDataFolder)).filePath(name);
+    }
 
     QTemporaryDir dir;
     ShellState state;
@@ -175,7 +177,8 @@ void TestStartForm::failedSaveStopsNewProject() {
     // Nowhere to save to: going on would empty the working files that were not saved.
     f.state.project.bundlePath.clear();
     f.prompter.expect(kSaveQuestion, u"確認"_s, PromptButtons::YesNoCancel, PromptAnswer::Yes);
-    f.prompter.expectOk(u"保存先の物件ファイルがありません。\n「新規作成」で物件を作成してください。"_s, u"保存エラー"_s);
+    f.prompter.expectOk(u"保存先の物件ファイルがありません。\n「新規作成」で物件を作成してください。"_s,
+                        u"保存エラー"_s);
     f.chooser.choose(f.bundle(u"B棟.tkd"_s));
     StartForm form(f.state, f.prompter, f.chooser, f.settings, f.opener);
     form.command(StartForm::NewProject);
@@ -210,12 +213,15 @@ void TestStartForm::menuCommandsOpenTheirWindows_data() {
     QTest::addColumn<int>("command");
     QTest::addColumn<WindowId>("window");
     QTest::addColumn<bool>("available");
-    const QList<QPair<int, WindowId>> menu{
-        {StartForm::ListRegistration, WindowId::ListForm}, {StartForm::ColumnSheet, WindowId::MainInputForm},
-        {StartForm::SecondarySheet, WindowId::ZatuInpForm}, {StartForm::BeamSheet, WindowId::MainInput2Form},
-        {StartForm::Totals, WindowId::SyukeiForm},          {StartForm::UnitWeights, WindowId::BuzaiForm},
-        {StartForm::WeldRates, WindowId::KansanForm},       {StartForm::InitialSettings, WindowId::SetteiForm},
-        {StartForm::Help, WindowId::InfoForm}};
+    const QList<QPair<int, WindowId>> menu{{StartForm::ListRegistration, WindowId::ListForm},
+                                           {StartForm::ColumnSheet, WindowId::MainInputForm},
+                                           {StartForm::SecondarySheet, WindowId::ZatuInpForm},
+                                           {StartForm::BeamSheet, WindowId::MainInput2Form},
+                                           {StartForm::Totals, WindowId::SyukeiForm},
+                                           {StartForm::UnitWeights, WindowId::BuzaiForm},
+                                           {StartForm::WeldRates, WindowId::KansanForm},
+                                           {StartForm::InitialSettings, WindowId::SetteiForm},
+                                           {StartForm::Help, WindowId::InfoForm}};
     for (const auto& [command, window] : menu) {
         QTest::addRow("command %d opens its window", command) << command << window << true;
         QTest::addRow("command %d without its window", command) << command << window << false;
@@ -258,7 +264,8 @@ void TestStartForm::pointerFeedbackAndClosing() {
     form.command(StartForm::Exit);
     QVERIFY(closed);
     form.closing(1500, 2250);
-    const QMap<QString, QString> expected{{u"KelAppT/FormPos/Left"_s, u"1500"_s}, {u"KelAppT/FormPos/Top"_s, u"2250"_s}};
+    const QMap<QString, QString> expected{{u"KelAppT/FormPos/Left"_s, u"1500"_s},
+                                          {u"KelAppT/FormPos/Top"_s, u"2250"_s}};
     QCOMPARE(f.settings.values, expected);
     QCOMPARE(readBukkenName(f.state.dataRoot).name, u"A棟"_s);
 }

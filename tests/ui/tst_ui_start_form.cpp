@@ -70,7 +70,8 @@ void TestUiStartForm::newProjectFromTheStartWindow() {
     AppState state;
     state.shell = start.state;
     ScriptedPrompter prompter;
-    prompter.expect(u"現在のデータを保存しますか？"_s, u"確認"_s, PromptButtons::YesNoCancel, PromptAnswer::No);
+    prompter.expect(u"現在のデータを保存しますか？"_s, u"確認"_s, PromptButtons::YesNoCancel,
+                    PromptAnswer::No);
     prompter.expectOk(u"入力を開始できます。"_s, u"確認"_s);
     ScriptedFileChooser chooser;
     chooser.choose(QDir(dir.path()).filePath(u"Data/C棟.tkd"_s));
@@ -105,8 +106,9 @@ void TestUiStartForm::helpViewerShowsEveryLine() {
     project.helpFilePath = QDir(dir.path()).filePath(u"info-1.txt"_s);
     writeCp932Lines(project.helpFilePath, {u"【概要】"_s, QString(), u"柱を入力します。"_s});
     ScriptedPrompter prompter;
-    prompter.expect(u"説明を印刷します。\nプリンターの電源を入れA4用紙をセット後OKしてください。\n(通常使うプリンターに出力されます)"_s,
-                    u"確認"_s, PromptButtons::OkCancel, PromptAnswer::Ok);
+    prompter.expect(
+        u"説明を印刷します。\nプリンターの電源を入れA4用紙をセット後OKしてください。\n(通常使うプリンターに出力されます)"_s,
+        u"確認"_s, PromptButtons::OkCancel, PromptAnswer::Ok);
     prompter.expectOk(u"終了しました。"_s, u"印刷"_s);
     RecordingPrinter printer;
     shell::InfoForm model(project, prompter, printer);
@@ -134,7 +136,8 @@ void TestUiStartForm::messageBoxButtonsAreJapanese_data() {
     QTest::newRow("ok, cancel") << PromptButtons::OkCancel << QStringList{u"OK"_s, u"キャンセル"_s} << 1
                                 << PromptAnswer::Cancel;
     QTest::newRow("yes, no, cancel") << PromptButtons::YesNoCancel
-                                     << QStringList{u"はい"_s, u"いいえ"_s, u"キャンセル"_s} << 1 << PromptAnswer::No;
+                                     << QStringList{u"はい"_s, u"いいえ"_s, u"キャンセル"_s} << 1
+                                     << PromptAnswer::No;
 }
 
 void TestUiStartForm::messageBoxButtonsAreJapanese() {
@@ -170,8 +173,8 @@ void TestUiStartForm::fileFilterInQtForm_data() {
     QTest::addColumn<QString>("filter");
     QTest::addColumn<QString>("qt");
     QTest::newRow("bundle") << u"鉄骨積算データ(.tkd)|*.tkd"_s << u"鉄骨積算データ(.tkd) (*.tkd)"_s;
-    QTest::newRow("two filters, two patterns") << u"PDF|*.pdf|すべて|*.pdf;*.txt"_s
-                                               << u"PDF (*.pdf);;すべて (*.pdf *.txt)"_s;
+    QTest::newRow("two filters, two patterns")
+        << u"PDF|*.pdf|すべて|*.pdf;*.txt"_s << u"PDF (*.pdf);;すべて (*.pdf *.txt)"_s;
 }
 
 void TestUiStartForm::fileFilterInQtForm() {
