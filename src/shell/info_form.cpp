@@ -53,7 +53,9 @@ void InfoForm::print() {
         m_prompter.tell(printout.error, QStringLiteral("印刷"));
         return;
     }
-    const services::Status printed = m_printer.print(printout.document);
+    // An empty text sends no job at all: there is nothing to put on paper.
+    const services::Status printed =
+        printout.document.pages.isEmpty() ? services::Status::success() : m_printer.print(printout.document);
     if (!printed.ok()) {
         m_prompter.tell(printed.error, QStringLiteral("印刷"));
         return;
@@ -81,11 +83,9 @@ PrintDocument InfoForm::layout(const QStringList& lines) {
     constexpr double kPointSize = 11;
     const int left = services::mmToTwips(16 - 3.5);
     PrintDocument document;
-    // An empty text still makes one (blank) page, as the print job always puts out a sheet.
-    document.pages.append(PrintPage{});
     for (qsizetype i = 0; i < lines.size(); ++i) {
         const int k = int(i % kLinesPerPage) + 1;
-        if (k == 1 && i > 0)
+        if (k == 1)
             document.pages.append(PrintPage{});
         PrintText text;
         text.x = left;

@@ -46,7 +46,7 @@ public:
 
     // The printout of the help file at `path`, read afresh, without its empty lines.
     static HelpPrintout printout(const QString& path);
-    // The page layout of `lines` (none of them empty).
+    // The page layout of `lines` (none of them empty); no lines, no pages.
     static services::PrintDocument layout(const QStringList& lines);
 
 private:

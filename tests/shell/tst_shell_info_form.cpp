@@ -127,10 +127,15 @@ void TestInfoForm::printQuestionCancelled() {
 
 void TestInfoForm::emptyFilePrintsNoLine() {
     writeBytes(helpFile(), QByteArray("\r\n\r\n"));
-    const HelpPrintout printout = InfoForm::printout(helpFile());
-    QVERIFY(printout.error.isEmpty());
-    QCOMPARE(printout.document.pages.size(), 1);
-    QVERIFY(printout.document.pages[0].texts.isEmpty());
+    ScriptedPrompter prompter;
+    prompter.expect(kPrintQuestion, u"確認"_s, PromptButtons::OkCancel, PromptAnswer::Ok);
+    prompter.expectOk(u"終了しました。"_s, u"印刷"_s);
+    RecordingPrinter printer;
+    InfoForm form(m_project, prompter, printer);
+    QCOMPARE(form.infoList, (QStringList{QString(), QString()}));
+    form.command(1);
+    TV_VERIFY_PROMPTS(prompter);
+    QVERIFY(printer.documents.isEmpty());
 }
 
 void TestInfoForm::longTextGoesOnOverFurtherPages() {
