@@ -1,16 +1,35 @@
 // One case per window; a window that this build does not have yet answers false.
 #include "ui/qt_window_opener.h"
 
+#include "shell/info_form.h"
+#include "ui/info_form_view.h"
+#include "ui/qt_file_chooser.h"
+#include "ui/qt_printer.h"
+#include "ui/qt_prompter.h"
+
 namespace tv::ui {
+
+namespace {
+
+void showInfoForm(QWidget* parent, AppState& state) {
+    QtPrompter prompter(parent);
+    QtFileChooser chooser(parent);
+    QtPrinter printer(prompter, chooser);
+    shell::InfoForm model(state.shell.project, prompter, printer);
+    InfoFormView view(model, parent);
+    view.exec();
+}
+
+} // namespace
 
 bool QtWindowOpener::open(services::WindowId id) {
     switch (id) {
+    case services::WindowId::InfoForm:
+        showInfoForm(m_parent, m_state);
+        return true;
     default:
-        break;
+        return false;
     }
-    Q_UNUSED(m_parent);
-    Q_UNUSED(m_state);
-    return false;
 }
 
 } // namespace tv::ui
