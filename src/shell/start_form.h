@@ -12,17 +12,15 @@
 
 #include <QList>
 #include <QString>
+#include "services/rgb.h"
+
 #include <QStringList>
 
 #include <functional>
 
 namespace tv::shell {
 
-// A colour as plain RGB, for the view to paint (the same shape as the grid's colours).
-struct Rgb {
-    int red = 0, green = 0, blue = 0;
-    bool operator==(const Rgb&) const = default;
-};
+using services::Rgb;
 
 class StartForm {
 public:
