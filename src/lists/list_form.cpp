@@ -119,10 +119,14 @@ bool ListForm::acceptText(QString& text) {
         return false;
     }
     if (const auto bad = Cp932::firstUnencodable(text)) {
-        m_prompter.tell(Cp932::describe(*bad) + QStringLiteral("は使用できない文字です。"), kConfirm);
+        characterRefused(*bad);
         return false;
     }
     return true;
+}
+
+void ListForm::characterRefused(char32_t character) {
+    m_prompter.tell(Cp932::describe(character) + QStringLiteral("は使用できない文字です。"), kConfirm);
 }
 
 bool ListForm::setInpTx(int index, const QString& text) {

@@ -94,6 +94,11 @@ public:
     const services::TextGrid& hasiraGrid() const { return m_hasiraGrid; }
     const services::TextGrid& hariGrid() const { return m_hariGrid; }
     const services::TextGrid& jointGrid() const { return m_jointGrid; }
+    // The grids for their views, which keep the current cell and first visible row in them; their
+    // texts change only through this model.
+    services::TextGrid* hasiraGridForView() { return &m_hasiraGrid; }
+    services::TextGrid* hariGridForView() { return &m_hariGrid; }
+    services::TextGrid* jointGridForView() { return &m_jointGrid; }
     // Registered joint marks, sorted by mark.
     const QStringList& jointMarks() const { return m_jointMarks; }
 
@@ -128,6 +133,8 @@ public:
     // a message), and the text typed or chosen for it ("クリア" empties a grade cell).
     services::CellOffer jointCellOffer(int row, int column);
     bool setJointCell(int row, int column, const QString& text);
+    // A grid editor met a character that CP932 cannot hold: the same message as the fields give.
+    void characterRefused(char32_t character);
 
     // Command captions, the notes and the row colour of a selected registered entry.
     static QString commandCaption(int index);

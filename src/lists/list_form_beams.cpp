@@ -34,7 +34,7 @@ void ListForm::setUpBeamGrid() {
     g.setColumnWidth(1, 600);
     g.setColumnWidth(2, 700);
     for (int c = kCentreColumn; c < kBeamGridColumns; ++c)
-        g.setColumnWidth(c, 700);
+        g.setColumnWidth(c, c == kCentreColumn || c == kEndColumn ? 900 : 650);
     g.setAlignment(0, services::CellAlignment::Right);
 }
 

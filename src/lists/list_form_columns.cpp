@@ -81,7 +81,7 @@ void ListForm::setUpColumnGrid() {
     g.setColumnWidth(2, 700);
     g.setColumnWidth(3, 950);
     for (int c = kColumnSpec1Column; c < kColumnGridColumns; ++c)
-        g.setColumnWidth(c, 700);
+        g.setColumnWidth(c, c == kColumnSpec1Column || c == kSpec2Column || c == kSpec3Column ? 900 : 650);
     g.setAlignment(0, services::CellAlignment::Right);
 }
 

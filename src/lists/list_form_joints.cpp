@@ -67,7 +67,7 @@ void ListForm::setUpJointGrid() {
     g.setColumnWidth(0, 300);
     for (int c = 1; c < kJointGridColumns; ++c) {
         const int part = jointCellOf(c).part;
-        g.setColumnWidth(c, part == 0 ? 800 : part == 5 ? 950 : 500);
+        g.setColumnWidth(c, part == 0 ? 1000 : part == 5 ? 1100 : 500);
     }
     g.setAlignment(0, services::CellAlignment::Center);
 }
