@@ -53,7 +53,7 @@ void ListForm::showBeams() {
 
 void ListForm::rebuildHariList() {
     const services::TextGrid& g = m_hariGrid;
-    const auto spec = [&g](int row, int column) {
+    const auto section = [&g](int row, int column) {
         QStringList parts = texts(g, row, column, kSectionParts);
         for (QString& p : parts)
             p = services::SanitizeField(p);
@@ -64,8 +64,8 @@ void ListForm::rebuildHariList() {
         if (g.text(row, 1).isEmpty())
             continue;
         list.append(HariListEntry{services::SanitizeField(g.text(row, 1)),
-                                  services::SanitizeField(g.text(row, 2)), spec(row, kCentreColumn),
-                                  spec(row, kEndColumn)});
+                                  services::SanitizeField(g.text(row, 2)), section(row, kCentreColumn),
+                                  section(row, kEndColumn)});
     }
     list.append(HariListEntry{});
     m_lists.HariList = std::move(list);

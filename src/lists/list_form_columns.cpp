@@ -102,7 +102,7 @@ void ListForm::showColumns() {
 
 void ListForm::rebuildHasiraList() {
     const services::TextGrid& g = m_hasiraGrid;
-    const auto spec = [&g](int row, int column, int count) {
+    const auto section = [&g](int row, int column, int count) {
         QStringList parts = texts(g, row, column, count);
         for (QString& p : parts)
             p = services::SanitizeField(p);
@@ -116,9 +116,9 @@ void ListForm::rebuildHasiraList() {
         e.Floor = services::SanitizeField(g.text(row, 1));
         e.Mark = services::SanitizeField(g.text(row, 2));
         e.Shape = services::SanitizeField(g.text(row, 3));
-        e.Spec1 = spec(row, kColumnSpec1Column, kSectionParts);
-        e.Spec2 = spec(row, kSpec2Column, kCutTeeParts);
-        e.Spec3 = spec(row, kSpec3Column, kCutTeeParts);
+        e.Spec1 = section(row, kColumnSpec1Column, kSectionParts);
+        e.Spec2 = section(row, kSpec2Column, kCutTeeParts);
+        e.Spec3 = section(row, kSpec3Column, kCutTeeParts);
         list.append(e);
     }
     list.append(HasiraListEntry{});

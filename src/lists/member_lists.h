@@ -1,4 +1,5 @@
-// The registered column, beam and joint specifications of the open project, held for the whole run.
+// The registered columns, beams and joints of the open project (sections by floor and mark), held for the
+// whole run.
 //
 // Invariants of every list:
 // 1. It holds at least one element and its last element is always an empty entry; an empty list

@@ -244,8 +244,8 @@ void TestListFiles::saveRefusesUnencodableTextAndWritesNothing() {
 
 void TestListFiles::typedSeparatorShiftsTheParts() {
     // Why the window refuses "･" in a value: the stored field splits into one more part.
-    const QString spec = joinParts({u"SN490B"_s, u"H･X"_s, u"400"_s, u"200"_s, u"8"_s, u"13"_s});
-    QCOMPARE(splitParts(spec, 6), (QStringList{u"SN490B"_s, u"H"_s, u"X"_s, u"400"_s, u"200"_s, u"8"_s}));
+    const QString section = joinParts({u"SN490B"_s, u"H･X"_s, u"400"_s, u"200"_s, u"8"_s, u"13"_s});
+    QCOMPARE(splitParts(section, 6), (QStringList{u"SN490B"_s, u"H"_s, u"X"_s, u"400"_s, u"200"_s, u"8"_s}));
     QCOMPARE(splitParts(u"a"_s, 3), (QStringList{u"a"_s, {}, {}}));
 }
 

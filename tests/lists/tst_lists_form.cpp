@@ -200,14 +200,14 @@ void TestListForm::registerColumnNeedsTheShapeFields() {
 
 void TestListForm::registerColumnReplacesAndSortsByFloorThenMark() {
     openForm();
-    const QStringList spec{u"SS400"_s, u"H"_s, u"400"_s, u"200"_s, u"8"_s, u"13"_s};
-    fillH(u"10"_s, u"C1"_s, spec);
+    const QStringList section{u"SS400"_s, u"H"_s, u"400"_s, u"200"_s, u"8"_s, u"13"_s};
+    fillH(u"10"_s, u"C1"_s, section);
     m_form->registerEntry();
-    fillH(u"2"_s, u"C2"_s, spec);
+    fillH(u"2"_s, u"C2"_s, section);
     m_form->registerEntry();
-    fillH(u"2"_s, u"C10"_s, spec);
+    fillH(u"2"_s, u"C10"_s, section);
     m_form->registerEntry();
-    fillH(u"R"_s, u"C1"_s, spec);
+    fillH(u"R"_s, u"C1"_s, section);
     m_form->registerEntry();
     QSignalSpy focus(m_form.get(), &ListForm::focusRequested);
     fillH(u" 2 "_s, u"C2"_s, {u"SS400"_s, u"H"_s, u"500"_s, u"200"_s, u"10"_s, u"16"_s});

@@ -89,9 +89,9 @@ void TestUiListForm::registersThroughTheWindowAndSavesOnFinish() {
     type(view, u"InpTx1"_s, u"C1"_s);
     QTest::keyClick(field(view, u"InpTx1"_s), Qt::Key_Return);
     QCOMPARE(focusedField(), field(view, u"InpTx2"_s));
-    const QStringList spec{u"SN490C"_s, u"H"_s, u"400"_s, u"200"_s, u"8"_s, u"13"_s};
-    for (int i = 0; i < spec.size(); ++i)
-        type(view, u"InpTx%1"_s.arg(2 + i), spec[i]);
+    const QStringList section{u"SN490C"_s, u"H"_s, u"400"_s, u"200"_s, u"8"_s, u"13"_s};
+    for (int i = 0; i < section.size(); ++i)
+        type(view, u"InpTx%1"_s.arg(2 + i), section[i]);
     QTest::keyClick(field(view, u"InpTx7"_s), Qt::Key_F12);
     QCOMPARE(form.hasiraGrid().rowCount(), 5);
     QCOMPARE(focusedField(), field(view, u"InpTx1"_s));
