@@ -125,6 +125,8 @@ ListFormView::Field ListFormView::makeField(QWidget* parent, const QString& name
         field.combo = new QComboBox(parent);
         field.combo->setEditable(true);
         field.combo->setInsertPolicy(QComboBox::NoInsert);
+        // Inline completion would show text the model never received; the list is the help.
+        field.combo->setCompleter(nullptr);
         field.combo->setObjectName(name);
         field.edit = field.combo->lineEdit();
     } else {
