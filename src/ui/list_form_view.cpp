@@ -134,6 +134,8 @@ ListFormView::Field ListFormView::makeField(QWidget* parent, const QString& name
         field.edit->setObjectName(name);
     }
     field.edit->installEventFilter(this);
+    if (field.combo)
+        field.combo->installEventFilter(this); // a combo box takes the keys of its line edit
     (field.combo ? static_cast<QWidget*>(field.combo) : field.edit)->setFixedWidth(field.combo ? 120 : 90);
     return field;
 }
@@ -414,10 +416,12 @@ void ListFormView::focusNextField(QObject* edit) {
 }
 
 bool ListFormView::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::KeyPress && qobject_cast<QLineEdit*>(watched)) {
+    if (event->type() == QEvent::KeyPress &&
+        (qobject_cast<QLineEdit*>(watched) || qobject_cast<QComboBox*>(watched))) {
         const int key = static_cast<QKeyEvent*>(event)->key();
         if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-            focusNextField(watched);
+            auto* combo = qobject_cast<QComboBox*>(watched);
+            focusNextField(combo ? combo->lineEdit() : watched);
             return true;
         }
     }

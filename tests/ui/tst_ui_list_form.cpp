@@ -92,6 +92,10 @@ void TestUiListForm::registersThroughTheWindowAndSavesOnFinish() {
     const QStringList section{u"SN490C"_s, u"H"_s, u"400"_s, u"200"_s, u"8"_s, u"13"_s};
     for (int i = 0; i < section.size(); ++i)
         type(view, u"InpTx%1"_s.arg(2 + i), section[i]);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return); // from F厚 on to ②規格, a list field
+    QCOMPARE(focusedField(), field(view, u"InpTx8"_s));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Enter);
+    QCOMPARE(focusedField(), field(view, u"InpTx9"_s));
     QTest::keyClick(field(view, u"InpTx7"_s), Qt::Key_F12);
     QCOMPARE(form.hasiraGrid().rowCount(), 5);
     QCOMPARE(focusedField(), field(view, u"InpTx1"_s));
