@@ -54,6 +54,8 @@ private Q_SLOTS:
     void secondaryBeamLocksTheFloorAndSortsAsText();
     void beamRegistrationAndEndSection();
     void newGradesReachTheGradeFile();
+    void unreadableGradeFileIsNeverRewritten();
+    void failedSaveKeepsTheWindowOpen();
     void deleteAsksAndOnlyFinishWritesTheFile();
     void deleteBeamAndJointAsk();
     void selectingARowCopiesItBack();
@@ -334,6 +336,35 @@ void TestListForm::newGradesReachTheGradeFile() {
              (QStringList{u"SS400"_s, u"SN490B"_s, u"SN400B"_s, u"SN490C"_s}));
     QVERIFY(m_form->jointGradeCandidates().endsWith(u"クリア"_s));
     QVERIFY(m_form->jointGradeCandidates().contains(u"SN490C"_s));
+}
+
+void TestListForm::unreadableGradeFileIsNeverRewritten() {
+    const QByteArray broken("SS400\r\nSN\x82\r\n");
+    writeBytes(setFile(u"HasiraKikaku.ini"_s), broken);
+    m_prompter->expectOk(
+        u"ファイル「%1」を読み込めません。\n2行目にShift-JISの文字として読めないデータがあります。"_s.arg(
+            QDir::toNativeSeparators(setFile(u"HasiraKikaku.ini"_s))),
+        kConfirm);
+    openForm();
+    QCOMPARE(m_form->gradeCandidates(), QStringList());
+    fillH(u"1"_s, u"C1"_s, {u"SN490C"_s, u"H"_s, u"400"_s, u"200"_s, u"8"_s, u"13"_s});
+    m_form->registerEntry();
+    QCOMPARE(m_lists.HasiraList.size(), 2);
+    QVERIFY(m_form->gradeCandidates().contains(u"SN490C"_s));
+    QCOMPARE(readBytes(setFile(u"HasiraKikaku.ini"_s)), broken);
+}
+
+void TestListForm::failedSaveKeepsTheWindowOpen() {
+    openForm();
+    m_form->selectCategory(ListCategory::Joint);
+    m_form->setJointInpTx(u"J1"_s);
+    m_form->registerEntry();
+    QVERIFY(QDir(m_root.folder(tv::shell::kListFolder)).removeRecursively());
+    const QString expected = tv::shell::writeLines(listFile(kHasiraListFile), {}).error;
+    QVERIFY(!expected.isEmpty());
+    m_prompter->expectOk(expected, kConfirm);
+    QVERIFY(!m_form->finish());
+    QVERIFY(m_form->hasUnsavedChanges());
 }
 
 void TestListForm::deleteAsksAndOnlyFinishWritesTheFile() {
