@@ -14,6 +14,7 @@ class QLabel;
 class QLineEdit;
 class QListWidget;
 class QStackedWidget;
+class QVBoxLayout;
 class QWidget;
 
 namespace tv::ui {
@@ -38,6 +39,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void buildTop(QVBoxLayout* layout);
     QWidget* commandLabel(int index, QWidget* parent);
     QWidget* buildColumnPanel();
     QWidget* buildBeamPanel();
