@@ -1,8 +1,10 @@
 // One case per window; a window that this build does not have yet answers false.
 #include "ui/qt_window_opener.h"
 
+#include "lists/list_form.h"
 #include "shell/info_form.h"
 #include "ui/info_form_view.h"
+#include "ui/list_form_view.h"
 #include "ui/qt_file_chooser.h"
 #include "ui/qt_printer.h"
 #include "ui/qt_prompter.h"
@@ -27,6 +29,16 @@ bool QtWindowOpener::open(services::WindowId id) {
     case services::WindowId::InfoForm:
         showInfoForm(m_parent, m_state);
         return true;
+    case services::WindowId::ListForm: {
+        QtPrompter prompter(m_parent);
+        lists::ListForm form(m_state.shell.dataRoot, m_state.lists, prompter);
+        if (!form.open())
+            return true; // the lists could not be read: the message has been shown
+        ListFormView view(form, m_parent);
+        prompter.setParentWidget(&view);
+        view.exec();
+        return true;
+    }
     default:
         return false;
     }
