@@ -276,4 +276,9 @@ const QStringList& ListForm::notes() {
     return texts;
 }
 
+bool ListForm::confirmDeletion(const QString& floor, const QString& mark) {
+    return m_prompter.ask(floor + QStringLiteral("階の") + mark + QStringLiteral("を削除します。"),
+                          QStringLiteral("確認"), PromptButtons::OkCancel) == PromptAnswer::Ok;
+}
+
 } // namespace tv::lists

@@ -150,6 +150,8 @@ Q_SIGNALS:
 private:
     bool acceptText(QString& text);
     void markChanged() { Q_EMIT changed(); }
+    // Asks "<floor>階の<mark>を削除します。"; true on OK.
+    bool confirmDeletion(const QString& floor, const QString& mark);
     void loadCandidates();
     void addGrades(const QStringList& values);
 
@@ -194,5 +196,17 @@ private:
 
 // Stored form of a typed value: outer blanks removed, then SanitizeField.
 QString storedValue(const QString& typed);
+
+// Marks the first live entry of floor and mark as deleted (blank floor); true when one was found.
+template <typename Entry>
+bool markDeleted(QList<Entry>& list, const QString& floor, const QString& mark) {
+    for (Entry& e : list) {
+        if (!e.isDeleted() && e.Floor == floor && e.Mark == mark) {
+            e.Floor.clear();
+            return true;
+        }
+    }
+    return false;
+}
 
 } // namespace tv::lists

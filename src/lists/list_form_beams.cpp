@@ -82,17 +82,7 @@ void ListForm::registerBeam() {
     services::TextGrid& g = m_hariGrid;
     const QString floor = storedValue(m_beamFields[0]);
     const QString mark = storedValue(m_beamFields[1]);
-    int row = -1;
-    for (int r = g.fixedRows(); r < g.rowCount() && row < 0; ++r)
-        if (g.text(r, 1) == floor && g.text(r, 2) == mark)
-            row = r;
-    for (int r = g.fixedRows(); r < g.rowCount() && row < 0; ++r)
-        if (g.text(r, 1).isEmpty())
-            row = r;
-    if (row < 0) {
-        row = g.rowCount();
-        g.insertRow(row);
-    }
+    const int row = registrationRow(g, floor, mark);
     for (int k = 0; k < kBeamFieldCount; ++k)
         g.setText(row, 1 + k, storedValue(m_beamFields[k]));
     sortByFloorAndMark(g);
@@ -114,16 +104,10 @@ void ListForm::deleteBeam() {
     if (mark.isEmpty())
         return;
     const QString floor = services::Trim(m_beamFields[0]);
-    if (m_prompter.ask(floor + QStringLiteral("階の") + mark + QStringLiteral("を削除します。"),
-                       QStringLiteral("確認"), PromptButtons::OkCancel) != PromptAnswer::Ok)
+    if (!confirmDeletion(floor, mark))
         return;
-    for (HariListEntry& e : m_lists.HariList) {
-        if (!e.isDeleted() && e.Floor == storedValue(floor) && e.Mark == storedValue(mark)) {
-            e.Floor.clear();
-            m_dirty = true;
-            break;
-        }
-    }
+    if (markDeleted(m_lists.HariList, storedValue(floor), storedValue(mark)))
+        m_dirty = true;
     showBeams();
     for (QString& field : m_beamFields)
         field.clear();

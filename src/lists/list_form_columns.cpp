@@ -141,17 +141,7 @@ void ListForm::registerColumn() {
     services::TextGrid& g = m_hasiraGrid;
     const QString floor = storedValue(m_columnFields[0]);
     const QString mark = storedValue(m_columnFields[1]);
-    int row = -1;
-    for (int r = g.fixedRows(); r < g.rowCount() && row < 0; ++r)
-        if (g.text(r, 1) == floor && g.text(r, 2) == mark)
-            row = r;
-    for (int r = g.fixedRows(); r < g.rowCount() && row < 0; ++r)
-        if (g.text(r, 1).isEmpty())
-            row = r;
-    if (row < 0) {
-        row = g.rowCount();
-        g.insertRow(row);
-    }
+    const int row = registrationRow(g, floor, mark);
     g.setText(row, 1, floor);
     g.setText(row, 2, mark);
     g.setText(row, 3, shapeCaption(m_shape));
@@ -184,16 +174,10 @@ void ListForm::deleteColumn() {
     if (mark.isEmpty())
         return;
     const QString floor = services::Trim(m_columnFields[0]);
-    if (m_prompter.ask(floor + QStringLiteral("階の") + mark + QStringLiteral("を削除します。"),
-                       QStringLiteral("確認"), PromptButtons::OkCancel) != PromptAnswer::Ok)
+    if (!confirmDeletion(floor, mark))
         return;
-    for (HasiraListEntry& e : m_lists.HasiraList) {
-        if (!e.isDeleted() && e.Floor == storedValue(floor) && e.Mark == storedValue(mark)) {
-            e.Floor.clear();
-            m_dirty = true;
-            break;
-        }
-    }
+    if (markDeleted(m_lists.HasiraList, storedValue(floor), storedValue(mark)))
+        m_dirty = true;
     showColumns();
     for (QString& field : m_columnFields)
         field.clear();

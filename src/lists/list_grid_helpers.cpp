@@ -10,6 +10,17 @@ void sortByFloorAndMark(services::TextGrid& grid) {
         grid.setText(row, 0, QString::number(row - first + 1));
 }
 
+int registrationRow(services::TextGrid& grid, const QString& floor, const QString& mark) {
+    for (int r = grid.fixedRows(); r < grid.rowCount(); ++r)
+        if (grid.text(r, 1) == floor && grid.text(r, 2) == mark)
+            return r;
+    for (int r = grid.fixedRows(); r < grid.rowCount(); ++r)
+        if (grid.text(r, 1).isEmpty())
+            return r;
+    grid.insertRow(grid.rowCount());
+    return grid.rowCount() - 1;
+}
+
 void highlightRow(services::TextGrid& grid, int row, services::Rgb color) {
     for (int r = grid.fixedRows(); r < grid.rowCount(); ++r)
         for (int c = grid.fixedColumns(); c < grid.columnCount(); ++c)
