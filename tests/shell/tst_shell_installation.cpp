@@ -1,6 +1,8 @@
 // The installation: laid down on an empty folder, never overwriting, every file CP932.
 #include "services/cp932.h"
 #include "shell/installation.h"
+#include "shell/project_bundle.h"
+#include "shell/working_files.h"
 #include "shell/record_file.h"
 #include "support/test_files.h"
 
@@ -20,6 +22,7 @@ private Q_SLOTS:
     void keepsExistingFiles();
     void unitWeightsHoldTheReferenceTable();
     void referenceListsNameWhatTheRulesUse();
+    void sampleProjectOpens();
 };
 
 namespace {
@@ -109,6 +112,18 @@ void TestInstallation::referenceListsNameWhatTheRulesUse() {
     for (const QString& t : {u"C"_s, u"2C"_s})
         QVERIFY(list("HasiraKataSiki.ini").contains(t));
     QVERIFY(!list("HasiraKikaku.ini").isEmpty());
+}
+
+void TestInstallation::sampleProjectOpens() {
+    QTemporaryDir dir;
+    const DataRoot root(dir.path());
+    QVERIFY(layDownInstallation(root).status.ok());
+    const QString sample = root.file(kDataFolder, u"サンプル物件.tkd"_s);
+    QVERIFY(QFileInfo::exists(sample));
+    QVERIFY(ProjectBundle::open(root, sample).ok());
+    for (int i : {0, 1, 2, 3, 4}) // lists, unit weights and weld rates all come with the sample
+        QVERIFY2(!readLines(workingFilePath(root, kWorkingFiles[i])).lines.isEmpty(),
+                 qPrintable(kWorkingFiles[i].name.toString()));
 }
 
 QTEST_GUILESS_MAIN(TestInstallation)
