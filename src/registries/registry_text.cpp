@@ -6,7 +6,7 @@
 
 namespace tv::registries {
 
-bool readsAsNumber(QStringView text) {
+bool readsAsPlainNumber(QStringView text) {
     const QString t = services::Trim(text);
     qsizetype i = 0;
     if (i < t.size() && (t[i] == u'+' || t[i] == u'-'))

@@ -1,6 +1,6 @@
 // Text typed into the registry windows: what may be stored, and which values read as numbers.
 //
-// "Reads as a number": after Trim the whole text is one plain decimal number, an optional sign,
+// "Reads as a plain number": after Trim the whole text is one plain decimal number, an optional sign,
 // digits with at most one decimal point and at least one digit ("65.4", "-1", ".5", "12."). Text
 // with anything else (units, commas, exponents, "&H") does not, even where the leading-number rule
 // of the totals would read a number from its start; the windows mark such a cell so that the
@@ -14,7 +14,7 @@
 
 namespace tv::registries {
 
-bool readsAsNumber(QStringView text);
+bool readsAsPlainNumber(QStringView text);
 
 // The form in which typed text is stored: look-alike characters mapped to their CP932 twins and
 // the record separator "'" replaced by "’" (it would split the record).

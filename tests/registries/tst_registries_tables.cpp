@@ -41,8 +41,8 @@ private Q_SLOTS:
     void kansanLoadAndSave();
     void kansanThicknessesAndSymbols();
     void referenceListsSkipEmptyLines();
-    void readsAsNumber_data();
-    void readsAsNumber();
+    void readsAsPlainNumber_data();
+    void readsAsPlainNumber();
     void typedTextIsMadeStorable();
 
 private:
@@ -210,7 +210,7 @@ void TestTables::referenceListsSkipEmptyLines() {
     QCOMPARE(readBytes(path(u"out.ini"_s)), QByteArray());
 }
 
-void TestTables::readsAsNumber_data() {
+void TestTables::readsAsPlainNumber_data() {
     QTest::addColumn<QString>("text");
     QTest::addColumn<bool>("number");
     QTest::newRow("decimal") << u"65.4"_s << true;
@@ -232,10 +232,10 @@ void TestTables::readsAsNumber_data() {
     QTest::newRow("full-width digits") << u"１２"_s << false;
 }
 
-void TestTables::readsAsNumber() {
+void TestTables::readsAsPlainNumber() {
     QFETCH(QString, text);
     QFETCH(bool, number);
-    QCOMPARE(tv::registries::readsAsNumber(text), number);
+    QCOMPARE(tv::registries::readsAsPlainNumber(text), number);
 }
 
 void TestTables::typedTextIsMadeStorable() {
