@@ -1,0 +1,97 @@
+// TextGridView: shows a TextGrid and edits its cells through a popup list or an in-place editor.
+#pragma once
+
+#include "services/text_grid.h"
+
+#include <QPersistentModelIndex>
+#include <QTableView>
+
+#include <functional>
+#include <optional>
+
+class QLineEdit;
+class QListWidget;
+class QListWidgetItem;
+
+namespace tv::ui {
+
+class TextGridModel;
+
+// The view asks `offer` what a clicked cell offers, opens a list under the cell or a line editor over
+// it, and hands the chosen or typed text to `commit`. Typed text is mapped to its CP932 forms
+// first; text holding a character that cannot be stored is not committed: `error` is told instead
+// and the editor stays open. Fixed rows and columns are shown as ordinary rows drawn like headers;
+// they never become the current cell and offer nothing (a right-click on them is still signalled). The grid's
+// current cell and top row follow the view.
+class TextGridView : public QTableView {
+    Q_OBJECT
+public:
+    using OfferCallback = std::function<services::CellOffer(int row, int column)>;
+    using CommitCallback = std::function<void(int row, int column, const QString& text)>;
+    using ErrorCallback = std::function<void(int row, int column, char32_t character)>;
+
+    explicit TextGridView(services::TextGrid* grid, QWidget* parent = nullptr);
+    ~TextGridView() override;
+
+    services::TextGrid* grid() const { return m_grid; }
+    TextGridModel* gridModel() const { return m_model; }
+
+    void setOfferCallback(OfferCallback offer) { m_offer = std::move(offer); }
+    void setCommitCallback(CommitCallback commit) { m_commit = std::move(commit); }
+    void setErrorCallback(ErrorCallback error) { m_error = std::move(error); }
+
+    // After the window model changed the grid: everything (rows, spans, widths, current cell, top
+    // row), or only the texts and colours of some rows.
+    void refresh();
+    void refreshRows(int firstRow, int lastRow);
+    void scrollToRow(int row);
+
+    // Asks the offer of a scrollable cell and opens what it offers, as a click on it does; a text editor
+    // starts with `typed` instead of the cell's text when given.
+    void activateCell(int row, int column, const std::optional<QString>& typed = std::nullopt);
+    // Commits the open editor, if any; false when its text cannot be stored (the editor stays open).
+    bool commitEditor();
+    void cancelEditor();
+    bool isEditing() const;
+    QLineEdit* lineEditor() const { return m_editor; }
+    QListWidget* popupList() const { return m_list; }
+
+Q_SIGNALS:
+    void cellRightClicked(int row, int column);
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    QModelIndex moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) override;
+    void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
+    void scrollContentsBy(int dx, int dy) override;
+    void updateGeometries() override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void applyLayout();
+    void openEditor(int row, int column, const QString& text, bool selectAll);
+    void openList(int row, int column, const QStringList& items);
+    void placeEditor();
+    void pick(QListWidgetItem* item);
+    bool commitAndMove(int rowStep);
+    void moveCurrent(int row, int column);
+    void syncTopRow();
+
+    services::TextGrid* m_grid;
+    TextGridModel* m_model;
+    QLineEdit* m_editor;
+    QListWidget* m_list;
+    OfferCallback m_offer;
+    CommitCallback m_commit;
+    ErrorCallback m_error;
+    int m_editRow = -1;
+    int m_editColumn = -1;
+    int m_listRow = -1;
+    int m_listColumn = -1;
+    QPersistentModelIndex m_pressed;
+};
+
+} // namespace tv::ui
