@@ -5,9 +5,9 @@ exe="$1"
 if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
     "$exe" init
     root="${TORVANEL_DATA_ROOT:-$HOME/Torvanel}"
-    echo "No display found: the window cannot open here."
-    echo "The data folder is ready at: $root"
-    echo "Start the program on a desktop with: $exe"
+    echo "画面(ディスプレイ)がないため、ウィンドウは開けません。"
+    echo "データフォルダを用意しました: $root"
+    echo "デスクトップで次のコマンドを実行すると画面が開きます: $exe"
     exit 0
 fi
 exec "$exe"

@@ -9,6 +9,9 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
+#include <algorithm>
+#include <optional>
+
 namespace tv::shell {
 
 using services::Cp932;
@@ -16,38 +19,47 @@ using services::Status;
 
 namespace {
 
+// Files are decoded and encoded in blocks of whole lines of about this size, so that memory is taken
+// in small pieces that the allocator reuses: time stays proportional to the file's size.
+constexpr qsizetype kBlockBytes = 256 * 1024;
+
 QString displayName(const QString& path) { return QDir::toNativeSeparators(path); }
 
-// 1-based number of the line that holds byte offset `offset`.
-qsizetype lineOfOffset(const QByteArray& bytes, qsizetype offset) {
-    return QByteArrayView(bytes).first(offset).count('\n') + 1;
-}
-
-QString refusal(const QString& path, const QByteArray& bytes) {
-    const qsizetype nul = bytes.indexOf('\0');
-    qsizetype badLine = -1;
-    qsizetype start = 0;
-    qsizetype line = 1;
-    while (start <= bytes.size()) {
-        qsizetype end = bytes.indexOf('\n', start);
-        if (end < 0)
-            end = bytes.size();
-        if (nul >= start && nul <= end) {
-            badLine = line;
-            break;
-        }
-        if (!Cp932::decode(QByteArrayView(bytes).sliced(start, end - start))) {
-            badLine = line;
-            break;
-        }
-        start = end + 1;
-        ++line;
-    }
-    if (badLine < 0 && nul >= 0)
-        badLine = lineOfOffset(bytes, nul);
+QString refusal(const QString& path, qsizetype line) {
     return QStringLiteral("ファイル「%1」を読み込めません。\n%2行目にShift-JISの文字として読めないデータがあります。")
         .arg(displayName(path))
-        .arg(badLine < 0 ? 1 : badLine);
+        .arg(line);
+}
+
+// 1-based number of the first line of `block` (starting at line `firstLine`) that does not decode.
+qsizetype firstBadLine(QByteArrayView block, qsizetype firstLine) {
+    qsizetype start = 0;
+    for (qsizetype line = firstLine;; ++line) {
+        qsizetype end = block.indexOf('\n', start);
+        if (end < 0)
+            end = block.size();
+        if (!Cp932::decode(block.sliced(start, end - start)))
+            return line;
+        if (end >= block.size())
+            return line;
+        start = end + 1;
+    }
+}
+
+// Appends the lines of a decoded block; `text` ends at a line break unless it is the file's end.
+void appendLines(QStringList& lines, QStringView text) {
+    qsizetype start = 0;
+    while (start < text.size()) {
+        qsizetype end = text.indexOf(u'\n', start);
+        const bool lastPiece = end < 0;
+        if (lastPiece)
+            end = text.size();
+        qsizetype length = end - start;
+        if (length > 0 && text[start + length - 1] == u'\r')
+            --length;
+        lines.append(text.sliced(start, length).toString());
+        start = end + 1;
+    }
 }
 
 } // namespace
@@ -64,21 +76,28 @@ LinesResult readLines(const QString& path) {
         return result;
     }
     const QByteArray bytes = file.readAll();
-    const auto text = Cp932::decode(bytes);
-    if (!text) {
-        result.error = refusal(path, bytes);
-        return result;
+    const QByteArrayView all(bytes);
+    qsizetype line = 1;
+    for (qsizetype start = 0; start < all.size();) {
+        qsizetype end = std::min(all.size(), start + kBlockBytes);
+        if (end < all.size()) {
+            // Blocks end after a line feed; CP932 trail bytes are never 0x0A, so this never cuts a character.
+            const qsizetype feed = all.first(end).lastIndexOf('\n');
+            end = feed >= start ? feed + 1 : std::max<qsizetype>(all.indexOf('\n', end) + 1, 0);
+            if (end == 0)
+                end = all.size();
+        }
+        const QByteArrayView block = all.sliced(start, end - start);
+        const auto text = Cp932::decode(block);
+        if (!text) {
+            result.lines.clear();
+            result.error = refusal(path, firstBadLine(block, line));
+            return result;
+        }
+        appendLines(result.lines, *text);
+        line += block.count('\n');
+        start = end;
     }
-    if (text->isEmpty())
-        return result;
-    QStringList lines = text->split(u'\n');
-    if (text->endsWith(u'\n'))
-        lines.removeLast();
-    for (QString& l : lines) {
-        if (l.endsWith(u'\r'))
-            l.chop(1);
-    }
-    result.lines = std::move(lines);
     return result;
 }
 
@@ -106,18 +125,16 @@ QString joinRecord(const QString& tag, const QStringList& fields) {
 }
 
 Status writeLines(const QString& path, const QStringList& lines) {
-    QString text;
-    qsizetype total = 0;
-    for (const QString& l : lines)
-        total += l.size() + 2;
-    text.reserve(total);
-    for (const QString& l : lines) {
-        text += l;
-        text += QLatin1String("\r\n");
-    }
-    const auto bytes = Cp932::encode(text);
-    if (!bytes) {
-        for (qsizetype i = 0; i < lines.size(); ++i) {
+    QByteArray bytes;
+    QString block;
+    const auto flush = [&](qsizetype lastLine) -> std::optional<Status> {
+        const auto encoded = Cp932::encode(block);
+        block.clear();
+        if (encoded) {
+            bytes += *encoded;
+            return std::nullopt;
+        }
+        for (qsizetype i = 0; i <= lastLine; ++i) {
             if (const auto bad = Cp932::firstUnencodable(lines[i])) {
                 return Status::failure(
                     QStringLiteral("文字%1はShift-JISで保存できません(%2行目)。\nファイル「%3」は保存されませんでした。")
@@ -127,8 +144,16 @@ Status writeLines(const QString& path, const QStringList& lines) {
             }
         }
         return Status::failure(QStringLiteral("ファイル「%1」は保存されませんでした。").arg(displayName(path)));
+    };
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        block += lines[i];
+        block += QLatin1String("\r\n");
+        if (block.size() >= kBlockBytes / 2 || i + 1 == lines.size()) {
+            if (const auto failed = flush(i))
+                return *failed;
+        }
     }
-    return writeBytesAtomically(path, *bytes);
+    return writeBytesAtomically(path, bytes);
 }
 
 Status writeBytesAtomically(const QString& path, const QByteArray& bytes, const std::function<bool()>& beforeCommit) {
