@@ -72,7 +72,10 @@ template <class Model> void bindRegistryGrid(TextGridView* view, Model& model) {
         [&model](int row, int column, const QString& text) { model.commitCell(row, column, text); });
     view->setErrorCallback([&model](int, int, char32_t character) { model.refuseCharacter(character); });
     QLineEdit* editor = view->lineEditor();
-    QObject::connect(editor, &QLineEdit::textEdited, view, [view, editor, &model](const QString& text) {
+    // textChanged, not textEdited: an editor opened by typing a character starts with that text.
+    QObject::connect(editor, &QLineEdit::textChanged, view, [view, editor, &model](const QString& text) {
+        if (!view->isEditing())
+            return;
         const auto& grid = model.DataGrid();
         const bool taken = model.editorTextChanged(text);
         const QString& cell = grid.text(grid.currentRow(), grid.currentColumn());
@@ -90,7 +93,10 @@ template <class Model> void bindRegistryGrid(TextGridView* view, Model& model) {
     });
     QObject::connect(&model, &Model::editorMoved, view, [view, &model] {
         const auto& grid = model.DataGrid();
-        view->activateCell(grid.currentRow(), grid.currentColumn());
+        const int row = grid.currentRow();
+        const int column = grid.currentColumn();
+        view->setCurrentIndex(view->model()->index(row, column));
+        view->activateCell(row, column);
     });
     QObject::connect(&model, &Model::gridChanged, view, [view] { view->refresh(); });
     QObject::connect(&model, &Model::cellChanged, view,

@@ -145,11 +145,15 @@ void TestUiRegistries::kansanFormRegistersASymbolAndSaves() {
     QTest::keyClicks(grid->lineEditor(), u"1.5"_s);
     QTest::keyClick(grid->lineEditor(), Qt::Key_Return);
     QCOMPARE(model.DataGrid().currentRow(), 7);
+    QTest::keyClick(grid->lineEditor(), Qt::Key_Escape);
+    QVERIFY(!grid->isEditing());
+    QTest::keyClick(grid, Qt::Key_2); // typing on the current cell opens the editor with the key
+    QVERIFY(grid->isEditing());
     clickCommand(&view, 0);
 
     QStringList expected{u"ZZKN'HT1'9'1.2"_s};
     for (int t = 4; t <= 40; ++t)
-        expected.append(u"ZZKN'HT9'%1'%2"_s.arg(t).arg(t == 9 ? u"1.5"_s : QString()));
+        expected.append(u"ZZKN'HT9'%1'%2"_s.arg(t).arg(t == 9 ? u"1.5"_s : t == 10 ? u"2"_s : QString()));
     QCOMPARE(readBytes(setFile(u"Kansan.ini"_s)), cp932Lines(expected));
 
     clickCommand(&view, 2);
