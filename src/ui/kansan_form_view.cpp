@@ -9,9 +9,11 @@
 #include <QEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QHeaderView>
 #include <QLabel>
 #include <QListWidget>
 #include <QScreen>
+#include <QScrollBar>
 #include <QVBoxLayout>
 
 namespace tv::ui {
@@ -61,7 +63,12 @@ KansanFormView::KansanFormView(KansanForm& model, services::Prompter& prompter, 
     connect(&m_model, &KansanForm::changed, this, &KansanFormView::showState);
     connect(&m_model, &KansanForm::closeRequested, this, [this] { QDialog::reject(); });
 
-    resize(twipsToPixels(this, 2400), twipsToPixels(this, 10350));
+    // The form's width in twips, or wider where the font's grid needs it: never a horizontal scroll bar.
+    layout->setContentsMargins(6, 6, 6, 6);
+    m_grid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    const int gridWidth = m_grid->horizontalHeader()->length() +
+                          m_grid->verticalScrollBar()->sizeHint().width() + 2 * m_grid->frameWidth() + 12;
+    resize(qMax(twipsToPixels(this, 2400), gridWidth), twipsToPixels(this, 10350));
     if (const QScreen* s = screen())
         move(s->availableGeometry().left() + twipsToPixels(this, 1500), s->availableGeometry().top());
     showState();
