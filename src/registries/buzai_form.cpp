@@ -2,7 +2,6 @@
 #include "registries/buzai_form.h"
 
 #include "registries/registry_text.h"
-#include "services/cp932.h"
 
 #include <QHash>
 
@@ -384,8 +383,7 @@ void BuzaiForm::commitCell(int row, int column, const QString& text) {
 }
 
 void BuzaiForm::refuseCharacter(char32_t character) {
-    m_prompter.tell(services::Cp932::describe(character) + QStringLiteral("は使用できない文字です。"),
-                    kConfirm);
+    m_prompter.tell(unusableCharacterMessage(character), kConfirm);
 }
 
 } // namespace tv::registries

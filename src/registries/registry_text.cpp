@@ -33,7 +33,11 @@ std::optional<QString> unusableCharacterMessage(QStringView text) {
     const auto bad = services::Cp932::firstUnencodable(text);
     if (!bad)
         return std::nullopt;
-    return services::Cp932::describe(*bad) + QStringLiteral("は使用できない文字です。");
+    return unusableCharacterMessage(*bad);
+}
+
+QString unusableCharacterMessage(char32_t character) {
+    return services::Cp932::describe(character) + QStringLiteral("は使用できない文字です。");
 }
 
 } // namespace tv::registries

@@ -23,5 +23,6 @@ QString storableText(const QString& typed);
 // The message refusing a character that CP932 cannot hold, or nullopt when every character can be
 // stored.
 std::optional<QString> unusableCharacterMessage(QStringView text);
+QString unusableCharacterMessage(char32_t character);
 
 } // namespace tv::registries

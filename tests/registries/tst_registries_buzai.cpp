@@ -54,6 +54,7 @@ private Q_SLOTS:
     void messagesWithoutAName();
     void nameListOpensAndCloses();
     void unreadableFileKeepsTheWindowShut();
+    void failedSaveIsReportedNotConfirmed();
 
 private:
     QString file() const { return m_root.file(tv::shell::kSetFolder, u"BuzaiWeight.ini"); }
@@ -410,6 +411,28 @@ void TestBuzai::unreadableFileKeepsTheWindowShut() {
     QVERIFY(!form.open());
     QCOMPARE(readBytes(file()), QByteArray("ZZBW'H\x81'1'2'\r\n"));
     TV_VERIFY_PROMPTS(prompter);
+}
+
+void TestBuzai::failedSaveIsReportedNotConfirmed() {
+    // Answers every message and keeps it: the write failure's wording ends with the system's reason.
+    struct RecordingPrompter : tv::services::Prompter {
+        PromptAnswer ask(const QString& text, const QString& title, PromptButtons) override {
+            messages.append(title + u'|' + text);
+            return PromptAnswer::Ok;
+        }
+        QStringList messages;
+    } prompter;
+    BuzaiForm form(m_root, prompter);
+    QVERIFY(form.open());
+    form.chooseName(nameIndex(form, u"H鋼"_s));
+    type(form, 2, 2, u"9.5"_s);
+    QVERIFY(QDir(m_root.folder(tv::shell::kSetFolder)).removeRecursively());
+    form.save();
+    QCOMPARE(prompter.messages.size(), 1);
+    QVERIFY2(prompter.messages[0].startsWith(
+                 u"確認|ファイル「%1」に書き込めません。"_s.arg(QDir::toNativeSeparators(file()))),
+             qPrintable(prompter.messages[0]));
+    QVERIFY(!form.isClosed());
 }
 
 QTEST_GUILESS_MAIN(TestBuzai)

@@ -30,6 +30,7 @@ private Q_SLOTS:
     void closingOtherwiseDropsTheChanges();
     void unusableCharacterIsRefused();
     void unreadableFileKeepsTheWindowShut();
+    void failedSaveKeepsTheWindowOpen();
     void kigouOkAndCancel();
     void kigouTypedApostrophe();
 
@@ -181,6 +182,23 @@ void TestSettei::unreadableFileKeepsTheWindowShut() {
     QVERIFY(!form.open());
     QCOMPARE(readBytes(gradeFile()), before);
     TV_VERIFY_PROMPTS(prompter);
+}
+
+void TestSettei::failedSaveKeepsTheWindowOpen() {
+    struct RecordingPrompter : tv::services::Prompter {
+        PromptAnswer ask(const QString& text, const QString& title, PromptButtons) override {
+            messages.append(title + u'|' + text);
+            return PromptAnswer::Ok;
+        }
+        QStringList messages;
+    } prompter;
+    SetteiForm form(m_root, prompter);
+    QVERIFY(form.open());
+    QVERIFY(QDir(m_root.folder(tv::shell::kSetFolder)).removeRecursively());
+    form.ok();
+    QCOMPARE(prompter.messages.size(), 1);
+    QVERIFY2(prompter.messages[0].startsWith(u"初期設定|ファイル「"_s), qPrintable(prompter.messages[0]));
+    QVERIFY(!form.isClosed());
 }
 
 void TestSettei::kigouOkAndCancel() {
