@@ -63,12 +63,14 @@ KansanFormView::KansanFormView(KansanForm& model, services::Prompter& prompter, 
     connect(&m_model, &KansanForm::changed, this, &KansanFormView::showState);
     connect(&m_model, &KansanForm::closeRequested, this, [this] { QDialog::reject(); });
 
-    // The form's width in twips, or wider where the font's grid needs it: never a horizontal scroll bar.
+    // The form's size in twips, or larger where the font's grid needs it: no horizontal scroll bar.
     layout->setContentsMargins(6, 6, 6, 6);
     m_grid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     const int gridWidth = m_grid->horizontalHeader()->length() +
                           m_grid->verticalScrollBar()->sizeHint().width() + 2 * m_grid->frameWidth() + 12;
-    resize(qMax(twipsToPixels(this, 2400), gridWidth), twipsToPixels(this, 10350));
+    // All 37 thicknesses in view, as the form is meant to show them.
+    m_grid->setMinimumHeight(m_grid->verticalHeader()->length() + 2 * m_grid->frameWidth());
+    resize(qMax(twipsToPixels(this, 2400), gridWidth), qMax(twipsToPixels(this, 10350), sizeHint().height()));
     if (const QScreen* s = screen())
         move(s->availableGeometry().left() + twipsToPixels(this, 1500), s->availableGeometry().top());
     showState();
