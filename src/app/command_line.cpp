@@ -2,13 +2,17 @@
 #include "app/command_line.h"
 
 #include "app/console_ports.h"
+#include "shell/info_form.h"
 #include "shell/installation.h"
 #include "shell/project_dialogs.h"
 #include "shell/project_operations.h"
 #include "shell/startup.h"
+#include "ui/print_renderer.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QProcessEnvironment>
+#include <QRegularExpression>
 
 #include <cstdio>
 
@@ -23,8 +27,9 @@ void printErr(const QString& text) {
 
 int runInit(const CommandLine& line, const QString& programFolder) {
     const QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    const shell::DataRoot root(shell::DataRoot::resolve(
-        line.dataRootOption, env.value(QStringLiteral("TORVANEL_DATA_ROOT")), programFolder, QDir::homePath()));
+    const shell::DataRoot root(shell::DataRoot::resolve(line.dataRootOption,
+                                                        env.value(QStringLiteral("TORVANEL_DATA_ROOT")),
+                                                        programFolder, QDir::homePath()));
     const shell::InstallReport report = shell::layDownInstallation(root);
     for (const QString& path : report.created)
         printErr(QStringLiteral("作成: ") + QDir::toNativeSeparators(path));
@@ -53,7 +58,8 @@ int runProject(const CommandLine& line, const QString& programFolder) {
 
     ConsoleFileChooser chooser(words.value(2));
     if (verb == u"open") {
-        const auto choice = shell::runOpenDialog(state.dataRoot, state.project.projectName, chooser, prompter);
+        const auto choice =
+            shell::runOpenDialog(state.dataRoot, state.project.projectName, chooser, prompter);
         if (!choice)
             return 1;
         return operations.open(*choice) ? 0 : 2;
@@ -64,7 +70,55 @@ int runProject(const CommandLine& line, const QString& programFolder) {
     return operations.createNew(*choice) ? 0 : 1;
 }
 
+// The help text number of a printout name "help-N" (N from 0 to 5), or -1.
+int helpNumber(const QString& what) {
+    static const QRegularExpression pattern(QStringLiteral("^help-([0-5])$"));
+    const QRegularExpressionMatch match = pattern.match(what);
+    return match.hasMatch() ? match.captured(1).toInt() : -1;
+}
+
+// "print WHAT --pdf FILE" (or "print --pdf FILE WHAT"): the printout name and the PDF path.
+bool splitPrint(const QStringList& c, QString* what, QString* pdf) {
+    if (c.size() != 4 || c[0] != u"print")
+        return false;
+    const qsizetype flag = c.indexOf(QStringLiteral("--pdf"));
+    if (flag != 1 && flag != 2)
+        return false;
+    *pdf = c[flag + 1];
+    *what = flag == 1 ? c[3] : c[1];
+    return !pdf->isEmpty() && !pdf->startsWith(u'-');
+}
+
+int runPrint(const CommandLine& line, const QString& programFolder) {
+    QString what, pdf;
+    splitPrint(line.command, &what, &pdf);
+    const shell::Startup start = shell::startUp(line.dataRootOption, programFolder);
+    if (!start.error.isEmpty()) {
+        printErr(start.error);
+        return 2;
+    }
+    const QString helpFile =
+        start.state.dataRoot.file(shell::kInfoFolder, QStringLiteral("info-%1.txt").arg(helpNumber(what)));
+    const shell::HelpPrintout printout = shell::InfoForm::printout(helpFile);
+    if (!printout.error.isEmpty()) {
+        printErr(printout.error);
+        return 2;
+    }
+    const services::Status written = ui::renderToPdf(printout.document, pdf);
+    if (!written.ok()) {
+        printErr(written.error);
+        return 1;
+    }
+    printErr(QStringLiteral("PDFファイルに保存しました: ") +
+             QDir::toNativeSeparators(QFileInfo(pdf).absoluteFilePath()));
+    return 0;
+}
+
 } // namespace
+
+bool needsGui(const CommandLine& line) {
+    return line.usageError.isEmpty() && line.command.value(0) == u"print";
+}
 
 QString usageText() {
     return QStringLiteral(
@@ -73,7 +127,8 @@ QString usageText() {
         "  torvanel [--data-root DIR] init                  データフォルダを用意する\n"
         "  torvanel [--data-root DIR] project save          物件を上書き保存する\n"
         "  torvanel [--data-root DIR] project open FILE     物件データを読み込む\n"
-        "  torvanel [--data-root DIR] project new FILE      物件を新規作成する");
+        "  torvanel [--data-root DIR] project new FILE      物件を新規作成する\n"
+        "  torvanel [--data-root DIR] print help-N --pdf FILE  入力説明 N (0～5) をPDFに印刷する");
 }
 
 CommandLine parseCommandLine(const QStringList& arguments) {
@@ -88,6 +143,23 @@ CommandLine parseCommandLine(const QStringList& arguments) {
             line.dataRootOption = arguments[++i];
         } else if (a.startsWith(QStringLiteral("--data-root="))) {
             line.dataRootOption = a.mid(12);
+        } else if ((a == u"--open-help" || a == u"--screenshot") && line.command.isEmpty()) {
+            // Options of the window program, for pictures of its windows.
+            if (i + 1 >= arguments.size()) {
+                line.usageError = a + QStringLiteral(" には値を指定してください。");
+                return line;
+            }
+            const QString& value = arguments[++i];
+            if (a == u"--screenshot") {
+                line.screenshot = value;
+            } else {
+                bool number = false;
+                line.openHelp = value.toInt(&number);
+                if (!number || line.openHelp < 0 || line.openHelp > 5) {
+                    line.usageError = QStringLiteral("--open-help には 0～5 を指定してください。");
+                    return line;
+                }
+            }
         } else {
             line.command.append(a);
         }
@@ -96,9 +168,11 @@ CommandLine parseCommandLine(const QStringList& arguments) {
     if (c.isEmpty())
         return line;
     const QString& verb = c[0];
-    const bool ok = (verb == u"init" && c.size() == 1) ||
-                    (verb == u"project" && ((c.value(1) == u"save" && c.size() == 2) ||
-                                            ((c.value(1) == u"open" || c.value(1) == u"new") && c.size() == 3)));
+    QString what, pdf;
+    const bool ok =
+        (verb == u"init" && c.size() == 1) || (splitPrint(c, &what, &pdf) && helpNumber(what) >= 0) ||
+        (verb == u"project" && ((c.value(1) == u"save" && c.size() == 2) ||
+                                ((c.value(1) == u"open" || c.value(1) == u"new") && c.size() == 3)));
     if (!ok)
         line.usageError = QStringLiteral("コマンドが正しくありません: ") + c.join(u' ');
     return line;
@@ -112,6 +186,8 @@ int runCommand(const CommandLine& line, const QString& programFolder) {
     }
     if (line.command.value(0) == u"init")
         return runInit(line, programFolder);
+    if (line.command.value(0) == u"print")
+        return runPrint(line, programFolder);
     return runProject(line, programFolder);
 }
 

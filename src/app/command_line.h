@@ -9,7 +9,12 @@ struct CommandLine {
     QString dataRootOption; // --data-root DIR
     QStringList command;    // the words after the options; empty = open the start window
     QString usageError;     // set when the words do not make a command
+    int openHelp = -1;      // hidden --open-help N: the window program shows help text N at once
+    QString screenshot;     // hidden --screenshot FILE: the window program saves the screen and quits
 };
+
+// Whether the command draws (a printout) and so needs a GUI application, with or without a display.
+bool needsGui(const CommandLine& line);
 
 CommandLine parseCommandLine(const QStringList& arguments);
 

@@ -9,7 +9,8 @@ namespace tv::app {
 
 class ConsolePrompter : public services::Prompter {
 public:
-    services::PromptAnswer ask(const QString& text, const QString& title, services::PromptButtons buttons) override;
+    services::PromptAnswer ask(const QString& text, const QString& title,
+                               services::PromptButtons buttons) override;
 };
 
 class ConsoleFileChooser : public services::FileChooser {

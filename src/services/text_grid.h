@@ -1,6 +1,8 @@
 // TextGrid: the value behind every grid of the program (text cells, colours, headers, sorting).
 #pragma once
 
+#include "services/rgb.h"
+
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -17,11 +19,6 @@ namespace tv::services {
 //   are kept as set and only describe how the first rows and columns are shown;
 // - currentRow()/currentColumn() always lie inside the grid (0 when it has no rows or columns), and
 //   topRow() lies in [fixedRows(), rowCount() - 1] (or is fixedRows() when there is no scrollable row).
-
-struct Rgb {
-    int red = 0, green = 0, blue = 0;
-    bool operator==(const Rgb&) const = default;
-};
 
 enum class CellAlignment { Left, Center, Right };
 

@@ -2,12 +2,14 @@
 // on. Each window model takes references to the parts it needs, so tests build only those.
 #pragma once
 
+#include "lists/member_lists.h"
 #include "shell/project_state.h"
 
 namespace tv {
 
 struct AppState {
-    shell::ShellState shell; // data root and ProjectState
+    shell::ShellState shell;  // data root and ProjectState
+    lists::MemberLists lists; // HasiraList, HariList, JointList; loaded by each window that needs them
 };
 
 } // namespace tv

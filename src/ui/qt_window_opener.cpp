@@ -1,14 +1,47 @@
 // One case per window; a window that this build does not have yet answers false.
 #include "ui/qt_window_opener.h"
 
+#include "lists/list_form.h"
+#include "shell/info_form.h"
 #include "ui/buzai_form_view.h"
+#include "ui/info_form_view.h"
 #include "ui/kansan_form_view.h"
+#include "ui/list_form_view.h"
+#include "ui/qt_file_chooser.h"
+#include "ui/qt_printer.h"
+#include "ui/qt_prompter.h"
 #include "ui/settei_form_view.h"
 
 namespace tv::ui {
 
+namespace {
+
+void showInfoForm(QWidget* parent, AppState& state) {
+    QtPrompter prompter(parent);
+    QtFileChooser chooser(parent);
+    QtPrinter printer(prompter, chooser);
+    shell::InfoForm model(state.shell.project, prompter, printer);
+    InfoFormView view(model, parent);
+    view.exec();
+}
+
+} // namespace
+
 bool QtWindowOpener::open(services::WindowId id) {
     switch (id) {
+    case services::WindowId::InfoForm:
+        showInfoForm(m_parent, m_state);
+        return true;
+    case services::WindowId::ListForm: {
+        QtPrompter prompter(m_parent);
+        lists::ListForm form(m_state.shell.dataRoot, m_state.lists, prompter);
+        if (!form.open())
+            return true; // the lists could not be read: the message has been shown
+        ListFormView view(form, m_parent);
+        prompter.setParentWidget(&view);
+        view.exec();
+        return true;
+    }
     case services::WindowId::BuzaiForm:
         showBuzaiForm(m_parent, m_state.shell.dataRoot);
         return true;

@@ -13,6 +13,9 @@ public:
     QtWindowOpener(QWidget* parent, AppState& state) : m_parent(parent), m_state(state) {}
     bool open(services::WindowId id) override;
 
+    // The window the opened windows are modal to (the start window, once it exists).
+    void setParentWidget(QWidget* parent) { m_parent = parent; }
+
 private:
     QWidget* m_parent;
     AppState& m_state;

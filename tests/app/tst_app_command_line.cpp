@@ -34,6 +34,7 @@ private Q_SLOTS:
     void projectNewSaveOpen();
     void badUsageAndProblems_data();
     void badUsageAndProblems();
+    void printHelpAsPdf();
 };
 
 void TestCommandLine::initTwiceChangesNothing() {
@@ -71,7 +72,8 @@ void TestCommandLine::projectNewSaveOpen() {
     QCOMPARE(opened.exitCode, 0);
     QVERIFY(opened.err.contains(u"再読込しますか"_s)); // the open project: the reload question is answered OK
     QVERIFY(opened.err.contains(u"読込みました。"_s));
-    QCOMPARE(readLines(QDir(root).filePath(u"WorkData/WorkData-3.ini"_s)).lines, QStringList{u"ZZ03'1'ブレース"_s});
+    QCOMPARE(readLines(QDir(root).filePath(u"WorkData/WorkData-3.ini"_s)).lines,
+             QStringList{u"ZZ03'1'ブレース"_s});
 
     const Run again = torvanel(root, {u"project"_s, u"new"_s, bundle + u".tkd"_s});
     QCOMPARE(again.exitCode, 1);
@@ -84,10 +86,13 @@ void TestCommandLine::badUsageAndProblems_data() {
     QTest::addColumn<QString>("message");
     QTest::newRow("unknown command") << QStringList{u"frobnicate"_s} << 2 << u"使い方"_s;
     QTest::newRow("open without file") << QStringList{u"project"_s, u"open"_s} << 2 << u"使い方"_s;
-    QTest::newRow("open a missing file") << QStringList{u"project"_s, u"open"_s, u"/nonexistent/x.tkd"_s} << 1
-                                         << u"ファイルがありません。"_s;
-    QTest::newRow("save before any project") << QStringList{u"project"_s, u"save"_s} << 1
-                                             << u"保存先の物件ファイルがありません。"_s;
+    QTest::newRow("open a missing file")
+        << QStringList{u"project"_s, u"open"_s, u"/nonexistent/x.tkd"_s} << 1 << u"ファイルがありません。"_s;
+    QTest::newRow("print without a file") << QStringList{u"print"_s, u"help-0"_s} << 2 << u"使い方"_s;
+    QTest::newRow("print an unknown text")
+        << QStringList{u"print"_s, u"help-6"_s, u"--pdf"_s, u"x.pdf"_s} << 2 << u"使い方"_s;
+    QTest::newRow("save before any project")
+        << QStringList{u"project"_s, u"save"_s} << 1 << u"保存先の物件ファイルがありません。"_s;
 }
 
 void TestCommandLine::badUsageAndProblems() {
@@ -98,6 +103,45 @@ void TestCommandLine::badUsageAndProblems() {
     const Run run = torvanel(dir.path(), args);
     QCOMPARE(run.exitCode, exitCode);
     QVERIFY2(run.err.contains(message), qPrintable(run.err));
+}
+
+void TestCommandLine::printHelpAsPdf() {
+    QTemporaryDir dir;
+    const QString root = dir.path();
+    const QString pdf = QDir(root).filePath(u"説明.pdf"_s);
+    // Two pages: the installed start-window text would fit on one.
+    QStringList lines;
+    for (int i = 1; i <= 50; ++i)
+        lines.append(i == 50 ? u"最後の行です"_s : u"鉄骨積算の説明 %1"_s.arg(i));
+    writeCp932Lines(QDir(root).filePath(u"info/info-2.txt"_s), lines);
+    const Run run = torvanel(root, {u"print"_s, u"help-2"_s, u"--pdf"_s, pdf});
+    QCOMPARE(run.exitCode, 0);
+    QVERIFY2(run.err.contains(u"PDFファイルに保存しました"_s), qPrintable(run.err));
+
+    QProcess text;
+    text.start(u"pdftotext"_s, {u"-enc"_s, u"UTF-8"_s, pdf, u"-"_s});
+    QVERIFY(text.waitForFinished(30000));
+    const QString printed = QString::fromUtf8(text.readAllStandardOutput());
+    QVERIFY2(printed.contains(u"鉄骨積算の説明 1\n"_s) && printed.contains(u"最後の行です"_s),
+             qPrintable(printed));
+    QCOMPARE(printed.count(u'\f'), 2); // one form feed after each page
+
+    QProcess fonts;
+    fonts.start(u"pdffonts"_s, {pdf});
+    QVERIFY(fonts.waitForFinished(30000));
+    const QStringList rows =
+        QString::fromUtf8(fonts.readAllStandardOutput()).split(u'\n', Qt::SkipEmptyParts);
+    QVERIFY2(rows.size() > 2, "the PDF names no font");
+    for (const QString& row : rows.mid(2)) // after the heading and its rule
+        QVERIFY2(row.contains(u"IPAPMincho"_s) && row.contains(u" yes "_s), qPrintable(row));
+
+    // A help text that is not CP932 is refused by name and writes no file.
+    writeBytes(QDir(root).filePath(u"info/info-2.txt"_s), QByteArray("ok\r\n\x82\r\n"));
+    QFile::remove(pdf);
+    const Run refused = torvanel(root, {u"print"_s, u"--pdf"_s, pdf, u"help-2"_s});
+    QCOMPARE(refused.exitCode, 2);
+    QVERIFY2(refused.err.contains(u"info-2.txt"_s), qPrintable(refused.err));
+    QVERIFY(!QFile::exists(pdf));
 }
 
 QTEST_GUILESS_MAIN(TestCommandLine)

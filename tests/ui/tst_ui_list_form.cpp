@@ -1,0 +1,181 @@
+// Smoke test of the list window: one column, one beam and one joint registered through the widgets,
+// then 終了, and the three list files checked.
+#include "lists/list_files.h"
+#include "lists/list_form.h"
+#include "shell/record_file.h"
+#include "support/scripted_prompter.h"
+#include "support/test_files.h"
+#include "ui/list_form_view.h"
+#include "ui/text_grid_view.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QRadioButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace tv::lists;
+using namespace tv::test;
+using namespace Qt::StringLiterals;
+
+class TestUiListForm : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void registersThroughTheWindowAndSavesOnFinish();
+    void closeBoxAsksBeforeDroppingChanges();
+};
+
+namespace {
+
+QLineEdit* field(QWidget& view, const QString& name) {
+    if (auto* combo = view.findChild<QComboBox*>(name))
+        return combo->lineEdit();
+    return view.findChild<QLineEdit*>(name);
+}
+
+// The text field that has the focus (an editable combo box's own line edit).
+QWidget* focusedField() {
+    QWidget* focused = QApplication::focusWidget();
+    if (auto* combo = qobject_cast<QComboBox*>(focused))
+        return combo->lineEdit();
+    return focused;
+}
+
+void type(QWidget& view, const QString& name, const QString& text) {
+    QLineEdit* edit = field(view, name);
+    QVERIFY2(edit, qPrintable(name));
+    edit->setFocus();
+    QTest::keyClicks(edit, text);
+}
+
+void click(QWidget& view, const QString& name) {
+    auto* widget = view.findChild<QWidget*>(name);
+    QVERIFY2(widget, qPrintable(name));
+    if (auto* button = qobject_cast<QRadioButton*>(widget))
+        button->click();
+    else
+        QTest::mouseClick(widget, Qt::LeftButton);
+}
+
+void prepare(const QString& root) {
+    makeDataFolders(root);
+    const tv::shell::DataRoot data(root);
+    writeCp932Lines(data.file(tv::shell::kSetFolder, u"HasiraKataSiki.ini"), {u"H"_s, u"C"_s});
+    writeCp932Lines(data.file(tv::shell::kSetFolder, u"HasiraKikaku.ini"), {u"SS400"_s, u"SN490B"_s});
+    writeCp932Lines(data.file(tv::shell::kSetFolder, u"HtbKata.ini"), {u"HTB-F10T"_s});
+    writeCp932Lines(data.file(tv::shell::kSetFolder, u"BoltKei.ini"), {u"M20"_s});
+}
+
+} // namespace
+
+void TestUiListForm::registersThroughTheWindowAndSavesOnFinish() {
+    QTemporaryDir dir;
+    prepare(dir.path());
+    const tv::shell::DataRoot root(dir.path());
+    MemberLists lists;
+    ScriptedPrompter prompter;
+    ListForm form(root, lists, prompter);
+    QVERIFY(form.open());
+    tv::ui::ListFormView view(form);
+    view.show();
+    view.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&view));
+
+    // A column: Enter moves from the mark to the grade field, F12 registers.
+    type(view, u"InpTx0"_s, u"2"_s);
+    type(view, u"InpTx1"_s, u"C1"_s);
+    QTest::keyClick(field(view, u"InpTx1"_s), Qt::Key_Return);
+    QCOMPARE(focusedField(), field(view, u"InpTx2"_s));
+    const QStringList section{u"SN490C"_s, u"H"_s, u"400"_s, u"200"_s, u"8"_s, u"13"_s};
+    for (int i = 0; i < section.size(); ++i)
+        type(view, u"InpTx%1"_s.arg(2 + i), section[i]);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return); // from F厚 on to ②規格, a list field
+    QCOMPARE(focusedField(), field(view, u"InpTx8"_s));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Enter);
+    QCOMPARE(focusedField(), field(view, u"InpTx9"_s));
+    QTest::keyClick(field(view, u"InpTx7"_s), Qt::Key_F12);
+    QCOMPARE(form.hasiraGrid().rowCount(), 5);
+    QCOMPARE(focusedField(), field(view, u"InpTx1"_s));
+
+    // A secondary beam through the 登録実行 command.
+    click(view, u"BunruiOp1"_s);
+    click(view, u"HariOp1"_s);
+    QCOMPARE(field(view, u"HariInpTx0"_s)->text(), u"小梁"_s);
+    QVERIFY(field(view, u"HariInpTx0"_s)->isReadOnly());
+    type(view, u"HariInpTx1"_s, u"B1"_s);
+    const QStringList centre{u"SS400"_s, u"H"_s, u"300"_s, u"150"_s, u"6.5"_s, u"9"_s};
+    for (int i = 0; i < centre.size(); ++i)
+        type(view, u"HariInpTx%1"_s.arg(2 + i), centre[i]);
+    click(view, u"CmdGd2"_s);
+    QCOMPARE(form.hariGrid().text(2, 1), u"小梁"_s);
+
+    // A joint: a grade from the cell's list, a typed thickness, the galvanized box.
+    click(view, u"BunruiOp2"_s);
+    type(view, u"JointInpTx"_s, u"J1"_s);
+    click(view, u"MekkiCh"_s);
+    auto* grid = view.findChild<tv::ui::TextGridView*>(u"JointGrid"_s);
+    QVERIFY(grid);
+    grid->activateCell(3, 1);
+    QVERIFY(grid->popupList()->isVisible());
+    // SS400, SN490B, then SN490C and the empty ② grade of the column registered above, and クリア
+    QCOMPARE(grid->popupList()->count(), 5);
+    const auto items = grid->popupList()->findItems(u"SN490B"_s, Qt::MatchExactly);
+    QCOMPARE(items.size(), 1);
+    grid->popupList()->setCurrentItem(items[0]);
+    QTest::keyClick(grid->popupList(), Qt::Key_Return);
+    grid->activateCell(3, 2);
+    QVERIFY(grid->isEditing());
+    QTest::keyClicks(grid->lineEditor(), u"9"_s);
+    QTest::keyClick(grid->lineEditor(), Qt::Key_Return);
+    click(view, u"CmdGd2"_s);
+    QCOMPARE(view.findChild<QListWidget*>(u"JointList"_s)->count(), 1);
+
+    prompter.expectOk(u"リストデータを保存しました。"_s, u"確認"_s);
+    click(view, u"CmdGd0"_s);
+    TV_VERIFY_PROMPTS(prompter);
+    QVERIFY(!view.isVisible());
+    QCOMPARE(view.result(), int(QDialog::Accepted));
+
+    const auto lines = [&root](QStringView name) {
+        return tv::shell::readLines(root.file(tv::shell::kListFolder, name)).lines;
+    };
+    QCOMPARE(lines(kHasiraListFile), QStringList{u"ZZLH'2'C1'H鋼'SN490C･H･400･200･8･13'････'････''"_s});
+    QCOMPARE(lines(kHariListFile), QStringList{u"ZZLB'小梁'B1'SS400･H･300･150･6.5･9'･････"_s});
+    const QString e8 = emptyLine(8), e5 = emptyLine(5);
+    QCOMPARE(lines(kJointListFile),
+             QStringList{u"ZZLJ'J1'1'SN490B･9･･････:"_s + QStringList(4, e8).join(u':') + u"'"_s +
+                         QStringList(5, e8).join(u':') + u"'"_s + QStringList(5, e5).join(u':')});
+    QVERIFY(tv::shell::readLines(root.file(tv::shell::kSetFolder, u"HasiraKikaku.ini"))
+                .lines.contains(u"SN490C"_s));
+}
+
+void TestUiListForm::closeBoxAsksBeforeDroppingChanges() {
+    QTemporaryDir dir;
+    prepare(dir.path());
+    const tv::shell::DataRoot root(dir.path());
+    MemberLists lists;
+    ScriptedPrompter prompter;
+    ListForm form(root, lists, prompter);
+    QVERIFY(form.open());
+    tv::ui::ListFormView view(form);
+    view.show();
+    click(view, u"BunruiOp2"_s);
+    type(view, u"JointInpTx"_s, u"J1"_s);
+    click(view, u"CmdGd2"_s);
+    prompter.expect(u"リストデータを保存しますか？"_s, u"確認"_s, tv::services::PromptButtons::YesNoCancel,
+                    tv::services::PromptAnswer::Cancel);
+    view.close();
+    QVERIFY(view.isVisible());
+    prompter.expect(u"リストデータを保存しますか？"_s, u"確認"_s, tv::services::PromptButtons::YesNoCancel,
+                    tv::services::PromptAnswer::No);
+    view.close();
+    QVERIFY(!view.isVisible());
+    TV_VERIFY_PROMPTS(prompter);
+    QVERIFY(!QFile::exists(root.file(tv::shell::kListFolder, kJointListFile)));
+}
+
+QTEST_MAIN(TestUiListForm)
+#include "tst_ui_list_form.moc"
