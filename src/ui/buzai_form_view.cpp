@@ -1,81 +1,27 @@
 // 部材単位重量登録 on screen, and the shared pieces of the registry windows.
 #include "ui/buzai_form_view.h"
 
-#include <QAbstractButton>
-#include <QEnterEvent>
+#include "ui/qt_prompter.h"
+
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QListWidget>
-#include <QMessageBox>
 #include <QMouseEvent>
-#include <QRegularExpression>
 #include <QScreen>
 #include <QVBoxLayout>
 
 namespace tv::ui {
 
 using registries::EditorKey;
-using services::PromptAnswer;
-using services::PromptButtons;
 
-PromptAnswer RegistryMessageBox::ask(const QString& text, const QString& title, PromptButtons buttons) {
-    QMessageBox box(m_parent);
-    box.setWindowTitle(title);
-    box.setText(text);
-    box.setTextFormat(Qt::PlainText);
-    box.setIcon(buttons == PromptButtons::Ok ? QMessageBox::Information : QMessageBox::Question);
-    switch (buttons) {
-    case PromptButtons::Ok:
-        box.setStandardButtons(QMessageBox::Ok);
-        break;
-    case PromptButtons::OkCancel:
-        box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
-        break;
-    case PromptButtons::YesNoCancel:
-        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
-        break;
-    }
-    // The Japanese translation's captions without their mnemonic suffix: "キャンセル(&C)" → "キャンセル".
-    static const QRegularExpression mnemonic(QStringLiteral("\\(&.\\)$"));
-    for (QAbstractButton* button : box.buttons())
-        button->setText(button->text().remove(mnemonic).remove(u'&'));
-    switch (box.exec()) {
-    case QMessageBox::Ok:
-        return PromptAnswer::Ok;
-    case QMessageBox::Yes:
-        return PromptAnswer::Yes;
-    case QMessageBox::No:
-        return PromptAnswer::No;
-    default:
-        return buttons == PromptButtons::Ok ? PromptAnswer::Ok : PromptAnswer::Cancel;
-    }
-}
-
-RegistryCommand::RegistryCommand(int index, const QString& caption, QWidget* parent)
-    : QLabel(caption, parent), m_index(index) {
-    setObjectName(QStringLiteral("CmdGd%1").arg(index));
-    setAlignment(Qt::AlignCenter);
-    setFrameShape(QFrame::Panel);
-    setFrameShadow(QFrame::Raised);
-    setMinimumHeight(fontMetrics().height() + 10);
-    setCursor(Qt::PointingHandCursor);
-}
-
-void RegistryCommand::mouseReleaseEvent(QMouseEvent* event) {
-    QLabel::mouseReleaseEvent(event);
-    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
-        Q_EMIT clicked(m_index);
-}
-
-void RegistryCommand::enterEvent(QEnterEvent* event) {
-    QLabel::enterEvent(event);
-    setStyleSheet(QStringLiteral("color: rgb(255, 0, 0);"));
-}
-
-void RegistryCommand::leaveEvent(QEvent* event) {
-    QLabel::leaveEvent(event);
-    setStyleSheet({});
+CommandLabel* makeRegistryCommand(int index, const QString& caption, QWidget* parent) {
+    auto* label = new CommandLabel(index, caption, parent);
+    QObject::connect(label, &CommandLabel::hovered, label, [label, parent](int over) {
+        label->setCaptionColour(over >= 0 ? QColor(255, 0, 0)
+                                          : parent->palette().color(QPalette::WindowText));
+    });
+    return label;
 }
 
 int twipsToPixels(const QWidget* widget, int twips) {
@@ -131,16 +77,16 @@ BuzaiFormView::BuzaiFormView(registries::BuzaiForm& model, QWidget* parent)
 
     auto* nameRow = new QHBoxLayout;
     nameRow->addWidget(m_nameTx, 1);
-    auto* open = new RegistryCommand(2, registries::BuzaiForm::commandCaption(2), this);
+    auto* open = makeRegistryCommand(2, registries::BuzaiForm::commandCaption(2), this);
     nameRow->addWidget(open);
     auto* commands = new QGridLayout;
     const int placement[][3] = {{0, 0, 0}, {1, 0, 1}, {3, 1, 0}, {4, 1, 1}, {5, 2, 0}};
     for (const auto& p : placement) {
-        auto* command = new RegistryCommand(p[0], registries::BuzaiForm::commandCaption(p[0]), this);
+        auto* command = makeRegistryCommand(p[0], registries::BuzaiForm::commandCaption(p[0]), this);
         commands->addWidget(command, p[1], p[2]);
-        connect(command, &RegistryCommand::clicked, &m_model, &registries::BuzaiForm::command);
+        connect(command, &CommandLabel::clicked, &m_model, &registries::BuzaiForm::command);
     }
-    connect(open, &RegistryCommand::clicked, &m_model, &registries::BuzaiForm::command);
+    connect(open, &CommandLabel::clicked, &m_model, &registries::BuzaiForm::command);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(nameRow);
     layout->addWidget(m_grid, 1);
@@ -197,7 +143,7 @@ bool BuzaiFormView::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void showBuzaiForm(QWidget* parent, const shell::DataRoot& root) {
-    RegistryMessageBox prompter(parent);
+    QtPrompter prompter(parent);
     registries::BuzaiForm model(root, prompter);
     if (!model.open())
         return;

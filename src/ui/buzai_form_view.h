@@ -1,14 +1,13 @@
-// 部材単位重量登録 on screen, and the small Qt pieces the registry windows share: a message box
-// for the Prompter port, clickable command captions and the twips conversion.
+// 部材単位重量登録 on screen, and the small Qt pieces the registry windows share: command captions,
+// the background, the twips conversion and the binding of a window model to its grid view.
 #pragma once
 
 #include "registries/buzai_form.h"
-#include "services/prompter.h"
 #include "shell/data_root.h"
+#include "ui/command_label.h"
 #include "ui/text_grid_view.h"
 
 #include <QDialog>
-#include <QLabel>
 #include <QLineEdit>
 
 #include <functional>
@@ -17,35 +16,8 @@ class QListWidget;
 
 namespace tv::ui {
 
-// The Prompter port as a QMessageBox with Japanese button captions, for the registry windows.
-class RegistryMessageBox : public services::Prompter {
-public:
-    explicit RegistryMessageBox(QWidget* parent = nullptr) : m_parent(parent) {}
-    services::PromptAnswer ask(const QString& text, const QString& title,
-                               services::PromptButtons buttons) override;
-    void setParentWidget(QWidget* parent) { m_parent = parent; }
-
-private:
-    QWidget* m_parent;
-};
-
-// A command caption (CmdGd(index)) that is clicked like a button and turns red under the pointer.
-class RegistryCommand : public QLabel {
-    Q_OBJECT
-public:
-    RegistryCommand(int index, const QString& caption, QWidget* parent = nullptr);
-
-Q_SIGNALS:
-    void clicked(int index);
-
-protected:
-    void mouseReleaseEvent(QMouseEvent* event) override;
-    void enterEvent(QEnterEvent* event) override;
-    void leaveEvent(QEvent* event) override;
-
-private:
-    int m_index;
-};
+// A command caption (CmdGd(index)) of a registry window, red while the pointer is over it.
+CommandLabel* makeRegistryCommand(int index, const QString& caption, QWidget* parent);
 
 // Twips to pixels of `widget`'s screen.
 int twipsToPixels(const QWidget* widget, int twips);

@@ -4,6 +4,7 @@
 #include "registries/kigou_form.h"
 #include "ui/buzai_form_view.h"
 #include "ui/kigou_form_view.h"
+#include "ui/qt_prompter.h"
 #include "ui/text_grid_view.h"
 
 #include <QEvent>
@@ -39,15 +40,15 @@ KansanFormView::KansanFormView(KansanForm& model, services::Prompter& prompter, 
     label1->setObjectName(QStringLiteral("Label1"));
     nameRow->addWidget(label1);
     nameRow->addWidget(m_nameTx, 1);
-    auto* open = new RegistryCommand(2, KansanForm::commandCaption(2), this);
+    auto* open = makeRegistryCommand(2, KansanForm::commandCaption(2), this);
     nameRow->addWidget(open);
-    connect(open, &RegistryCommand::clicked, &m_model, &KansanForm::command);
+    connect(open, &CommandLabel::clicked, &m_model, &KansanForm::command);
     auto* commands = new QGridLayout;
     const int placement[][3] = {{0, 0, 0}, {1, 0, 1}, {3, 1, 0}, {4, 1, 1}, {5, 2, 0}};
     for (const auto& p : placement) {
-        auto* command = new RegistryCommand(p[0], KansanForm::commandCaption(p[0]), this);
+        auto* command = makeRegistryCommand(p[0], KansanForm::commandCaption(p[0]), this);
         commands->addWidget(command, p[1], p[2]);
-        connect(command, &RegistryCommand::clicked, &m_model, &KansanForm::command);
+        connect(command, &CommandLabel::clicked, &m_model, &KansanForm::command);
     }
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(nameRow);
@@ -122,7 +123,7 @@ bool KansanFormView::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void showKansanForm(QWidget* parent, const shell::DataRoot& root) {
-    RegistryMessageBox prompter(parent);
+    QtPrompter prompter(parent);
     KansanForm model(root, prompter);
     if (!model.open())
         return;

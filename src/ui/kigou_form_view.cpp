@@ -20,9 +20,9 @@ KigouFormView::KigouFormView(registries::KigouForm& model, QWidget* parent)
     layout->addWidget(m_inpTx, 0, 1);
     layout->addWidget(new QLabel(KigouForm::note(), this), 1, 1);
     for (int i = 0; i < 2; ++i) {
-        auto* command = new RegistryCommand(i, KigouForm::commandCaption(i), this);
+        auto* command = makeRegistryCommand(i, KigouForm::commandCaption(i), this);
         layout->addWidget(command, 2, i);
-        connect(command, &RegistryCommand::clicked, this, [this](int index) {
+        connect(command, &CommandLabel::clicked, this, [this](int index) {
             if (index == 0)
                 m_model.ok();
             else

@@ -2,6 +2,7 @@
 #include "ui/settei_form_view.h"
 
 #include "ui/buzai_form_view.h"
+#include "ui/qt_prompter.h"
 
 #include <QGridLayout>
 #include <QLabel>
@@ -27,9 +28,9 @@ SetteiFormView::SetteiFormView(SetteiForm& model, QWidget* parent)
     layout->addWidget(m_inpTx, 0, 1, 1, 2);
     const int commandPlaces[][3] = {{1, 1, 1}, {2, 1, 2}, {0, 3, 2}};
     for (const auto& p : commandPlaces) {
-        auto* command = new RegistryCommand(p[0], SetteiForm::commandCaption(p[0]), this);
+        auto* command = makeRegistryCommand(p[0], SetteiForm::commandCaption(p[0]), this);
         layout->addWidget(command, p[1], p[2]);
-        connect(command, &RegistryCommand::clicked, this, [this](int index) {
+        connect(command, &CommandLabel::clicked, this, [this](int index) {
             if (index == 0)
                 m_model.ok();
             else if (index == 1)
@@ -78,7 +79,7 @@ void SetteiFormView::reject() {
 }
 
 void showSetteiForm(QWidget* parent, const shell::DataRoot& root) {
-    RegistryMessageBox prompter(parent);
+    QtPrompter prompter(parent);
     SetteiForm model(root, prompter);
     if (!model.open())
         return;

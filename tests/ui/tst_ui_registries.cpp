@@ -28,7 +28,7 @@ using namespace Qt::StringLiterals;
 namespace {
 
 void clickCommand(QWidget* window, int index) {
-    auto* command = window->findChild<QLabel*>(u"CmdGd%1"_s.arg(index));
+    auto* command = window->findChild<QLabel*>(u"CmdGd_%1"_s.arg(index));
     QVERIFY(command);
     QTest::mouseClick(command, Qt::LeftButton);
 }
