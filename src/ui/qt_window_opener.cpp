@@ -3,11 +3,14 @@
 
 #include "lists/list_form.h"
 #include "shell/info_form.h"
+#include "ui/buzai_form_view.h"
 #include "ui/info_form_view.h"
+#include "ui/kansan_form_view.h"
 #include "ui/list_form_view.h"
 #include "ui/qt_file_chooser.h"
 #include "ui/qt_printer.h"
 #include "ui/qt_prompter.h"
+#include "ui/settei_form_view.h"
 
 namespace tv::ui {
 
@@ -39,6 +42,15 @@ bool QtWindowOpener::open(services::WindowId id) {
         view.exec();
         return true;
     }
+    case services::WindowId::BuzaiForm:
+        showBuzaiForm(m_parent, m_state.shell.dataRoot);
+        return true;
+    case services::WindowId::KansanForm:
+        showKansanForm(m_parent, m_state.shell.dataRoot);
+        return true;
+    case services::WindowId::SetteiForm:
+        showSetteiForm(m_parent, m_state.shell.dataRoot);
+        return true;
     default:
         return false;
     }

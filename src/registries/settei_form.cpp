@@ -1,0 +1,101 @@
+// The grade-list window model.
+#include "registries/settei_form.h"
+
+#include "registries/reference_lists.h"
+#include "registries/registry_text.h"
+#include "services/cp932.h"
+#include "services/text.h"
+
+namespace tv::registries {
+
+SetteiForm::SetteiForm(const shell::DataRoot& root, services::Prompter& prompter, QObject* parent)
+    : QObject(parent), m_root(root), m_prompter(prompter) {}
+
+QString SetteiForm::commandCaption(int index) {
+    switch (index) {
+    case 0:
+        return QStringLiteral("OK");
+    case 1:
+        return QStringLiteral("↓登録");
+    case 2:
+        return QStringLiteral("削除");
+    default:
+        return {};
+    }
+}
+
+QString SetteiForm::path() const {
+    return m_root.file(shell::kSetFolder, kHasiraKikakuFile);
+}
+
+bool SetteiForm::open() {
+    ReferenceList list = loadList(path());
+    if (!list.ok()) {
+        m_prompter.tell(list.error, title());
+        return false;
+    }
+    m_list = std::move(list.entries);
+    Q_EMIT changed();
+    return true;
+}
+
+bool SetteiForm::editInpTx(const QString& text) {
+    QString mapped = services::Cp932::mapLookAlikes(text);
+    // A line break would split the entry into two lines of the file.
+    mapped.remove(u'\r');
+    mapped.remove(u'\n');
+    if (const auto message = unusableCharacterMessage(mapped)) {
+        m_prompter.tell(*message, QStringLiteral("確認"));
+        Q_EMIT changed();
+        return false;
+    }
+    m_inpTx = mapped;
+    Q_EMIT changed();
+    return true;
+}
+
+void SetteiForm::clickList(int index) {
+    if (index < 0 || index >= m_list.size())
+        return;
+    m_inpTx = m_list[index];
+    Q_EMIT changed();
+}
+
+void SetteiForm::registerGrade() {
+    const QString grade = services::Trim(m_inpTx);
+    if (grade.isEmpty() || m_list.contains(m_inpTx) || m_list.contains(grade))
+        return;
+    m_list.append(grade);
+    Q_EMIT changed();
+}
+
+void SetteiForm::deleteGrade() {
+    if (m_inpTx.isEmpty())
+        return;
+    qsizetype at = m_list.indexOf(m_inpTx);
+    if (at < 0)
+        at = m_list.indexOf(services::Trim(m_inpTx));
+    if (at < 0)
+        return;
+    m_list.removeAt(at);
+    Q_EMIT changed();
+}
+
+void SetteiForm::ok() {
+    const services::Status saved = saveList(path(), m_list);
+    if (!saved.ok()) {
+        m_prompter.tell(saved.error, title());
+        return;
+    }
+    m_prompter.tell(QStringLiteral("保存しました。"), title());
+    close();
+}
+
+void SetteiForm::close() {
+    if (m_closed)
+        return;
+    m_closed = true;
+    Q_EMIT closeRequested();
+}
+
+} // namespace tv::registries
