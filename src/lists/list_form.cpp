@@ -2,7 +2,7 @@
 #include "lists/list_form.h"
 
 #include "lists/list_files.h"
-#include "lists/reference_list.h"
+#include "registries/reference_lists.h"
 #include "services/cp932.h"
 #include "services/text.h"
 
@@ -50,16 +50,16 @@ void ListForm::loadCandidates() {
     // A candidate list that cannot be read only leaves its list empty; the grade file is then never
     // rewritten, so that its entries are not lost.
     const auto read = [this](QStringView name, QStringList& into) {
-        ReferenceList list = readReferenceList(m_root, name);
+        const registries::ReferenceList list = registries::loadList(m_root.file(shell::kSetFolder, name));
         if (!list.error.isEmpty())
             m_prompter.tell(list.error, kConfirm);
         into = list.entries;
         return list.error.isEmpty();
     };
-    read(kSectionTypeFile, m_types);
-    m_gradeFileReadable = read(kGradeFile, m_grades);
-    read(kBoltKindFile, m_boltKinds);
-    read(kBoltDiameterFile, m_boltDiameters);
+    read(registries::kHasiraKataSikiFile, m_types);
+    m_gradeFileReadable = read(registries::kHasiraKikakuFile, m_grades);
+    read(registries::kHtbKataFile, m_boltKinds);
+    read(registries::kBoltKeiFile, m_boltDiameters);
 }
 
 QStringList ListForm::columnTypeCandidates() const {
@@ -84,7 +84,8 @@ void ListForm::addGrades(const QStringList& values) {
     }
     if (!added || !m_gradeFileReadable)
         return;
-    const services::Status written = writeReferenceList(m_root, kGradeFile, m_grades);
+    const services::Status written =
+        registries::saveList(m_root.file(shell::kSetFolder, registries::kHasiraKikakuFile), m_grades);
     if (!written.ok())
         m_prompter.tell(written.error, kConfirm);
 }
