@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Pictures of the start window and the help viewer under a real X server (Xvfb), at 100 % and 150 %
+# Pictures of the start window, the help viewer, the list window and the registry windows under a real X server (Xvfb), at 100 % and 150 %
 # scaling, for checking that every text is complete. Usage: tools/screenshots.sh <torvanel executable>
 # Writes screenshots/*.png (git-ignored) and uses a fresh data folder, so no real data is touched.
 set -euo pipefail
@@ -18,10 +18,23 @@ shoot() { # name scale [extra options]
     echo "$out/$name.png"
 }
 
-# A project, so that the start window shows a project name.
-"$exe" --data-root "$data/Torvanel" project new "$data/Torvanel/Data/第二工場増築棟" 2>/dev/null
+# The installed sample project, so that the start window shows a project name and the lists have content.
+"$exe" --data-root "$data/Torvanel" init >/dev/null
+"$exe" --data-root "$data/Torvanel" project open "$data/Torvanel/Data/サンプル物件.tkd" >/dev/null
 
 shoot start-100 1
 shoot start-150 1.5
 shoot help-100 1 --open-help 0
 shoot help-150 1.5 --open-help 0
+
+for scale in 1 1.5; do
+    pct=$([ "$scale" = 1 ] && echo 100 || echo 150)
+    shoot "list-column-h-$pct" $scale --open-window list --click 柱 --click H鋼
+    shoot "list-column-tube-$pct" $scale --open-window list --click 柱 --click "鋼管(角)"
+    shoot "list-beam-$pct" $scale --open-window list --click 梁
+    shoot "list-joint-$pct" $scale --open-window list --click ジョイント
+    shoot "buzai-$pct" $scale --open-window buzai --click "   ▼" --click H鋼
+    shoot "kansan-$pct" $scale --open-window kansan --click "   ▼" --click HT1
+    shoot "kigou-$pct" $scale --open-window kigou
+    shoot "settei-$pct" $scale --open-window settei
+done
