@@ -19,8 +19,8 @@ shoot() { # name scale [extra options]
 }
 
 # The installed sample project, so that the start window shows a project name and the lists have content.
-"$exe" --data-root "$data/Torvanel" init >/dev/null
-"$exe" --data-root "$data/Torvanel" project open "$data/Torvanel/Data/サンプル物件.tkd" >/dev/null
+"$exe" --data-root "$data/Torvanel" init >/dev/null 2>&1
+"$exe" --data-root "$data/Torvanel" project open "$data/Torvanel/Data/サンプル物件.tkd" >/dev/null 2>&1
 
 shoot start-100 1
 shoot start-150 1.5
