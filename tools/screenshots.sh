@@ -13,7 +13,10 @@ trap 'rm -rf "$data"' EXIT
 shoot() { # name scale [extra options]
     local name=$1 scale=$2
     shift 2
-    QT_SCALE_FACTOR=$scale xvfb-run -a -s "-screen 0 1600x1200x24" \
+    # The screens the program must fit: a 1366×768 notebook at 100 %, a 1920×1080 one at 150 %.
+    local screen=1366x768
+    [ "$scale" = 1 ] || screen=1920x1080
+    QT_SCALE_FACTOR=$scale xvfb-run -a -s "-screen 0 ${screen}x24" \
         "$exe" --data-root "$data/Torvanel" --screenshot "$out/$name.png" "$@"
     echo "$out/$name.png"
 }
