@@ -35,7 +35,7 @@ for scale in 1 1.5; do
     shoot "list-column-h-$pct" $scale --open-window list --click 柱 --click H鋼
     shoot "list-column-tube-$pct" $scale --open-window list --click 柱 --click "鋼管(角)"
     shoot "list-beam-$pct" $scale --open-window list --click 梁
-    shoot "list-joint-$pct" $scale --open-window list --click ジョイント
+    shoot "list-joint-$pct" $scale --open-window list --click ジョイント --click J1
     shoot "buzai-$pct" $scale --open-window buzai --click "   ▼" --click H鋼
     shoot "kansan-$pct" $scale --open-window kansan --click "   ▼" --click HT1
     shoot "kigou-$pct" $scale --open-window kigou
