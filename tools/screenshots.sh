@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Pictures of the start window and the help viewer under a real X server (Xvfb), at 100 % and 150 %
+# Pictures of the start window, the help viewer, the list window and the registry windows under a real X server (Xvfb), at 100 % and 150 %
 # scaling, for checking that every text is complete. Usage: tools/screenshots.sh <torvanel executable>
 # Writes screenshots/*.png (git-ignored) and uses a fresh data folder, so no real data is touched.
 set -euo pipefail
@@ -13,15 +13,31 @@ trap 'rm -rf "$data"' EXIT
 shoot() { # name scale [extra options]
     local name=$1 scale=$2
     shift 2
-    QT_SCALE_FACTOR=$scale xvfb-run -a -s "-screen 0 1600x1200x24" \
+    # The screens the program must fit: a 1366×768 notebook at 100 %, a 1920×1080 one at 150 %.
+    local screen=1366x768
+    [ "$scale" = 1 ] || screen=1920x1080
+    QT_SCALE_FACTOR=$scale xvfb-run -a -s "-screen 0 ${screen}x24" \
         "$exe" --data-root "$data/Torvanel" --screenshot "$out/$name.png" "$@"
     echo "$out/$name.png"
 }
 
-# A project, so that the start window shows a project name.
-"$exe" --data-root "$data/Torvanel" project new "$data/Torvanel/Data/第二工場増築棟" 2>/dev/null
+# The installed sample project, so that the start window shows a project name and the lists have content.
+"$exe" --data-root "$data/Torvanel" init >/dev/null 2>&1
+"$exe" --data-root "$data/Torvanel" project open "$data/Torvanel/Data/サンプル物件.tkd" >/dev/null 2>&1
 
 shoot start-100 1
 shoot start-150 1.5
 shoot help-100 1 --open-help 0
 shoot help-150 1.5 --open-help 0
+
+for scale in 1 1.5; do
+    pct=$([ "$scale" = 1 ] && echo 100 || echo 150)
+    shoot "list-column-h-$pct" $scale --open-window list --click 柱 --click H鋼
+    shoot "list-column-tube-$pct" $scale --open-window list --click 柱 --click "鋼管(角)"
+    shoot "list-beam-$pct" $scale --open-window list --click 梁
+    shoot "list-joint-$pct" $scale --open-window list --click ジョイント --click J1
+    shoot "buzai-$pct" $scale --open-window buzai --click "   ▼" --click H鋼
+    shoot "kansan-$pct" $scale --open-window kansan --click "   ▼" --click HT1
+    shoot "kigou-$pct" $scale --open-window kigou
+    shoot "settei-$pct" $scale --open-window settei
+done

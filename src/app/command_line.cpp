@@ -143,8 +143,12 @@ CommandLine parseCommandLine(const QStringList& arguments) {
             line.dataRootOption = arguments[++i];
         } else if (a.startsWith(QStringLiteral("--data-root="))) {
             line.dataRootOption = a.mid(12);
-        } else if ((a == u"--open-help" || a == u"--screenshot") && line.command.isEmpty()) {
-            // Options of the window program, for pictures of its windows.
+        } else if ((a == u"--open-help" || a == u"--screenshot" || a == u"--open-window" || a == u"--click") &&
+                   line.command.isEmpty()) {
+            // Hidden options of the window program, for pictures of its windows (tools/screenshots.sh):
+            // --screenshot FILE saves the screen shortly after start and quits; --open-help N shows help
+            // text N; --open-window NAME opens list, buzai, kansan, kigou or settei; each --click TEXT then
+            // clicks, in order, the button, command or list entry of that text in the open window.
             if (i + 1 >= arguments.size()) {
                 line.usageError = a + QStringLiteral(" には値を指定してください。");
                 return line;
@@ -152,6 +156,18 @@ CommandLine parseCommandLine(const QStringList& arguments) {
             const QString& value = arguments[++i];
             if (a == u"--screenshot") {
                 line.screenshot = value;
+            } else if (a == u"--open-window") {
+                static const QStringList names{QStringLiteral("list"), QStringLiteral("buzai"),
+                                               QStringLiteral("kansan"), QStringLiteral("kigou"),
+                                               QStringLiteral("settei")};
+                if (!names.contains(value)) {
+                    line.usageError = QStringLiteral("--open-window には ") + names.join(u' ') +
+                                      QStringLiteral(" のどれかを指定してください。");
+                    return line;
+                }
+                line.openWindow = value;
+            } else if (a == u"--click") {
+                line.clicks.append(value);
             } else {
                 bool number = false;
                 line.openHelp = value.toInt(&number);

@@ -24,5 +24,5 @@ int main(int argc, char** argv) {
         return tv::app::runCommand(line, QCoreApplication::applicationDirPath());
     }
     QApplication app(argc, argv);
-    return tv::ui::runWindowProgram(app, {line.dataRootOption, line.openHelp, line.screenshot});
+    return tv::ui::runWindowProgram(app, {line.dataRootOption, line.openHelp, line.screenshot, line.openWindow, line.clicks});
 }

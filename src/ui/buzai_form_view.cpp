@@ -100,9 +100,13 @@ BuzaiFormView::BuzaiFormView(registries::BuzaiForm& model, QWidget* parent)
     connect(&m_model, &registries::BuzaiForm::changed, this, &BuzaiFormView::showState);
     connect(&m_model, &registries::BuzaiForm::closeRequested, this, [this] { QDialog::reject(); });
 
-    resize(twipsToPixels(this, 4080), twipsToPixels(this, 11055));
-    if (const QScreen* s = screen())
+    // The form's size, kept within the screen with room for the title bar and a task bar.
+    int height = twipsToPixels(this, 11055);
+    if (const QScreen* s = screen()) {
+        height = qMin(height, s->availableGeometry().height() - 64);
         move(s->availableGeometry().left() + twipsToPixels(this, 1500), s->availableGeometry().top());
+    }
+    resize(twipsToPixels(this, 4080), height);
     showState();
 }
 

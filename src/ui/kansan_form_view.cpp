@@ -69,11 +69,16 @@ KansanFormView::KansanFormView(KansanForm& model, services::Prompter& prompter, 
     m_grid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     const int gridWidth = m_grid->horizontalHeader()->length() +
                           m_grid->verticalScrollBar()->sizeHint().width() + 2 * m_grid->frameWidth() + 12;
-    // All 37 thicknesses in view, as the form is meant to show them.
-    m_grid->setMinimumHeight(m_grid->verticalHeader()->length() + 2 * m_grid->frameWidth());
-    resize(qMax(twipsToPixels(this, 2400), gridWidth), qMax(twipsToPixels(this, 10350), sizeHint().height()));
-    if (const QScreen* s = screen())
+    // All 37 thicknesses in view where the screen is tall enough; on a smaller screen the window keeps
+    // within it (room for the title bar and a task bar) and the grid scrolls.
+    const int allRows = m_grid->verticalHeader()->length() + 2 * m_grid->frameWidth();
+    QSize size(qMax(twipsToPixels(this, 2400), gridWidth),
+               qMax(twipsToPixels(this, 10350), sizeHint().height() - m_grid->sizeHint().height() + allRows));
+    if (const QScreen* s = screen()) {
+        size.setHeight(qMin(size.height(), s->availableGeometry().height() - 64));
         move(s->availableGeometry().left() + twipsToPixels(this, 1500), s->availableGeometry().top());
+    }
+    resize(size);
     showState();
 }
 

@@ -181,6 +181,8 @@ QWidget* ListFormView::buildColumnPanel() {
         setTabOrder(widget(k - 1), widget(k));
 
     m_hasiraGrid = new TextGridView(m_form.hasiraGridForView(), panel);
+    m_hasiraGrid->setWidenToTexts(true);
+    m_hasiraGrid->refresh();
     m_hasiraGrid->setObjectName(QStringLiteral("HasiraGrid"));
     m_hasiraGrid->setOfferCallback([this](int row, int) {
         m_form.selectColumnRow(row);
@@ -236,6 +238,8 @@ QWidget* ListFormView::buildBeamPanel() {
         setTabOrder(widget(k - 1), widget(k));
 
     m_hariGrid = new TextGridView(m_form.hariGridForView(), panel);
+    m_hariGrid->setWidenToTexts(true);
+    m_hariGrid->refresh();
     m_hariGrid->setObjectName(QStringLiteral("HariGrid"));
     m_hariGrid->setOfferCallback([this](int row, int) {
         m_form.selectBeamRow(row);
@@ -268,6 +272,8 @@ QWidget* ListFormView::buildJointPanel() {
 
     auto* body = new QHBoxLayout;
     m_jointGrid = new TextGridView(m_form.jointGridForView(), panel);
+    m_jointGrid->setWidenToTexts(true);
+    m_jointGrid->refresh();
     m_jointGrid->setObjectName(QStringLiteral("JointGrid"));
     m_jointGrid->setOfferCallback([this](int row, int column) { return m_form.jointCellOffer(row, column); });
     m_jointGrid->setCommitCallback(

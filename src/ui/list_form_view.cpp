@@ -10,6 +10,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QScreen>
 #include <QShortcut>
 #include <QStackedWidget>
 #include <QVBoxLayout>
@@ -25,7 +26,6 @@ using lists::ListPanel;
 ListFormView::ListFormView(ListForm& form, QWidget* parent) : QDialog(parent), m_form(form) {
     setWindowTitle(QStringLiteral("リスト登録"));
     setModal(true);
-    resize(1180, 760);
     auto* layout = new QVBoxLayout(this);
 
     buildTop(layout);
@@ -49,6 +49,11 @@ ListFormView::ListFormView(ListForm& form, QWidget* parent) : QDialog(parent), m
     f12->setContext(Qt::WindowShortcut);
     connect(f12, &QShortcut::activated, this, &ListFormView::registerEntry);
     redraw();
+    // As wide as the grids want, but within the screen, leaving room for the title bar and a task bar.
+    QSize size(1180, 680);
+    if (const QScreen* s = screen())
+        size = size.boundedTo(s->availableGeometry().size() - QSize(16, 64));
+    resize(size.expandedTo(minimumSizeHint()));
 }
 
 ListFormView::~ListFormView() = default;

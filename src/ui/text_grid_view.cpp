@@ -10,7 +10,9 @@
 #include <QListWidget>
 #include <QPainter>
 #include <QScreen>
+#include <QFontMetrics>
 #include <QScrollBar>
+#include <QStyle>
 #include <QStyledItemDelegate>
 
 #include <algorithm>
@@ -107,8 +109,18 @@ void TextGridView::applyLayout() {
     for (int c = 0; c < m_grid->columnCount(); ++c) {
         const int twips = m_grid->columnWidth(c);
         setColumnHidden(c, twips == 0);
-        if (twips > 0)
-            setColumnWidth(c, (twips * dpi + 720) / 1440);
+        if (twips <= 0)
+            continue;
+        int width = (twips * dpi + 720) / 1440;
+        if (m_widenToTexts) {
+            const QFontMetrics metrics(font());
+            const int padding = 2 * style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 6;
+            for (int r = 0; r < m_model->rowCount(); ++r)
+                if (columnSpan(r, c) == 1)
+                    width = std::max(width, metrics.horizontalAdvance(
+                                                m_model->index(r, c).data().toString()) + padding);
+        }
+        setColumnWidth(c, width);
     }
 }
 

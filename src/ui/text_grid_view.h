@@ -39,6 +39,9 @@ public:
     void setOfferCallback(OfferCallback offer) { m_offer = std::move(offer); }
     void setCommitCallback(CommitCallback commit) { m_commit = std::move(commit); }
     void setErrorCallback(ErrorCallback error) { m_error = std::move(error); }
+    // Widens each column, beyond the width the grid gives it, to its widest unspanned text: for grids
+    // whose widths were set for a smaller font than the window's.
+    void setWidenToTexts(bool widen) { m_widenToTexts = widen; }
 
     // After the window model changed the grid: everything (rows, spans, widths, current cell, top
     // row), or only the texts and colours of some rows.
@@ -92,6 +95,7 @@ private:
     int m_listRow = -1;
     int m_listColumn = -1;
     QPersistentModelIndex m_pressed;
+    bool m_widenToTexts = false;
 };
 
 } // namespace tv::ui

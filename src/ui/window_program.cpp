@@ -3,21 +3,69 @@
 
 #include "shell/startup.h"
 #include "state/app_state.h"
+#include "registries/kigou_form.h"
+#include "ui/command_label.h"
+#include "ui/kigou_form_view.h"
 #include "ui/qt_file_chooser.h"
 #include "ui/qt_prompter.h"
 #include "ui/qt_settings_store.h"
 #include "ui/qt_window_opener.h"
 #include "ui/start_form_view.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QFont>
 #include <QLibraryInfo>
+#include <QListWidget>
 #include <QLocale>
 #include <QScreen>
 #include <QTimer>
 #include <QTranslator>
 
 namespace tv::ui {
+
+namespace {
+
+// Clicks the button, command caption or list entry showing `text` in the active window, as a user
+// would; reports whether one was found.
+bool clickText(const QString& text) {
+    QWidget* window = QApplication::activeModalWidget();
+    if (!window)
+        window = QApplication::activeWindow();
+    if (!window)
+        return false;
+    for (auto* button : window->findChildren<QAbstractButton*>())
+        if (button->isVisible() && button->text().remove(u'&') == text) {
+            button->click();
+            return true;
+        }
+    for (auto* label : window->findChildren<CommandLabel*>())
+        if (label->isVisible() && label->text() == text) {
+            Q_EMIT label->clicked(label->index());
+            return true;
+        }
+    for (auto* list : window->findChildren<QListWidget*>()) {
+        const QList<QListWidgetItem*> items = list->findItems(text, Qt::MatchExactly);
+        if (list->isVisible() && !items.isEmpty()) {
+            list->setCurrentItem(items.first());
+            list->scrollToItem(items.first());
+            Q_EMIT list->itemClicked(items.first());
+            return true;
+        }
+    }
+    return false;
+}
+
+void clickInTurn(QStringList texts) {
+    if (texts.isEmpty())
+        return;
+    const QString text = texts.takeFirst();
+    if (!clickText(text))
+        qWarning("--click: %s not found", qUtf8Printable(text));
+    QTimer::singleShot(150, qApp, [texts] { clickInTurn(texts); });
+}
+
+} // namespace
 
 void setUpApplication(QApplication& app) {
     // Parented to the application, so it stays installed for the whole run.
@@ -70,6 +118,22 @@ int runWindowProgram(QApplication& app, const WindowOptions& options) {
                 state.shell.dataRoot.file(shell::kInfoFolder, QStringLiteral("info-%1.txt").arg(n));
             opener.open(services::WindowId::InfoForm);
         });
+    }
+    if (!options.openWindow.isEmpty()) {
+        QTimer::singleShot(0, &window, [&window, &opener, &prompter, name = options.openWindow] {
+            using services::WindowId;
+            if (name == u"kigou") {
+                registries::KigouForm model(prompter);
+                KigouFormView dialog(model, &window);
+                dialog.exec();
+            } else {
+                opener.open(name == u"list"     ? WindowId::ListForm
+                            : name == u"buzai"  ? WindowId::BuzaiForm
+                            : name == u"kansan" ? WindowId::KansanForm
+                                                : WindowId::SetteiForm);
+            }
+        });
+        QTimer::singleShot(400, &app, [clicks = options.clicks] { clickInTurn(clicks); });
     }
     return app.exec();
 }

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 class QApplication;
 
@@ -11,6 +12,8 @@ struct WindowOptions {
     QString dataRootOption; // --data-root DIR
     int openHelp = -1;      // show help text N over the start window at once (for screenshots)
     QString screenshot;     // save a picture of the screen there shortly after start, then quit
+    QString openWindow;     // open this window at once: list, buzai, kansan, kigou or settei
+    QStringList clicks;     // then click these texts in it, one after another (for screenshots)
 };
 
 // Japanese texts of Qt's own dialogs and buttons, and the Japanese Gothic window font.
