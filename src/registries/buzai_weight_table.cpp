@@ -56,6 +56,9 @@ Status BuzaiWeightTable::save(const QString& path) const {
 }
 
 qsizetype BuzaiWeightTable::indexOf(const QString& name, const QString& size) const {
+    // A row without a name or size does not count (a deleted row): no lookup may find it.
+    if (name.isEmpty() || size.isEmpty())
+        return -1;
     for (qsizetype i = 0; i < rows.size(); ++i) {
         if (rows[i].name == name && rows[i].size == size)
             return i;

@@ -43,7 +43,7 @@ public:
 
     void appendMissingDefaults();
 
-    // The first row with this name and size, or -1.
+    // The first row with this name and size, or -1; an empty name or size finds no row.
     qsizetype indexOf(const QString& name, const QString& size) const;
     // The unit weight of the first row with this name and size, read with the leading-number rule.
     std::optional<double> unitWeight(const QString& name, const QString& size) const;
