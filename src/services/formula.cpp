@@ -4,6 +4,7 @@
 
 #include "services/format_number.h"
 #include "services/num.h"
+#include "services/single_precision.h"
 #include "services/text.h"
 
 #include <cmath>
@@ -33,10 +34,11 @@ QString formatMode(float value, int mode) {
     return pattern ? formatNumber(value, *pattern) : QString();
 }
 
-// A number read for single-precision arithmetic; nullopt when it does not fit a float.
-std::optional<float> readSingle(QStringView text) {
-    const float v = static_cast<float>(Num(text));
-    if (!std::isfinite(v))
+// An operand as read from text: a double, kept so until the result of its operation is stored.
+// nullopt when it does not fit single precision, the evaluator's overflow.
+std::optional<double> readOperand(QStringView text) {
+    const double v = Num(text);
+    if (!std::isfinite(StoreSingle(v)))
         return std::nullopt;
     return v;
 }
@@ -69,8 +71,8 @@ QString calculateFlat(QString text, int mode) {
         text.replace(QStringLiteral("--"), QStringLiteral("+"));
         const QList<Operator> ops = findOperators(text);
         if (ops.isEmpty()) {
-            const auto v = readSingle(text);
-            return v ? formatMode(*v, mode) : zero;
+            const auto v = readOperand(text);
+            return v ? formatMode(StoreSingle(*v), mode) : zero;
         }
         QStringList operands;
         qsizetype start = 0;
@@ -88,17 +90,17 @@ QString calculateFlat(QString text, int mode) {
             }
         }
         if (k >= 0) {
-            const auto a = readSingle(operands[k]);
-            const auto b = readSingle(operands[k + 1]);
+            const auto a = readOperand(operands[k]);
+            const auto b = readOperand(operands[k + 1]);
             if (!a || !b)
                 return zero;
             float result;
             if (ops[k].symbol == u'*') {
-                result = *a * *b;
+                result = SingleProduct(*a, *b);
             } else {
-                if (*b == 0.0f)
+                if (*b == 0.0)
                     return zero;
-                result = *a / *b;
+                result = SingleQuotient(*a, *b);
             }
             if (!std::isfinite(result))
                 return zero;
@@ -112,19 +114,19 @@ QString calculateFlat(QString text, int mode) {
             continue;
         }
 
-        auto acc = readSingle(operands[0]);
-        if (!acc)
+        const auto first = readOperand(operands[0]);
+        if (!first)
             return zero;
-        float sum = *acc;
+        float sum = StoreSingle(*first);
         for (qsizetype i = 0; i < ops.size(); ++i) {
-            const auto next = readSingle(operands[i + 1]);
+            const auto next = readOperand(operands[i + 1]);
             if (!next)
                 return zero;
-            sum = ops[i].symbol == u'+' ? sum + *next : sum - *next;
+            sum = ops[i].symbol == u'+' ? SingleSum(sum, *next) : SingleDifference(sum, *next);
             if (!std::isfinite(sum))
                 return zero;
         }
-        const float rounded = static_cast<float>(Num(formatNumber(sum, u"###0.0###")));
+        const float rounded = StoreSingle(Num(formatNumber(sum, u"###0.0###")));
         return formatMode(rounded, mode);
     }
 }

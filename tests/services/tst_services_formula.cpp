@@ -60,6 +60,15 @@ void TestFormula::evaluate_data() {
     QTest::newRow("sum beyond seven digits") << u"16777217+1"_s << 1 << u"16777220.00"_s;
     QTest::newRow("product overflows single") << u"1E30*1E30"_s << 1 << u"0.00"_s;
     QTest::newRow("number too large for single") << u"1E39"_s << 1 << u"0.00"_s;
+    // Operands are read as doubles and only each result is stored as a float, so decimal inputs
+    // keep their decimal answer (a float operand would land one hundredth lower in these three).
+    QTest::newRow("double operands: 1.887 x 5 is 9.435") << u"1.887*5"_s << 1 << u"9.44"_s;
+    QTest::newRow("double operands: painted weight") << u"149.15*37.3"_s << 1 << u"5563.30"_s;
+    QTest::newRow("double operands: product then quotient") << u"32.6042*53.94+19/7"_s << 1
+                                                            << u"1761.39"_s;
+    QTest::newRow("double operands: free mode keeps 1761.385") << u"32.6042*53.94+19/7"_s << 0
+                                                               << u"1761.385"_s;
+    QTest::newRow("half below the decimal under both readings") << u"1.005*3"_s << 1 << u"3.02"_s;
     // Modes
     QTest::newRow("mode 0 decimals") << u"2.456"_s << 0 << u"2.456"_s;
     QTest::newRow("mode 0 half") << u"0.5"_s << 0 << u".5"_s;
