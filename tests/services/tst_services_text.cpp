@@ -16,6 +16,8 @@ private Q_SLOTS:
     void ansiByteLength_data();
     void ansiByteLength();
     void sanitizeKeepsLengthAndReplacesBoth();
+    void halfWidthIdentifier_data();
+    void halfWidthIdentifier();
     void formatThousandths_data();
     void formatThousandths();
     void boltLength_data();
@@ -27,6 +29,25 @@ private Q_SLOTS:
     void cp932RefusesBadBytes_data();
     void cp932RefusesBadBytes();
 };
+
+void TestText::halfWidthIdentifier_data() {
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("stored");
+    QTest::newRow("mark") << u"Ｃ２"_s << u"C2"_s;
+    QTest::newRow("grade") << u"ＳＳ４００"_s << u"SS400"_s;
+    QTest::newRow("size signs") << u"２００＊１００－５．５／（２）"_s << u"200*100-5.5/(2)"_s;
+    QTest::newRow("floor keeps kanji") << u"１階"_s << u"1階"_s;
+    QTest::newRow("separators and range stay full-width") << u"Ａ＇Ｂ：Ｃ～"_s << u"A＇B：C～"_s;
+    QTest::newRow("multiplication sign and katakana stay") << u"Ｈ－２００×ｶﾅ"_s << u"H-200×ｶﾅ"_s;
+}
+
+void TestText::halfWidthIdentifier() {
+    QFETCH(QString, typed);
+    QFETCH(QString, stored);
+    QCOMPARE(tv::services::HalfWidthIdentifier(typed), stored);
+    QVERIFY(tv::services::SameIdentifier(typed, stored));
+    QVERIFY(!tv::services::SameIdentifier(typed, stored + u"1"_s));
+}
 
 void TestText::trim_data() {
     QTest::addColumn<QString>("text");
