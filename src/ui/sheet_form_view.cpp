@@ -27,6 +27,14 @@ constexpr int kRowHeightTwips = 240;
 constexpr int kVisibleRows = 43;
 constexpr double kGridPointSize = 9;
 
+// The longest text each column commonly holds. The widths in twips were made for a narrower screen
+// font than the installed one, so a column is widened where such a text would not fit.
+const char16_t* const kTypicalTexts[sheets::kSheetColumns] = {
+    u"9999",   u"柱",       u"10",  u"C10",    u"X1-Y1通り", u"SN490B", u"鋼管(角)", u"PL-25×500×500",
+    u"12000",  u"10",       u"J10", u"10",     u"工場",      u"T",      u"2",        u"12",
+    u"123.45", u"耐火:1.5", u"1.4", u"123.45", u"HTB-F10T",  u"M20",    u"100",      u"100",
+    u"",       u"",         u"",    u"",       u""};
+
 } // namespace
 
 SheetFormView::SheetFormView(SheetForm& model, QWidget* parent)
@@ -69,6 +77,21 @@ SheetFormView::SheetFormView(SheetForm& model, QWidget* parent)
 
 void SheetFormView::showState() {
     m_grid->refresh();
+    widenColumns();
+}
+
+void SheetFormView::widenColumns() {
+    const QFontMetrics metrics(m_grid->font());
+    const int padding = metrics.averageCharWidth() + 8;
+    for (int c = 0; c < sheets::kSheetColumns; ++c) {
+        if (m_grid->isColumnHidden(c))
+            continue;
+        const int wanted = qMax(metrics.horizontalAdvance(QString::fromUtf16(kTypicalTexts[c])),
+                                metrics.horizontalAdvance(sheets::columnCaption(c))) +
+                           padding;
+        if (m_grid->columnWidth(c) < wanted)
+            m_grid->setColumnWidth(c, wanted);
+    }
 }
 
 // As wide as the grid's columns and 43 rows high, at the screen's top left corner; on a smaller

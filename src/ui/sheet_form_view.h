@@ -23,6 +23,7 @@ public:
 
 private:
     void showState();
+    void widenColumns();
     void fitToScreen();
 
     sheets::SheetForm& m_model;
