@@ -250,6 +250,20 @@ bool HasiraInpForm::pickCoatingKind(int row, const QString& kind) {
     return true;
 }
 
+void HasiraInpForm::clearPlateCell(int row, int column) {
+    if (row < kPlateFirstRow || column < 1)
+        return;
+    m_dataGrid[2].setText(row, column, QString());
+    Q_EMIT changed();
+}
+
+void HasiraInpForm::clearCoatingCell(int row, int column) {
+    if (row < 1 || column < 1)
+        return;
+    m_hifukuGrid.setText(row, column, QString());
+    Q_EMIT changed();
+}
+
 void HasiraInpForm::recomputeCoating() {
     recomputeCoatingLines(m_hifukuGrid, m_infoGd[0], m_infoGd[1]);
 }

@@ -103,6 +103,10 @@ public:
     bool setCoatingCell(int row, int column, const QString& text);
     // Writes the coating kind picked from its list; nothing is recomputed until the next typed change.
     bool pickCoatingKind(int row, const QString& kind);
+    // A right click on a data cell of the plate or coating grid empties it; computed cells fill
+    // again at the next recomputation.
+    void clearPlateCell(int row, int column);
+    void clearCoatingCell(int row, int column);
 
 Q_SIGNALS:
     void changed();
