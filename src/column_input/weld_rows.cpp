@@ -6,6 +6,8 @@
 #include "services/single_precision.h"
 #include "services/text.h"
 
+#include <algorithm>
+
 namespace tv::column_input {
 
 using services::Num;
@@ -95,7 +97,7 @@ TextGrid makeWeldGrid(int weldRows) {
 }
 
 void setWeldRowCount(TextGrid& grid, int weldRows) {
-    grid.resize(std::max(weldRows, 0) + 1, kWeldGridColumns);
+    grid.resize(std::clamp(weldRows, 0, kMaxWeldRows) + 1, kWeldGridColumns);
     labelRows(grid);
 }
 

@@ -27,7 +27,8 @@ enum WeldGrid : int { FirstWelds = 0, SecondWelds = 1 }; // イ部, ロ部
 
 // An empty weld grid of `weldRows` rows below its header.
 services::TextGrid makeWeldGrid(int weldRows);
-// Sets the number of weld rows, keeping the cells of the rows that stay and labelling new ones.
+// Sets the number of weld rows (at most eight: a larger stored count is a damaged text), keeping the
+// cells of the rows that stay and labelling new ones.
 void setWeldRowCount(services::TextGrid& grid, int weldRows);
 
 // Fills columns 1 to 5 of the default weld rows of `grid` for the section; the remembered methods,
