@@ -54,6 +54,7 @@ private Q_SLOTS:
     void coatingGirthPerShape();
     void coatedArea_data();
     void coatedArea();
+    void girthInMillimetres();
     void paintedGirth_data();
     void paintedGirth();
 };
@@ -307,6 +308,14 @@ void TestColumnQuantities::coatedArea() {
     // a line without a kind is left untouched
     QCOMPARE(grid.text(3, CoatingGirth), u"kept"_s);
     QCOMPARE(grid.text(3, CoatingArea), u"kept"_s);
+}
+
+void TestColumnQuantities::girthInMillimetres() {
+    // segments 23, 96, 354, 96, 23 of H-400×200×8×13 with c = 10
+    QCOMPARE(coatingGirth(1, 10.0f, kH, u"SN490C H-400×200×8×13"_s), 592.0f);
+    // (20 + 300) × 3.14 = 1004.8 in single precision
+    QCOMPARE(coatingGirth(14, 10.0f, kRound, u"STK400 300×9"_s), float(320.0 * 3.14));
+    QCOMPARE(coatingGirth(14, 10.0f, kRound, u"STK400 300×9"_s), 1004.8f);
 }
 
 void TestColumnQuantities::paintedGirth_data() {
