@@ -1,4 +1,4 @@
-// The section of a registered column as the column dialog uses it: the split specifications, the
+// The section of a registered column as the column dialog uses it: the split section fields, the
 // section code that shapes the weld grids, the section text and the painted girth.
 //
 // The section text is read back word by word for the coating girth and expanded by the column sheet
@@ -22,7 +22,8 @@ enum class SectionCode {
     RoundPipe = 4
 };
 
-// The three specifications of a list entry, split at "･" (missing parts are empty).
+// The three section fields of a list entry (main section and two cut tees), split at "･" (missing
+// parts are empty).
 struct ColumnSpecs {
     QString kind;      // "H鋼", "鋼管(角)", "鋼管(丸)"
     QStringList spec1; // six parts
@@ -32,7 +33,7 @@ struct ColumnSpecs {
     static ColumnSpecs of(const lists::HasiraListEntry& entry);
 };
 
-// The code for a section kind and its specifications; None for a kind the dialog does not know.
+// The code for a section kind and its section fields; None for a kind the dialog does not know.
 SectionCode sectionCode(const QString& kind, const ColumnSpecs& specs);
 
 // Number of weld rows of the イ部 (first) and ロ部 (second) grids for a code.

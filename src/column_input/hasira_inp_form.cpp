@@ -60,7 +60,8 @@ QStringList HasiraInpForm::KouhoList(int index) const {
 }
 
 bool HasiraInpForm::acceptText(QString& text) {
-    text = services::Cp932::mapLookAlikes(text);
+    // The work file's record separator is stored as "’", so the dialog holds what reads back.
+    text = services::ReplaceApostrophe(services::Cp932::mapLookAlikes(text));
     if (text.contains(lists::kPartSeparator)) {
         m_prompter.tell(QStringLiteral("「%1」は使用できない文字です。").arg(lists::kPartSeparator),
                         kConfirm);

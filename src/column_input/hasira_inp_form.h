@@ -8,7 +8,8 @@
 //   of the loaded texts after DataReadProc; the plate and coating grids always keep five lines;
 // - no text that the user typed into a field or cell holds "･" (it would shift every later field of
 //   the stored texts) or a character CP932 cannot hold: the setters refuse it with a message;
-//   texts read from an entry are taken as they stand, field by field;
+//   typed "'" is held as "’", as the work file stores it; texts read from an entry are taken as
+//   they stand, field by field;
 // - OK changes the entry texts, LastFloor and WeldMemory only when every check passed.
 #pragma once
 

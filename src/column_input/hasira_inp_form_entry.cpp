@@ -120,7 +120,7 @@ void HasiraInpForm::DataReadProc(int mode) {
     const QString floor = QString(field(MainFloor)).remove(kFloorSuffix);
 
     if (mode == ReadEditedEntry) {
-        // A mark deleted from the list since keeps the previous list entry's specifications.
+        // A mark deleted from the list since keeps the previous list entry's section fields.
         for (const lists::HasiraListEntry& entry : m_lists.HasiraList) {
             if (!entry.isDeleted() && services::SameIdentifier(entry.Floor, floor) &&
                 services::SameIdentifier(entry.Mark, field(MainMark))) {

@@ -2,7 +2,7 @@
 // the places and the total weld lengths.
 //
 // Grid layout: row 0 is the header, rows 1 … n the weld rows labelled "溶接1" … "溶接8"; columns
-// 1 工法, 2 継手, 3 面, 4 厚 (specification text), 5 単位L (m per place), 6 ヶ所, 7 数量 (m).
+// 1 工法, 2 継手, 3 面, 4 厚 (as registered in the member list), 5 単位L (m per place), 6 ヶ所, 7 数量 (m).
 #pragma once
 
 #include "column_input/column_section.h"

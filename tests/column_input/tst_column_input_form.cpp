@@ -605,6 +605,9 @@ void TestColumnForm::textFieldsRefuseCharactersTheTextsCannotHold() {
     // look-alikes typed on other systems are stored in their CP932 form
     QVERIFY(form->setInpTx(CommentInput, u"1〜3"_s));
     QCOMPARE(form->InpTx(CommentInput), u"1～3"_s);
+    // the work file's record separator is held as the file stores it
+    QVERIFY(form->setInpTx(CommentInput, u"X'1"_s));
+    QCOMPARE(form->InpTx(CommentInput), u"X’1"_s);
 }
 
 void TestColumnForm::identifiersAreStoredHalfWidth() {
