@@ -75,8 +75,8 @@ QString halfFlange(const QString& girderCaption) {
 
 } // namespace
 
-HariInpForm::HariInpForm(const shell::DataRoot& root, const lists::MemberLists& lists,
-                         services::Prompter& prompter, QString& lastFloor, EntryPicker* picker)
+HariInpForm::HariInpForm(const shell::DataRoot& root, lists::MemberLists& lists, services::Prompter& prompter,
+                         QString& lastFloor, EntryPicker* picker)
     : m_root(root), m_lists(lists), m_prompter(prompter), m_lastFloor(lastFloor), m_picker(picker) {
     setupGrids(m_indexGrid, m_dataGrid, m_hifukuGrid);
     m_kouhoList[1] = {u"H"_s, u"A"_s};
@@ -88,6 +88,9 @@ HariInpForm::HariInpForm(const shell::DataRoot& root, const lists::MemberLists& 
 
 void HariInpForm::open(const sheets::EntryPayload& payload) {
     m_payload = payload;
+    // Lists that cannot be read are left empty: the dialog then offers no marks.
+    if (const services::Status loaded = lists::LoadLists(m_root, m_lists); !loaded.ok())
+        m_prompter.tell(loaded.error, kConfirm);
     // A set file that cannot be read leaves its list empty; the dialog still opens.
     const auto read = [this](QStringView name, QStringList& into) {
         const registries::ReferenceList list = registries::loadList(m_root.file(shell::kSetFolder, name));

@@ -68,12 +68,12 @@ public:
 
     // `lastFloor` is the floor of the last confirmed column or beam dialog, shared for the run.
     // `picker` may be null: 入力済データ読込 then finds nothing to copy.
-    HariInpForm(const shell::DataRoot& root, const lists::MemberLists& lists, services::Prompter& prompter,
+    HariInpForm(const shell::DataRoot& root, lists::MemberLists& lists, services::Prompter& prompter,
                 QString& lastFloor, EntryPicker* picker = nullptr);
 
-    // Opens the dialog on the entry texts of one sheet entry (all empty for a new entry): fills the
-    // candidate lists from the set files, sets the option defaults and loads the entry or offers the
-    // last floor.
+    // Opens the dialog on the entry texts of one sheet entry (all empty for a new entry): loads the
+    // member lists, fills the candidate lists from the set files, sets the option defaults and loads the
+    // entry or offers the last floor.
     void open(const sheets::EntryPayload& payload);
 
     // --- fields and captions -------------------------------------------------------------------
@@ -187,7 +187,7 @@ private:
     void inputChanged(int index);
 
     const shell::DataRoot& m_root;
-    const lists::MemberLists& m_lists;
+    lists::MemberLists& m_lists;
     services::Prompter& m_prompter;
     QString& m_lastFloor;
     EntryPicker* m_picker;

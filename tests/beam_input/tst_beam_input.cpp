@@ -1,3 +1,0 @@
-#include <QTest>
-class T : public QObject { Q_OBJECT }; QTEST_GUILESS_MAIN(T)
-#include "tst_beam_input.moc"
