@@ -56,10 +56,6 @@ void setGridText(services::TextGrid& grid, int firstRow, int columns, const QStr
         grid.setText(firstRow + i / perRow, 1 + i % perRow, fields[i]);
 }
 
-QString withoutFloorSuffix(const QString& caption) {
-    return caption.endsWith(u'階') ? caption.chopped(1) : caption;
-}
-
 } // namespace
 
 QString HariInpForm::paintedAreaPerMetre() const {
@@ -122,7 +118,7 @@ void HariInpForm::ReadBeamEntry(const sheets::EntryPayload& texts, bool whole) {
     if (whole) {
         for (int k = 0; k <= 10; ++k)
             m_infoGd[k] = captions[k + 1];
-        m_kaiTx = withoutFloorSuffix(captions[3]);
+        m_kaiTx = FloorOfCaption(captions[3]);
         rebuildMarkLists();
     } else {
         m_infoGd[1] = captions[2];

@@ -82,6 +82,10 @@ QString NumberText(float value) {
     return plain(services::formatNumber(value, u"0.#######"));
 }
 
+QString FloorOfCaption(const QString& caption) {
+    return caption.endsWith(u'階') ? caption.chopped(1) : caption;
+}
+
 const lists::HariListEntry* FindBeam(const QList<lists::HariListEntry>& list, const QString& floor,
                                      const QString& mark) {
     const lists::HariListEntry* found = nullptr;

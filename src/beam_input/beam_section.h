@@ -52,6 +52,9 @@ QString MemberName(const QString& token);
 QString NumberText(double value);
 QString NumberText(float value);
 
+// The floor of a floor caption ("3階" gives "3").
+QString FloorOfCaption(const QString& caption);
+
 // The registered beam for a floor and a mark: among the entries of that floor first, else among
 // all entries whatever their floor (secondary beams are registered under "小梁"). The last match
 // in list order wins; nullptr when none matches. Marks and floors match as identifiers.

@@ -73,7 +73,7 @@ QList<QStringList> ExpandBeamEntry(const sheets::EntryPayload& texts) {
     Block block;
     QStringList& first = block.row(0);
     first[kKind] = QStringLiteral("梁");
-    first[kFloor] = captions[3].endsWith(u'階') ? captions[3].chopped(1) : captions[3];
+    first[kFloor] = FloorOfCaption(captions[3]);
     first[kMark] = captions[4];
     first[kComment] = inputs[1];
     first[kJointMark] = inputs[2];

@@ -3,6 +3,7 @@
 #include "beam_input/girth_and_gussets.h"
 #include "beam_input/hari_inp_form.h"
 #include "beam_input/plate_columns.h"
+#include "lists/list_grid_helpers.h"
 #include "services/format_number.h"
 #include "services/formula.h"
 #include "services/num.h"
@@ -63,6 +64,7 @@ CellOffer HariInpForm::coatingCellClicked(int row, int column) {
     m_hifukuGrid.setCurrent(row, column);
     if (!inCoatingData(row, column))
         return {};
+    lists::highlightRow(m_hifukuGrid, row, kSelectedRowColor);
     const CellOffer offer = coatingOffer(row, column);
     if (offer.kind != CellOffer::Kind::None) {
         m_coatingEditRow = row;

@@ -61,10 +61,6 @@ void setupGrids(services::TextGrid& index, services::TextGrid& plates, services:
     coating.setCurrent(kCoatingHeaderRows, 1);
 }
 
-QString withoutFloorSuffix(const QString& caption) {
-    return caption.endsWith(u'階') ? caption.chopped(1) : caption;
-}
-
 // Half the flange width of the girder in a girder caption, or "0" without one.
 QString halfFlange(const QString& girderCaption) {
     if (!girderCaption.contains(kTimes))
@@ -194,7 +190,7 @@ void HariInpForm::chooseMark(int row) {
     m_infoGd[2] = services::Trim(m_kaiTx) + kFloorSuffix;
     m_infoGd[3] = m_indexGrid.text(row, 0);
     if (const lists::HariListEntry* beam =
-            FindBeam(m_lists.HariList, withoutFloorSuffix(m_infoGd[2]), m_infoGd[3]))
+            FindBeam(m_lists.HariList, FloorOfCaption(m_infoGd[2]), m_infoGd[3]))
         m_infoGd[0] = BeamSpecCaption(*beam);
 }
 
@@ -209,7 +205,7 @@ int HariInpForm::pickGirder(int field, const QString& mark) {
 }
 
 void HariInpForm::lookUpGirders() {
-    const QString floor = withoutFloorSuffix(m_infoGd[2]);
+    const QString floor = FloorOfCaption(m_infoGd[2]);
     const auto caption = [&](const QString& mark, const QString& side) {
         const lists::HariListEntry* girder = FindBeam(m_lists.HariList, floor, mark);
         return girder ? side + SpecificationText(girder->Centre) : QString();
@@ -311,7 +307,8 @@ bool HariInpForm::inputVisible(int index) const {
 }
 
 int HariInpForm::nextInputOnEnter(int from) const {
-    if (from < 0 || from >= 5)
+    // Fields 0 to 5 lead on to the next shown field; every other field back to the count.
+    if (from < 0 || from > 5)
         return 0;
     for (int next = from + 1; next < kInputCount; ++next)
         if (inputVisible(next))

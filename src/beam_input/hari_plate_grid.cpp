@@ -4,6 +4,7 @@
 #include "beam_input/girth_and_gussets.h"
 #include "beam_input/hari_inp_form.h"
 #include "beam_input/plate_columns.h"
+#include "lists/list_grid_helpers.h"
 #include "services/bolt_length.h"
 #include "services/format_number.h"
 #include "services/formula.h"
@@ -188,6 +189,7 @@ CellOffer HariInpForm::plateCellClicked(int row, int column) {
     m_dataGrid.setCurrent(row, column);
     if (!inPlateData(row, column))
         return {};
+    lists::highlightRow(m_dataGrid, row, kSelectedRowColor);
     const CellOffer offer = plateOffer(row, column);
     if (offer.kind != CellOffer::Kind::None) {
         m_plateEditRow = row;

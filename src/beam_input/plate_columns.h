@@ -2,6 +2,8 @@
 // The entry texts store the grids cell by cell in this order, so the numbers are fixed.
 #pragma once
 
+#include "services/rgb.h"
+
 #include <QStringView>
 
 namespace tv::beam_input {
@@ -44,6 +46,9 @@ enum CoatingColumn : int {
     kCoatingPieces = 6,    // 本
     kCoatingArea = 7,      // 数量(m2)
 };
+
+// Back colour of the clicked line of either grid.
+inline constexpr services::Rgb kSelectedRowColor{238, 252, 188};
 
 // Line names.
 inline constexpr QStringView kFlangeWeld = u"FLG溶接";

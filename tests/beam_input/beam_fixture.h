@@ -20,8 +20,8 @@ using beam_input::HariInpForm;
 
 // "grade･H･height･width･web･flange" of a registered section.
 inline QString section(const QString& grade, int h, int b, int tw, int tf) {
-    return lists::joinParts({grade, QStringLiteral("H"), QString::number(h), QString::number(b), QString::number(tw),
-                             QString::number(tf)});
+    return lists::joinParts({grade, QStringLiteral("H"), QString::number(h), QString::number(b),
+                             QString::number(tw), QString::number(tf)});
 }
 
 inline lists::HariListEntry beam(const QString& floor, const QString& mark, const QString& centre,
@@ -59,7 +59,8 @@ public:
         QVERIFY(lists::SaveLists(root, registered).ok());
         if (withSetFiles) {
             writeCp932Lines(root.file(shell::kSetFolder, u"HtbKata.ini"), {QStringLiteral("HTB-F8T"), {}});
-            writeCp932Lines(root.file(shell::kSetFolder, u"BoltKei.ini"), {QStringLiteral("M20"), QStringLiteral("M22")});
+            writeCp932Lines(root.file(shell::kSetFolder, u"BoltKei.ini"),
+                            {QStringLiteral("M20"), QStringLiteral("M22")});
             writeCp932Lines(root.file(shell::kSetFolder, u"HasiraKikaku.ini"), {QStringLiteral("SS400")});
         }
     }
@@ -84,7 +85,8 @@ public:
     // Fills cells of a plate line (1 to 10) through the cell offers: typed or picked.
     void plateLine(int line, const std::map<int, QString>& cells) {
         for (const auto& [column, text] : cells) {
-            const services::CellOffer offer = form->plateCellClicked(beam_input::kPlateHeaderRows + line - 1, column);
+            const services::CellOffer offer =
+                form->plateCellClicked(beam_input::kPlateHeaderRows + line - 1, column);
             if (offer.kind == services::CellOffer::Kind::List)
                 form->plateListPicked(text);
             else
@@ -98,7 +100,8 @@ public:
 
     void coatingLine(int line, const std::map<int, QString>& cells) {
         for (const auto& [column, text] : cells) {
-            const services::CellOffer offer = form->coatingCellClicked(beam_input::kCoatingHeaderRows + line - 1, column);
+            const services::CellOffer offer =
+                form->coatingCellClicked(beam_input::kCoatingHeaderRows + line - 1, column);
             if (offer.kind == services::CellOffer::Kind::List)
                 form->coatingListPicked(text);
             else

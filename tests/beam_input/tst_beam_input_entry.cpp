@@ -47,6 +47,7 @@ private Q_SLOTS:
     void lengthCaptions();
     void girderCaptions();
     void messagesWhileTyping();
+    void enterMovesAndJoint();
     void refusedAndStoredText();
     void missingSetFiles();
     void okChecks_data();
@@ -67,7 +68,8 @@ private Q_SLOTS:
 // girder list; a mark is looked up on the floor first, then on any floor, the last match winning.
 void TestBeamEntry::markListsAndLookups() {
     BeamFixture f({beam(u"3"_s, u"B1"_s, kBeam600), beam(u"小梁"_s, u"b1"_s, kBeam400),
-                   beam(u"2"_s, u"B2"_s, kBeam400), beam(u"5"_s, u"b1"_s, section(u"SS400"_s, 300, 150, 6, 9))});
+                   beam(u"2"_s, u"B2"_s, kBeam400),
+                   beam(u"5"_s, u"b1"_s, section(u"SS400"_s, 300, 150, 6, 9))});
     HariInpForm& form = f.open();
     QCOMPARE(form.KaiTx(), QString());
     QVERIFY(indexMarks(form).isEmpty());
@@ -91,7 +93,8 @@ void TestBeamEntry::markListsAndLookups() {
 }
 
 void TestBeamEntry::specificationCaptions() {
-    BeamFixture f({beam(u"2"_s, u"B2"_s, kBeam600, kEnd600), beam(u"2"_s, u"B3"_s, kBeam600, u"･H･600･250･12･22"_s)});
+    BeamFixture f(
+        {beam(u"2"_s, u"B2"_s, kBeam600, kEnd600), beam(u"2"_s, u"B3"_s, kBeam600, u"･H･600･250･12･22"_s)});
     HariInpForm& form = f.open();
     f.choose(u"2"_s, u"B2"_s);
     QCOMPARE(form.InfoGd(0), u"[中央部] SN400B H-600×200×11×17 [端部] SN490B H-600×250×12×22"_s);
@@ -124,7 +127,8 @@ void TestBeamEntry::lengthCaptions() {
 
 // Half flange widths of the two girders come off the span between their centres.
 void TestBeamEntry::girderCaptions() {
-    BeamFixture f({beam(u"2"_s, u"B1"_s, kBeam400), beam(u"2"_s, u"G1"_s, kBeam600), beam(u"小梁"_s, u"G2"_s, kGirder700)});
+    BeamFixture f({beam(u"2"_s, u"B1"_s, kBeam400), beam(u"2"_s, u"G1"_s, kBeam600),
+                   beam(u"小梁"_s, u"G2"_s, kGirder700)});
     HariInpForm& form = f.open();
     f.choose(u"2"_s, u"B1"_s);
     form.setTanbuOp(EndKind::PlateConnection);
@@ -162,6 +166,31 @@ void TestBeamEntry::messagesWhileTyping() {
     QCOMPARE(form.InfoGd(1), QString());
     QVERIFY(form.setInpTx(0, u"1"_s));
     TV_VERIFY_PROMPTS(f.prompter);
+}
+
+// Enter leads through fields 0 to 5 to the next shown field and from any other back to the count;
+// unticking the joint empties its mark only.
+void TestBeamEntry::enterMovesAndJoint() {
+    BeamFixture f({beam(u"2"_s, u"B1"_s, kBeam600)});
+    HariInpForm& form = f.open();
+    QCOMPARE(form.nextInputOnEnter(0), 1);
+    QCOMPARE(form.nextInputOnEnter(1), 4); // joint fields hidden
+    QCOMPARE(form.nextInputOnEnter(5), 6);
+    QCOMPARE(form.nextInputOnEnter(6), 0);
+    QCOMPARE(form.nextInputOnEnter(7), 0);
+    form.setJointCh(true);
+    QCOMPARE(form.nextInputOnEnter(1), 2);
+    form.setTanbuOp(EndKind::PlateConnection);
+    QCOMPARE(form.nextInputOnEnter(1), 8);
+    QCOMPARE(form.nextInputOnEnter(8), 0);
+
+    f.choose(u"2"_s, u"B1"_s);
+    QVERIFY(form.setInpTx(0, u"1"_s));
+    QVERIFY(form.setInpTx(2, u"J1"_s));
+    QVERIFY(form.setInpTx(3, u"2"_s));
+    form.setJointCh(false);
+    QCOMPARE(form.InpTx(2), QString());
+    QCOMPARE(form.InpTx(3), u"2"_s);
 }
 
 // "･" would split the entry texts and CP932 cannot store every character: both are refused in
@@ -217,21 +246,21 @@ void TestBeamEntry::okChecks_data() {
     const QString length = u"長さを入力してください。"_s;
     QTest::newRow("welded: no length and no count gives only the length")
         << 0 << QString() << QString() << false << QString() << QString() << QString() << length << 4;
-    QTest::newRow("plate connection: no length") << 1 << QString() << u"1"_s << false << QString() << QString()
-                                                 << QString() << length << 8;
-    QTest::newRow("plate connection: length but no count") << 1 << u"6000"_s << QString() << false << QString()
-                                                           << QString() << QString() << kEnterCount << 0;
+    QTest::newRow("plate connection: no length")
+        << 1 << QString() << u"1"_s << false << QString() << QString() << QString() << length << 8;
+    QTest::newRow("plate connection: length but no count")
+        << 1 << u"6000"_s << QString() << false << QString() << QString() << QString() << kEnterCount << 0;
     QTest::newRow("joint without mark") << 0 << u"6000"_s << QString() << true << QString() << QString()
                                         << QString() << u"ジョイント符号を入力してください。"_s << 2;
-    QTest::newRow("joint without places") << 0 << u"6000"_s << u"1"_s << true << u"J1"_s << QString() << QString()
-                                          << u"ジョイントのヶ所を入力してください。"_s << 3;
+    QTest::newRow("joint without places") << 0 << u"6000"_s << u"1"_s << true << u"J1"_s << QString()
+                                          << QString() << u"ジョイントのヶ所を入力してください。"_s << 3;
     QTest::newRow("plate line without grade names itself")
         << 0 << u"6000"_s << u"1"_s << false << QString() << QString() << u"スプライス"_s
         << u"スプライスの規格が入力されていません。"_s << -1;
-    QTest::newRow("雑 needs no grade") << 0 << u"6000"_s << u"1"_s << false << QString() << QString() << u"雑"_s
-                                         << QString() << -1;
-    QTest::newRow("weld lines need no grade") << 0 << u"6000"_s << u"1"_s << false << QString() << QString()
-                                              << u"WEB溶接"_s << QString() << -1;
+    QTest::newRow("雑 needs no grade")
+        << 0 << u"6000"_s << u"1"_s << false << QString() << QString() << u"雑"_s << QString() << -1;
+    QTest::newRow("weld lines need no grade")
+        << 0 << u"6000"_s << u"1"_s << false << QString() << QString() << u"WEB溶接"_s << QString() << -1;
 }
 
 void TestBeamEntry::okChecks() {
@@ -306,8 +335,16 @@ void TestBeamEntry::paintedArea() {
     QTEST(rows[0][17], "sheetClass");
     QCOMPARE(rows[0][18], perMetre);
     QCOMPARE(rows[0][19], area);
-    QCOMPARE(rows[0].mid(1, 10), (QStringList{u"梁"_s, u"2"_s, u"B1"_s, {}, u"SN400B"_s, u"H鋼"_s,
-                                              u"H-600×200×11×17"_s, u"6000"_s, u"2"_s, {}}));
+    QCOMPARE(rows[0].mid(1, 10), (QStringList{u"梁"_s,
+                                              u"2"_s,
+                                              u"B1"_s,
+                                              {},
+                                              u"SN400B"_s,
+                                              u"H鋼"_s,
+                                              u"H-600×200×11×17"_s,
+                                              u"6000"_s,
+                                              u"2"_s,
+                                              {}}));
 }
 
 // Centre and end sections take rows 0 and 1 (centre part and both ends as lengths); plates start on
@@ -321,22 +358,60 @@ void TestBeamEntry::sheetRowsOfCentreAndEndSections() {
     QVERIFY(form.setInpTx(5, u"1000"_s));
     QVERIFY(form.setInpTx(6, u"1000"_s));
     QVERIFY(form.setInpTx(4, u"6000"_s));
-    f.plateLine(1, {{kName, u"FLG溶接"_s}, {kWeldMethod, u"H"_s}, {kWeldJoint, u"T"_s}, {kWeldFaces, u"2"_s}});
-    f.plateLine(2, {{kName, u"スプライス"_s}, {kGrade, u"SS400"_s}, {kThickness, u"9"_s}, {kWidth, u"100"_s},
-                    {kDepth, u"200"_s}, {kPlates, u"2"_s}, {kBoltKind, u"HTB-F8T"_s}, {kBoltDiameter, u"M20"_s},
-                    {kBoltGrip, u"40"_s}, {kBoltsPerPlate, u"8"_s}});
-    f.coatingLine(1, {{kCoatingKind, u"吹付材"_s}, {kCoatingThickness, u"20"_s}, {kCoatingLength, u"6000"_s},
-                      {kCoatingPieces, u"2"_s}, {kCoatingShape, u"1"_s}});
+    f.plateLine(1,
+                {{kName, u"FLG溶接"_s}, {kWeldMethod, u"H"_s}, {kWeldJoint, u"T"_s}, {kWeldFaces, u"2"_s}});
+    f.plateLine(2, {{kName, u"スプライス"_s},
+                    {kGrade, u"SS400"_s},
+                    {kThickness, u"9"_s},
+                    {kWidth, u"100"_s},
+                    {kDepth, u"200"_s},
+                    {kPlates, u"2"_s},
+                    {kBoltKind, u"HTB-F8T"_s},
+                    {kBoltDiameter, u"M20"_s},
+                    {kBoltGrip, u"40"_s},
+                    {kBoltsPerPlate, u"8"_s}});
+    f.coatingLine(1, {{kCoatingKind, u"吹付材"_s},
+                      {kCoatingThickness, u"20"_s},
+                      {kCoatingLength, u"6000"_s},
+                      {kCoatingPieces, u"2"_s},
+                      {kCoatingShape, u"1"_s}});
     QVERIFY(form.ok());
     const EntryPayload& texts = form.payload();
     const QList<QStringList> expected{
-        sheetRow({{1, u"梁"_s}, {2, u"3"_s}, {3, u"B2"_s}, {4, u"X1通り"_s}, {5, u"SN400B"_s}, {6, u"H鋼"_s},
-                  {7, u"H-600×200×11×17"_s}, {8, u"4000"_s}, {9, u"2"_s}, {12, u"H"_s}, {13, u"T"_s}, {14, u"2"_s},
-                  {15, u"22"_s}, {16, u"2.00"_s}, {17, u"塗装有"_s}, {18, u"1.98"_s}, {19, u"23.76"_s},
-                  {20, u"HTB-F8T"_s}, {21, u"M20"_s}, {22, u"75"_s}, {23, u"16"_s}, {24, texts[0]}, {25, texts[1]},
-                  {26, texts[2]}, {27, texts[3]}, {28, texts[4]}}),
-        sheetRow({{5, u"SN490B"_s}, {6, u"H鋼"_s}, {7, u"H-600×250×12×22"_s}, {8, u"2000"_s}, {9, u"2"_s},
-                  {17, u"吹付材:20"_s}, {18, u"0.789"_s}, {19, u"9.468"_s}}),
+        sheetRow({{1, u"梁"_s},
+                  {2, u"3"_s},
+                  {3, u"B2"_s},
+                  {4, u"X1通り"_s},
+                  {5, u"SN400B"_s},
+                  {6, u"H鋼"_s},
+                  {7, u"H-600×200×11×17"_s},
+                  {8, u"4000"_s},
+                  {9, u"2"_s},
+                  {12, u"H"_s},
+                  {13, u"T"_s},
+                  {14, u"2"_s},
+                  {15, u"22"_s},
+                  {16, u"2.00"_s},
+                  {17, u"塗装有"_s},
+                  {18, u"1.98"_s},
+                  {19, u"23.76"_s},
+                  {20, u"HTB-F8T"_s},
+                  {21, u"M20"_s},
+                  {22, u"75"_s},
+                  {23, u"16"_s},
+                  {24, texts[0]},
+                  {25, texts[1]},
+                  {26, texts[2]},
+                  {27, texts[3]},
+                  {28, texts[4]}}),
+        sheetRow({{5, u"SN490B"_s},
+                  {6, u"H鋼"_s},
+                  {7, u"H-600×250×12×22"_s},
+                  {8, u"2000"_s},
+                  {9, u"2"_s},
+                  {17, u"吹付材:20"_s},
+                  {18, u"0.789"_s},
+                  {19, u"9.468"_s}}),
         sheetRow({{5, u"SS400"_s}, {6, u"S.PL"_s}, {7, u"PL-9×100×200"_s}, {9, u"2"_s}}),
     };
     QCOMPARE(form.result().rows, expected);
@@ -417,7 +492,8 @@ void TestBeamEntry::roundTrip() {
         QVERIFY(form.setInpTx(6, u"900"_s));
         QVERIFY(form.setInpTx(4, u"7200"_s));
         QVERIFY(form.setInpTx(7, u"100"_s));
-        f.plateLine(1, {{kName, u"WEB溶接"_s}, {kWeldMethod, u"H"_s}, {kWeldJoint, u"F"_s}, {kWeldFaces, u"2"_s}});
+        f.plateLine(
+            1, {{kName, u"WEB溶接"_s}, {kWeldMethod, u"H"_s}, {kWeldJoint, u"F"_s}, {kWeldFaces, u"2"_s}});
     } else {
         QVERIFY(form.setInpTx(8, u"8000"_s));
         QVERIFY(form.setInpTx(10, u"100"_s));
@@ -426,14 +502,24 @@ void TestBeamEntry::roundTrip() {
         QVERIFY(form.setInpTx(14, u"100"_s));
         form.pickGirder(9, u"G1"_s);
         form.pickGirder(11, u"G2"_s);
-        f.plateLine(1, {{kName, u"A側ガセット"_s}, {kGrade, u"SS400"_s}, {kThickness, u"9"_s}, {kWeldMethod, u"H"_s}});
+        f.plateLine(
+            1,
+            {{kName, u"A側ガセット"_s}, {kGrade, u"SS400"_s}, {kThickness, u"9"_s}, {kWeldMethod, u"H"_s}});
         f.plateLine(2, {{kName, u"B側スチフナー"_s}, {kGrade, u"SS400"_s}, {kThickness, u"12"_s}});
     }
-    f.plateLine(3, {{kName, u"スプライス"_s}, {kGrade, u"SS400"_s}, {kThickness, u"9"_s}, {kPlates, u"2"_s},
-                    {kBoltKind, u"HTB-F8T"_s}, {kBoltDiameter, u"M22"_s}, {kBoltGrip, u"9+12+9"_s},
+    f.plateLine(3, {{kName, u"スプライス"_s},
+                    {kGrade, u"SS400"_s},
+                    {kThickness, u"9"_s},
+                    {kPlates, u"2"_s},
+                    {kBoltKind, u"HTB-F8T"_s},
+                    {kBoltDiameter, u"M22"_s},
+                    {kBoltGrip, u"9+12+9"_s},
                     {kBoltsPerPlate, u"6"_s}});
-    f.coatingLine(2, {{kCoatingKind, u"板材"_s}, {kCoatingThickness, u"25"_s}, {kCoatingShape, u"3"_s},
-                      {kCoatingLength, u"7000"_s}, {kCoatingPieces, u"2"_s}});
+    f.coatingLine(2, {{kCoatingKind, u"板材"_s},
+                      {kCoatingThickness, u"25"_s},
+                      {kCoatingShape, u"3"_s},
+                      {kCoatingLength, u"7000"_s},
+                      {kCoatingPieces, u"2"_s}});
     QVERIFY(form.ok());
     const EntryPayload first = form.payload();
     const QList<QStringList> firstRows = form.result().rows;

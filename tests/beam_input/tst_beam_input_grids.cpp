@@ -107,7 +107,8 @@ void TestBeamGrids::plateAndBoltLines_data() {
         << u"2"_s << u"H"_s << u"9"_s << u"0.60"_s << u"75"_s << u"16"_s;
     QTest::newRow("splice without method keeps its quantity, no weld thickness")
         << u"2"_s << QString() << QString() << u"0.60"_s << u"75"_s << u"16"_s;
-    QTest::newRow("plate count as a formula") << u"1+2"_s << u"H"_s << u"9"_s << u"0.90"_s << u"75"_s << u"24"_s;
+    QTest::newRow("plate count as a formula")
+        << u"1+2"_s << u"H"_s << u"9"_s << u"0.90"_s << u"75"_s << u"24"_s;
     QTest::newRow("no plates: nothing to count")
         << QString() << u"H"_s << u"9"_s << QString() << u"75"_s << QString();
 }
@@ -119,8 +120,13 @@ void TestBeamGrids::plateAndBoltLines() {
     HariInpForm& form = f.open();
     f.choose(u"2"_s, u"B1"_s);
     QVERIFY(form.setInpTx(0, u"1"_s));
-    f.plateLine(1, {{kName, u"スプライス"_s}, {kGrade, u"SS400"_s}, {kThickness, u"9"_s}, {kWeldLength, u"300"_s},
-                    {kBoltKind, u"HTB-F8T"_s}, {kBoltDiameter, u"M20"_s}, {kBoltGrip, u"40"_s},
+    f.plateLine(1, {{kName, u"スプライス"_s},
+                    {kGrade, u"SS400"_s},
+                    {kThickness, u"9"_s},
+                    {kWeldLength, u"300"_s},
+                    {kBoltKind, u"HTB-F8T"_s},
+                    {kBoltDiameter, u"M20"_s},
+                    {kBoltGrip, u"40"_s},
                     {kBoltsPerPlate, u"8"_s}});
     if (!plates.isEmpty())
         f.plateLine(1, {{kPlates, plates}});
@@ -336,8 +342,8 @@ void TestBeamGrids::girderSides() {
     QVERIFY(form.setInpTx(12, u"50"_s));
     form.pickGirder(11, u"G2"_s);
     QCOMPARE(form.InfoGd(5), u"B梁:SS400 H-500×200×9×16"_s);
-    QCOMPARE(f.plate(2, kWidth), u"196"_s);  // (200 − 9)/2 = 95.5, + 100
-    QCOMPARE(f.plate(2, kDepth), u"534"_s);  // 468 + 50 + 16
+    QCOMPARE(f.plate(2, kWidth), u"196"_s); // (200 − 9)/2 = 95.5, + 100
+    QCOMPARE(f.plate(2, kDepth), u"534"_s); // 468 + 50 + 16
     QCOMPARE(f.plate(1, kWidth), QString());
     QVERIFY(form.setInpTx(10, u"300"_s));
     QCOMPARE(f.plate(2, kDepth), u"534"_s);
@@ -365,8 +371,11 @@ void TestBeamGrids::coatingGirths() {
     HariInpForm& form = f.open();
     f.choose(u"2"_s, u"B1"_s);
     QCOMPARE(form.KouhoList(8), (QStringList{u"吹付材"_s, u"板材"_s}));
-    f.coatingLine(1, {{kCoatingKind, u"吹付材"_s}, {kCoatingThickness, u"20"_s}, {kCoatingLength, u"6000"_s},
-                      {kCoatingPieces, u"2"_s}, {kCoatingShape, shape}});
+    f.coatingLine(1, {{kCoatingKind, u"吹付材"_s},
+                      {kCoatingThickness, u"20"_s},
+                      {kCoatingLength, u"6000"_s},
+                      {kCoatingPieces, u"2"_s},
+                      {kCoatingShape, shape}});
     QTEST(f.coating(1, kCoatingGirth), "girth");
     QTEST(f.coating(1, kCoatingArea), "area");
 }
@@ -377,8 +386,11 @@ void TestBeamGrids::coatingLinesWithoutShapeOrKind() {
     BeamFixture f({beam(u"2"_s, u"B1"_s, kBeam600)});
     f.open();
     f.choose(u"2"_s, u"B1"_s);
-    f.coatingLine(1, {{kCoatingKind, u"板材"_s}, {kCoatingThickness, u"20"_s}, {kCoatingShape, u"1"_s},
-                      {kCoatingLength, u"6000"_s}, {kCoatingPieces, u"2"_s}});
+    f.coatingLine(1, {{kCoatingKind, u"板材"_s},
+                      {kCoatingThickness, u"20"_s},
+                      {kCoatingShape, u"1"_s},
+                      {kCoatingLength, u"6000"_s},
+                      {kCoatingPieces, u"2"_s}});
     f.coatingLine(2, {{kCoatingArea, u"5.000"_s}});
     f.coatingLine(1, {{kCoatingShape, QString()}});
     QCOMPARE(f.coating(1, kCoatingGirth), QString());
