@@ -63,7 +63,9 @@ void HariInpForm::RecalcPlateGrid() {
         return;
     for (int row = kPlateHeaderRows; row < m_dataGrid.rowCount(); ++row) {
         const QString name = m_dataGrid.text(row, kName);
-        if (m_tanbu == EndKind::Welded) {
+        if (m_tanbu == EndKind::Welded || name == kWeldOnly) {
+            // A weld typed by hand is worked out alike with either end kind: as a plate line it
+            // would lose its typed weld thickness and count no weld without a plate count.
             recalcWeldedLine(row);
         } else if (isGirderLine(name)) {
             const bool aSide = name == kGussetA || name == kStiffenerA;

@@ -22,6 +22,7 @@ private Q_SLOTS:
     void plateAndBoltLines_data();
     void plateAndBoltLines();
     void emptiedNameClearsWeldedLineOnly();
+    void weldOnlyLine();
     void endKindChangeEmptiesGrid();
     void rowCommands();
     void cellOffersFollowLineName();
@@ -155,6 +156,25 @@ void TestBeamGrids::emptiedNameClearsWeldedLineOnly() {
         const bool welded = kind == EndKind::Welded;
         QCOMPARE(f.plate(1, kThickness), welded ? QString() : u"9"_s);
         QCOMPARE(f.plate(1, kWidth), welded ? QString() : u"100"_s);
+        TV_VERIFY_PROMPTS(f.prompter);
+    }
+}
+
+// A 溶接 line keeps its typed weld thickness and counts its formula alone, with either end kind.
+void TestBeamGrids::weldOnlyLine() {
+    for (const EndKind kind : {EndKind::Welded, EndKind::PlateConnection}) {
+        BeamFixture f({beam(u"2"_s, u"B1"_s, kBeam600)});
+        HariInpForm& form = f.open();
+        f.choose(u"2"_s, u"B1"_s);
+        form.setTanbuOp(kind);
+        QVERIFY(form.setInpTx(0, u"3"_s));
+        f.plateLine(
+            1,
+            {{kName, u"溶接"_s}, {kWeldMethod, u"H"_s}, {kWeldThickness, u"6"_s}, {kWeldLength, u"500*2"_s}});
+        QCOMPARE(f.plate(1, kWeldThickness), u"6"_s);
+        QCOMPARE(f.plate(1, kWeldQuantity), u"1.00"_s);
+        f.plateLine(1, {{kWeldLength, u"0"_s}});
+        QCOMPARE(f.plate(1, kWeldQuantity), QString());
         TV_VERIFY_PROMPTS(f.prompter);
     }
 }
