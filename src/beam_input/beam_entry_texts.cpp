@@ -204,6 +204,7 @@ void HariInpForm::loadEnteredData() {
 }
 
 bool HariInpForm::run(Command command) {
+    const ChangeNotice notice{this};
     switch (command) {
     case Ok:
         return ok();

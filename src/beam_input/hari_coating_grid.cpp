@@ -60,6 +60,7 @@ CellOffer HariInpForm::coatingOffer(int /*row*/, int column) const {
 }
 
 CellOffer HariInpForm::coatingCellClicked(int row, int column) {
+    const ChangeNotice notice{this};
     m_coatingEditRow = m_coatingEditColumn = -1;
     m_hifukuGrid.setCurrent(row, column);
     if (!inCoatingData(row, column))
@@ -74,6 +75,7 @@ CellOffer HariInpForm::coatingCellClicked(int row, int column) {
 }
 
 bool HariInpForm::coatingEditorChanged(const QString& text) {
+    const ChangeNotice notice{this};
     if (m_coatingEditRow < 0)
         return false;
     QString accepted = text;
@@ -85,6 +87,7 @@ bool HariInpForm::coatingEditorChanged(const QString& text) {
 }
 
 std::optional<CellOffer> HariInpForm::coatingEditorAdvance() {
+    const ChangeNotice notice{this};
     if (m_coatingEditRow < 0)
         return std::nullopt;
     const int column = m_coatingEditColumn;
@@ -104,6 +107,7 @@ std::optional<CellOffer> HariInpForm::coatingEditorAdvance() {
 }
 
 std::optional<CellOffer> HariInpForm::coatingListPicked(const QString& item) {
+    const ChangeNotice notice{this};
     if (m_coatingEditRow < 0)
         return std::nullopt;
     m_hifukuGrid.setText(m_coatingEditRow, m_coatingEditColumn, item);

@@ -72,8 +72,9 @@ QString halfFlange(const QString& girderCaption) {
 } // namespace
 
 HariInpForm::HariInpForm(const shell::DataRoot& root, lists::MemberLists& lists, services::Prompter& prompter,
-                         QString& lastFloor, EntryPicker* picker)
-    : m_root(root), m_lists(lists), m_prompter(prompter), m_lastFloor(lastFloor), m_picker(picker) {
+                         QString& lastFloor, EntryPicker* picker, QObject* parent)
+    : QObject(parent), m_root(root), m_lists(lists), m_prompter(prompter), m_lastFloor(lastFloor),
+      m_picker(picker) {
     setupGrids(m_indexGrid, m_dataGrid, m_hifukuGrid);
     m_kouhoList[1] = {u"H"_s, u"A"_s};
     m_kouhoList[2] = {u"T"_s, u"F"_s, u"B"_s, u"L"_s, u"FL"_s, u"P"_s};
@@ -83,6 +84,7 @@ HariInpForm::HariInpForm(const shell::DataRoot& root, lists::MemberLists& lists,
 }
 
 void HariInpForm::open(const sheets::EntryPayload& payload) {
+    const ChangeNotice notice{this};
     m_payload = payload;
     // Lists that cannot be read are left empty: the dialog then offers no marks.
     if (const services::Status loaded = lists::LoadLists(m_root, m_lists); !loaded.ok())
@@ -129,6 +131,7 @@ bool HariInpForm::acceptTyped(QString& text, bool identifier) {
 }
 
 bool HariInpForm::setKaiTx(const QString& text) {
+    const ChangeNotice notice{this};
     QString accepted = text;
     if (!acceptTyped(accepted, true))
         return false;
@@ -138,6 +141,7 @@ bool HariInpForm::setKaiTx(const QString& text) {
 }
 
 bool HariInpForm::setInpTx(int index, const QString& text) {
+    const ChangeNotice notice{this};
     if (index < 0 || index >= kInputCount)
         return false;
     QString accepted = text;
@@ -185,6 +189,7 @@ void HariInpForm::rebuildFugoList() {
 }
 
 void HariInpForm::chooseMark(int row) {
+    const ChangeNotice notice{this};
     if (row < 1 || row >= m_indexGrid.rowCount())
         return;
     m_infoGd[2] = services::Trim(m_kaiTx) + kFloorSuffix;
@@ -195,6 +200,7 @@ void HariInpForm::chooseMark(int row) {
 }
 
 int HariInpForm::pickGirder(int field, const QString& mark) {
+    const ChangeNotice notice{this};
     if (field != 9 && field != 11)
         return field;
     m_inpTx[field] = mark;
@@ -215,6 +221,7 @@ void HariInpForm::lookUpGirders() {
 }
 
 void HariInpForm::setTanbuOp(EndKind value) {
+    const ChangeNotice notice{this};
     if (value == m_tanbu)
         return;
     m_tanbu = value;
@@ -222,12 +229,29 @@ void HariInpForm::setTanbuOp(EndKind value) {
     fillPlateNames();
 }
 
+void HariInpForm::setBunruiOp(SurfaceClass value) {
+    const ChangeNotice notice{this};
+    m_bunrui = value;
+}
+
+void HariInpForm::setLeftOp(int option) {
+    const ChangeNotice notice{this};
+    m_leftOp = option;
+}
+
+void HariInpForm::setRightOp(int option) {
+    const ChangeNotice notice{this};
+    m_rightOp = option;
+}
+
 void HariInpForm::setSaisunOp(int option) {
+    const ChangeNotice notice{this};
     m_saisunOp = option;
     RecalcPlateGrid();
 }
 
 void HariInpForm::setJointCh(bool ticked) {
+    const ChangeNotice notice{this};
     m_jointCh = ticked;
     if (!ticked)
         m_inpTx[2].clear();

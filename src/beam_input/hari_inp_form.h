@@ -21,6 +21,7 @@
 #include "sheets/entry_dialog.h"
 #include "shell/data_root.h"
 
+#include <QObject>
 #include <QString>
 #include <QStringList>
 
@@ -50,7 +51,8 @@ enum class EndKind { Welded = 0, PlateConnection = 1 };
 // The help text of the dialog, in the info folder.
 inline constexpr QStringView kHelpFile = u"info-4.txt";
 
-class HariInpForm {
+class HariInpForm : public QObject {
+    Q_OBJECT
 public:
     // CmdGd numbers.
     enum Command {
@@ -69,7 +71,7 @@ public:
     // `lastFloor` is the floor of the last confirmed column or beam dialog, shared for the run.
     // `picker` may be null: 入力済データ読込 then finds nothing to copy.
     HariInpForm(const shell::DataRoot& root, lists::MemberLists& lists, services::Prompter& prompter,
-                QString& lastFloor, EntryPicker* picker = nullptr);
+                QString& lastFloor, EntryPicker* picker = nullptr, QObject* parent = nullptr);
 
     // Opens the dialog on the entry texts of one sheet entry (all empty for a new entry): loads the
     // member lists, fills the candidate lists from the set files, sets the option defaults and loads the
@@ -96,14 +98,14 @@ public:
 
     // --- option groups -------------------------------------------------------------------------
     SurfaceClass BunruiOp() const { return m_bunrui; }
-    void setBunruiOp(SurfaceClass value) { m_bunrui = value; }
+    void setBunruiOp(SurfaceClass value);
     EndKind TanbuOp() const { return m_tanbu; }
     // Changing the end kind empties the plate grid and refills its name list.
     void setTanbuOp(EndKind value);
     int LeftOp() const { return m_leftOp; }
-    void setLeftOp(int option) { m_leftOp = option; }
+    void setLeftOp(int option);
     int RightOp() const { return m_rightOp; }
-    void setRightOp(int option) { m_rightOp = option; }
+    void setRightOp(int option);
     int SaisunOp() const { return m_saisunOp; }
     void setSaisunOp(int option);
     bool JointCh() const { return m_jointCh; }
@@ -164,7 +166,17 @@ public:
     // Recomputation after an input field changed.
     void RecalcBeamInputs(int index);
 
+Q_SIGNALS:
+    // Any field, caption, option, grid or list may have changed: the view redraws from the model.
+    void changed();
+
 private:
+    // Emits changed() when an event handler returns, whichever way it returns.
+    struct ChangeNotice {
+        HariInpForm* form;
+        ~ChangeNotice() { Q_EMIT form->changed(); }
+    };
+
     bool acceptTyped(QString& text, bool identifier);
     void rebuildMarkLists();
     void rebuildFugoList();

@@ -183,6 +183,7 @@ CellOffer HariInpForm::plateOffer(int row, int column) const {
 }
 
 CellOffer HariInpForm::plateCellClicked(int row, int column) {
+    const ChangeNotice notice{this};
     m_plateEditRow = m_plateEditColumn = -1;
     if (m_infoGd[0].isEmpty()) {
         m_prompter.tell(QStringLiteral("符号を選択してください。"), kConfirm);
@@ -201,6 +202,7 @@ CellOffer HariInpForm::plateCellClicked(int row, int column) {
 }
 
 bool HariInpForm::plateEditorChanged(const QString& text) {
+    const ChangeNotice notice{this};
     if (m_plateEditRow < 0)
         return false;
     QString accepted = text;
@@ -212,6 +214,7 @@ bool HariInpForm::plateEditorChanged(const QString& text) {
 }
 
 std::optional<CellOffer> HariInpForm::plateEditorAdvance() {
+    const ChangeNotice notice{this};
     if (m_plateEditRow < 0)
         return std::nullopt;
     const int column = m_plateEditColumn;
@@ -228,6 +231,7 @@ std::optional<CellOffer> HariInpForm::plateEditorAdvance() {
 }
 
 std::optional<CellOffer> HariInpForm::plateListPicked(const QString& item) {
+    const ChangeNotice notice{this};
     if (m_plateEditRow < 0)
         return std::nullopt;
     const int row = m_plateEditRow;
@@ -245,6 +249,7 @@ std::optional<CellOffer> HariInpForm::plateListPicked(const QString& item) {
 }
 
 void HariInpForm::plateCellEmptied(int row, int column) {
+    const ChangeNotice notice{this};
     if (inPlateData(row, column))
         m_dataGrid.setText(row, column, {});
 }

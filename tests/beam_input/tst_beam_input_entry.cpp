@@ -6,6 +6,8 @@
 #include "beam_input/expand_beam_entry.h"
 #include "services/cp932.h"
 
+#include <QSignalSpy>
+
 using namespace tv::test;
 using namespace tv::beam_input;
 using namespace Qt::StringLiterals;
@@ -188,7 +190,9 @@ void TestBeamEntry::enterMovesAndJoint() {
     QVERIFY(form.setInpTx(0, u"1"_s));
     QVERIFY(form.setInpTx(2, u"J1"_s));
     QVERIFY(form.setInpTx(3, u"2"_s));
+    QSignalSpy changed(&form, &HariInpForm::changed);
     form.setJointCh(false);
+    QCOMPARE(changed.count(), 1); // the view redraws the emptied joint mark
     QCOMPARE(form.InpTx(2), QString());
     QCOMPARE(form.InpTx(3), u"2"_s);
 }
