@@ -1,4 +1,4 @@
-// Building and reading the beam specification caption, and looking up registered beams.
+// Building and reading the beam section caption, and looking up registered beams.
 #include "beam_input/beam_section.h"
 
 #include "services/format_number.h"
@@ -9,18 +9,17 @@ namespace tv::beam_input {
 
 using services::Num;
 
-QString SpecificationText(const QString& sectionField) {
+QString SectionText(const QString& sectionField) {
     const QStringList p = lists::splitParts(sectionField, lists::kSectionParts);
     const QChar times(0x00D7);
     return services::Trim(p[0]) + u' ' + p[1] + u'-' + p[2] + times + p[3] + times + p[4] + times + p[5];
 }
 
-QString BeamSpecCaption(const lists::HariListEntry& entry) {
-    const QString centre = SpecificationText(entry.Centre);
+QString BeamSectionCaption(const lists::HariListEntry& entry) {
+    const QString centre = SectionText(entry.Centre);
     if (lists::splitParts(entry.End, lists::kSectionParts)[0].isEmpty())
         return centre;
-    return kCentreTag.toString() + u' ' + centre + u' ' + kEndTag.toString() + u' ' +
-           SpecificationText(entry.End);
+    return kCentreTag.toString() + u' ' + centre + u' ' + kEndTag.toString() + u' ' + SectionText(entry.End);
 }
 
 QStringList CaptionTokens(const QString& caption) {

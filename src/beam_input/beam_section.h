@@ -1,4 +1,4 @@
-// Beam sections as the beam dialog shows and reads them: the specification caption built from a
+// Beam sections as the beam dialog shows and reads them: the section caption built from a
 // registered beam, the size tokens read back from it, and the lookup of a registered beam by mark.
 //
 // The caption is either "grade H-600×200×11×17" (one section) or
@@ -18,11 +18,11 @@ inline constexpr QStringView kCentreTag = u"[中央部]";
 inline constexpr QStringView kEndTag = u"[端部]";
 
 // "grade type-H×B×tw×tf" of one section field (six parts joined by "･"); missing parts are empty.
-QString SpecificationText(const QString& sectionField);
+QString SectionText(const QString& sectionField);
 
 // The beam caption: the centre text alone when the end section has no grade, else the
 // "[中央部] … [端部] …" form.
-QString BeamSpecCaption(const lists::HariListEntry& entry);
+QString BeamSectionCaption(const lists::HariListEntry& entry);
 
 // The caption split at blanks; empty parts are kept, so a grade-less text still has its size at 1.
 QStringList CaptionTokens(const QString& caption);

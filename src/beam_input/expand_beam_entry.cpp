@@ -79,7 +79,7 @@ QList<QStringList> ExpandBeamEntry(const sheets::EntryPayload& texts) {
     first[kJointMark] = inputs[2];
     first[kJointCount] = inputs[3];
 
-    // Members: field 1 of the captions is the specification text (caption 0).
+    // Members: field 1 of the captions is the section caption (caption 0).
     const QStringList tokens = CaptionTokens(captions[1]);
     int plateRow = 1;
     if (tokens.size() == 6) {

@@ -15,7 +15,7 @@ float CoatingGirth(double shape, const SectionSize& s, float c);
 
 // What one gusset or stiffener line is worked out from.
 struct GirderLineInputs {
-    QString beamCaption;       // the beam's specification caption
+    QString beamCaption;       // the beam's section caption
     QString girderCaption;     // "A梁:…" or "B梁:…" of the girder on that side; empty when none
     QString count;             // beams counted on the entry
     QString relativeHeight;    // [H] of that girder over the beam

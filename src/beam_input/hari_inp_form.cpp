@@ -196,7 +196,7 @@ void HariInpForm::chooseMark(int row) {
     m_infoGd[3] = m_indexGrid.text(row, 0);
     if (const lists::HariListEntry* beam =
             FindBeam(m_lists.HariList, FloorOfCaption(m_infoGd[2]), m_infoGd[3]))
-        m_infoGd[0] = BeamSpecCaption(*beam);
+        m_infoGd[0] = BeamSectionCaption(*beam);
 }
 
 int HariInpForm::pickGirder(int field, const QString& mark) {
@@ -214,7 +214,7 @@ void HariInpForm::lookUpGirders() {
     const QString floor = FloorOfCaption(m_infoGd[2]);
     const auto caption = [&](const QString& mark, const QString& side) {
         const lists::HariListEntry* girder = FindBeam(m_lists.HariList, floor, mark);
-        return girder ? side + SpecificationText(girder->Centre) : QString();
+        return girder ? side + SectionText(girder->Centre) : QString();
     };
     m_infoGd[4] = caption(m_inpTx[9], QStringLiteral("A梁:"));
     m_infoGd[5] = caption(m_inpTx[11], QStringLiteral("B梁:"));

@@ -8,7 +8,7 @@
 //   CP932 cannot hold: typed text with one is refused with a message and the old text stays;
 //   typed apostrophes are stored as "’" (the sheet's record separator);
 // - identifier and number fields and cells hold half-width letters, digits and size signs;
-// - InfoGd(0), the beam's specification caption, has one of the two forms of beam_section.h; every
+// - InfoGd(0), the beam's section caption, has one of the two forms of beam_section.h; every
 //   calculation reads the section back from it;
 // - the model only reads the member lists and the set files; it writes nothing but the entry
 //   texts of a confirmed OK and the last floor.

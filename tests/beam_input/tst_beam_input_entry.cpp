@@ -44,7 +44,7 @@ class TestBeamEntry : public QObject {
     Q_OBJECT
 private Q_SLOTS:
     void markListsAndLookups();
-    void specificationCaptions();
+    void sectionCaptions();
     void lengthCaptions_data();
     void lengthCaptions();
     void girderCaptions();
@@ -94,7 +94,7 @@ void TestBeamEntry::markListsAndLookups() {
     TV_VERIFY_PROMPTS(f.prompter);
 }
 
-void TestBeamEntry::specificationCaptions() {
+void TestBeamEntry::sectionCaptions() {
     BeamFixture f(
         {beam(u"2"_s, u"B2"_s, kBeam600, kEnd600), beam(u"2"_s, u"B3"_s, kBeam600, u"･H･600･250･12･22"_s)});
     HariInpForm& form = f.open();
