@@ -177,6 +177,7 @@ bool HariInpForm::ok() {
         return false;
     m_payload = WriteBeamEntry();
     m_lastFloor = m_kaiTx;
+    m_confirmed = true;
     return true;
 }
 

@@ -8,8 +8,9 @@
 //   CP932 cannot hold: typed text with one is refused with a message and the old text stays;
 //   typed apostrophes are stored as "’" (the sheet's record separator);
 // - identifier and number fields and cells hold half-width letters, digits and size signs;
-// - InfoGd(0), the beam's section caption, has one of the two forms of beam_section.h; every
-//   calculation reads the section back from it;
+// - InfoGd(0), the beam's section caption, is empty until a mark is chosen and then has one of the
+//   two forms of beam_section.h; every calculation reads the section back from it;
+// - one object serves one showing of the dialog: open() once, then events until OK or Cancel;
 // - the model only reads the member lists and the set files; it writes nothing but the entry
 //   texts of a confirmed OK and the last floor.
 #pragma once
@@ -155,6 +156,8 @@ public:
     int focusInput() const { return m_focusInput; }
     // The entry texts: those the dialog was opened on until OK or Cancel changes them.
     const sheets::EntryPayload& payload() const { return m_payload; }
+    // Whether OK closed the dialog (anything else leaves the sheet entry as it was).
+    bool confirmed() const { return m_confirmed; }
     // What the sheet receives after OK: the texts and the entry's sheet rows.
     sheets::EntryDialogResult result() const;
 
@@ -223,6 +226,7 @@ private:
     int m_coatingEditRow = -1, m_coatingEditColumn = -1;
     int m_focusInput = -1;
     bool m_reading = false; // loading entry texts: field changes show no messages
+    bool m_confirmed = false;
     sheets::EntryPayload m_payload;
 };
 

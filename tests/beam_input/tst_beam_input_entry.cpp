@@ -3,6 +3,7 @@
 // the round trip of an entry through the sheet.
 #include "beam_fixture.h"
 
+#include "beam_input/beam_entry_dialog.h"
 #include "beam_input/expand_beam_entry.h"
 #include "services/cp932.h"
 
@@ -64,6 +65,7 @@ private Q_SLOTS:
     void roundTrip();
     void loadEnteredData();
     void cancelAndLastFloor();
+    void entryDialogPort();
 };
 
 // Marks of the floor, then the secondary beams (only when the floor has beams), then 無し for the
@@ -595,6 +597,30 @@ void TestBeamEntry::cancelAndLastFloor() {
     QCOMPARE(f.lastFloor, u"2"_s);
     QCOMPARE(f.open().KaiTx(), u"2"_s);
     QCOMPARE(indexMarks(*f.form), QStringList{u"B1"_s});
+}
+
+// The sheet gets rows only from a dialog closed with OK; Cancel or a closed window change nothing.
+void TestBeamEntry::entryDialogPort() {
+    BeamFixture f({beam(u"2"_s, u"B1"_s, kBeam600)});
+    BeamEntryDialog::Show show;
+    BeamEntryDialog dialog(f.root, f.memberLists, f.prompter, f.lastFloor, &f.picker,
+                           [&show](HariInpForm& form) { show(form); });
+    show = [](HariInpForm& form) { form.run(HariInpForm::Cancel); };
+    QVERIFY(!dialog.edit({}));
+    show = [](HariInpForm&) {};
+    QVERIFY(!dialog.edit({}));
+    show = [](HariInpForm& form) {
+        QVERIFY(form.setKaiTx(u"2"_s));
+        form.chooseMark(1);
+        QVERIFY(form.setInpTx(0, u"1"_s));
+        QVERIFY(form.setInpTx(4, u"6000"_s));
+        QVERIFY(form.run(HariInpForm::Ok));
+    };
+    const std::optional<tv::sheets::EntryDialogResult> result = dialog.edit({});
+    QVERIFY(result);
+    QCOMPARE(result->rows, ExpandBeamEntry(result->payload));
+    QCOMPARE(result->rows.first().mid(1, 3), (QStringList{u"梁"_s, u"2"_s, u"B1"_s}));
+    TV_VERIFY_PROMPTS(f.prompter);
 }
 
 QTEST_GUILESS_MAIN(TestBeamEntry)

@@ -1,0 +1,21 @@
+// One showing of the beam dialog for one sheet entry.
+#include "beam_input/beam_entry_dialog.h"
+
+namespace tv::beam_input {
+
+BeamEntryDialog::BeamEntryDialog(const shell::DataRoot& root, lists::MemberLists& lists,
+                                 services::Prompter& prompter, QString& lastFloor, EntryPicker* picker,
+                                 Show show)
+    : m_root(root), m_lists(lists), m_prompter(prompter), m_lastFloor(lastFloor), m_picker(picker),
+      m_show(std::move(show)) {}
+
+std::optional<sheets::EntryDialogResult> BeamEntryDialog::edit(const sheets::EntryPayload& payload) {
+    HariInpForm form(m_root, m_lists, m_prompter, m_lastFloor, m_picker);
+    form.open(payload);
+    m_show(form);
+    if (!form.confirmed())
+        return std::nullopt;
+    return form.result();
+}
+
+} // namespace tv::beam_input
