@@ -428,13 +428,13 @@ void TestBeamEntry::sheetRowsOfCentreAndEndSections() {
     QCOMPARE(texts[kOptionText], u"塗装有･True･False･True･False･True･False･True･False･True･False"_s);
 }
 
-// A gusset line gives a G.PL row; the beam's length is the clear length between the girders.
+// A gusset line gives a G.PL row; the beam's length, painted too, is the clear length between the
+// girders.
 void TestBeamEntry::sheetRowsOfPlateConnection() {
     BeamFixture f({beam(u"2"_s, u"B1"_s, kBeam400), beam(u"2"_s, u"G1"_s, kGirder700)});
     HariInpForm& form = f.open();
     f.choose(u"2"_s, u"B1"_s);
     form.setTanbuOp(EndKind::PlateConnection);
-    form.setBunruiOp(SurfaceClass::Unpainted);
     QVERIFY(form.setInpTx(0, u"3"_s));
     QVERIFY(form.setInpTx(8, u"7000"_s));
     QVERIFY(form.setInpTx(10, u"0"_s));
@@ -448,6 +448,8 @@ void TestBeamEntry::sheetRowsOfPlateConnection() {
     QCOMPARE(rows.size(), 2);
     QCOMPARE(rows[0].mid(5, 5), (QStringList{u"SN400B"_s, u"H鋼"_s, u"H-400×200×8×13"_s, u"6700"_s, u"3"_s}));
     QCOMPARE(rows[1].mid(5, 5), (QStringList{u"SS400"_s, u"G.PL"_s, u"PL-9×200×656"_s, {}, u"3"_s}));
+    // Painted over the clear length: (800 + 800 − 16)/1000 → 1.58 per metre, × 6.7 m × 3.
+    QCOMPARE(rows[0].mid(17, 3), (QStringList{u"塗装有"_s, u"1.58"_s, u"31.76"_s}));
 }
 
 // A FLG溶接 line without a weld method makes no row at all.
