@@ -15,18 +15,19 @@ public:
     // Runs the opened model until it closes (OK, Cancel or the window closed).
     using Show = std::function<void(HariInpForm&)>;
 
-    BeamEntryDialog(const shell::DataRoot& root, lists::MemberLists& lists, services::Prompter& prompter,
-                    QString& lastFloor, EntryPicker* picker, Show show);
+    BeamEntryDialog(shell::ShellState& shell, lists::MemberLists& lists, services::Prompter& prompter,
+                    QString& lastFloor, EntryPicker* picker, services::WindowOpener* opener, Show show);
 
     // nullopt unless the dialog closed with OK.
     std::optional<sheets::EntryDialogResult> edit(const sheets::EntryPayload& payload) override;
 
 private:
-    const shell::DataRoot& m_root;
+    shell::ShellState& m_shell;
     lists::MemberLists& m_lists;
     services::Prompter& m_prompter;
     QString& m_lastFloor;
     EntryPicker* m_picker;
+    services::WindowOpener* m_opener;
     Show m_show;
 };
 

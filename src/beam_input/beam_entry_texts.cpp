@@ -240,6 +240,10 @@ bool HariInpForm::run(Command command) {
         insertBlankRow(m_hifukuGrid, kCoatingHeaderRows);
         return false;
     case Help:
+        if (m_opener) {
+            m_shell.project.helpFilePath = m_root.file(shell::kInfoFolder, kHelpFile);
+            m_opener->open(services::WindowId::InfoForm);
+        }
         return false;
     }
     return false;

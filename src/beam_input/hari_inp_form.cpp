@@ -71,10 +71,11 @@ QString halfFlange(const QString& girderCaption) {
 
 } // namespace
 
-HariInpForm::HariInpForm(const shell::DataRoot& root, lists::MemberLists& lists, services::Prompter& prompter,
-                         QString& lastFloor, EntryPicker* picker, QObject* parent)
-    : QObject(parent), m_root(root), m_lists(lists), m_prompter(prompter), m_lastFloor(lastFloor),
-      m_picker(picker) {
+HariInpForm::HariInpForm(shell::ShellState& shell, lists::MemberLists& lists, services::Prompter& prompter,
+                         QString& lastFloor, EntryPicker* picker, services::WindowOpener* opener,
+                         QObject* parent)
+    : QObject(parent), m_shell(shell), m_root(shell.dataRoot), m_lists(lists), m_prompter(prompter),
+      m_lastFloor(lastFloor), m_picker(picker), m_opener(opener) {
     setupGrids(m_indexGrid, m_dataGrid, m_hifukuGrid);
     m_kouhoList[1] = {u"H"_s, u"A"_s};
     m_kouhoList[2] = {u"T"_s, u"F"_s, u"B"_s, u"L"_s, u"FL"_s, u"P"_s};

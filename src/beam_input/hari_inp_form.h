@@ -19,8 +19,9 @@
 #include "lists/member_lists.h"
 #include "services/prompter.h"
 #include "services/text_grid.h"
+#include "services/window_opener.h"
 #include "sheets/entry_dialog.h"
-#include "shell/data_root.h"
+#include "shell/project_state.h"
 
 #include <QObject>
 #include <QString>
@@ -70,9 +71,11 @@ public:
     };
 
     // `lastFloor` is the floor of the last confirmed column or beam dialog, shared for the run.
-    // `picker` may be null: 入力済データ読込 then finds nothing to copy.
-    HariInpForm(const shell::DataRoot& root, lists::MemberLists& lists, services::Prompter& prompter,
-                QString& lastFloor, EntryPicker* picker = nullptr, QObject* parent = nullptr);
+    // `picker` may be null: 入力済データ読込 then finds nothing to copy; `opener` shows the help
+    // window (none without it).
+    HariInpForm(shell::ShellState& shell, lists::MemberLists& lists, services::Prompter& prompter,
+                QString& lastFloor, EntryPicker* picker = nullptr, services::WindowOpener* opener = nullptr,
+                QObject* parent = nullptr);
 
     // Opens the dialog on the entry texts of one sheet entry (all empty for a new entry): loads the
     // member lists, fills the candidate lists from the set files, sets the option defaults and loads the
@@ -139,7 +142,7 @@ public:
     void RecalcCoating();
 
     // --- commands -------------------------------------------------------------------------------
-    // Runs CmdGd(command); true when the dialog closes. Help is shown by the view.
+    // Runs CmdGd(command); true when the dialog closes.
     bool run(Command command);
     // OK and F12: checks, then writes the entry texts. True when the dialog closes.
     bool ok();
@@ -201,11 +204,13 @@ private:
     void insertBlankRow(services::TextGrid& grid, int firstDataRow);
     void inputChanged(int index);
 
+    shell::ShellState& m_shell;
     const shell::DataRoot& m_root;
     lists::MemberLists& m_lists;
     services::Prompter& m_prompter;
     QString& m_lastFloor;
     EntryPicker* m_picker;
+    services::WindowOpener* m_opener;
 
     QString m_kaiTx;
     std::array<QString, kInputCount> m_inpTx;

@@ -45,10 +45,20 @@ public:
     }
 };
 
+class RecordingOpener : public services::WindowOpener {
+public:
+    QList<services::WindowId> opened;
+    bool open(services::WindowId id) override {
+        opened.append(id);
+        return true;
+    }
+};
+
 class BeamFixture {
 public:
     explicit BeamFixture(const QList<lists::HariListEntry>& beams, bool withSetFiles = true) {
         makeDataFolders(m_dir.path());
+        shell.dataRoot = root;
         lists::MemberLists registered;
         for (const lists::HariListEntry& b : beams)
             lists::appendEntry(registered.HariList, b);
@@ -66,7 +76,7 @@ public:
     }
 
     HariInpForm& open(const sheets::EntryPayload& payload = {}) {
-        form = std::make_unique<HariInpForm>(root, memberLists, prompter, lastFloor, &picker);
+        form = std::make_unique<HariInpForm>(shell, memberLists, prompter, lastFloor, &picker, &opener);
         form->open(payload);
         return *form;
     }
@@ -114,6 +124,8 @@ public:
 
     QTemporaryDir m_dir;
     shell::DataRoot root{m_dir.path()};
+    shell::ShellState shell;
+    RecordingOpener opener;
     lists::MemberLists memberLists;
     ScriptedPrompter prompter;
     ScriptedEntryPicker picker;

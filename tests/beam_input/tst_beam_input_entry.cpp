@@ -583,7 +583,7 @@ void TestBeamEntry::loadEnteredData() {
 }
 
 // Cancel empties the texts that tell the sheet about a change; OK leaves its floor for the next
-// new entry.
+// new entry; 入力説明 shows the dialog's own help text.
 void TestBeamEntry::cancelAndLastFloor() {
     BeamFixture f({beam(u"2"_s, u"B1"_s, kBeam600)});
     HariInpForm& form = f.open({u"c"_s, u"p"_s, u"i"_s, u"t"_s, u"o"_s});
@@ -599,13 +599,17 @@ void TestBeamEntry::cancelAndLastFloor() {
     QCOMPARE(f.lastFloor, u"2"_s);
     QCOMPARE(f.open().KaiTx(), u"2"_s);
     QCOMPARE(indexMarks(*f.form), QStringList{u"B1"_s});
+
+    QVERIFY(!f.form->run(HariInpForm::Help));
+    QCOMPARE(f.opener.opened, QList{tv::services::WindowId::InfoForm});
+    QCOMPARE(f.shell.project.helpFilePath, f.root.file(tv::shell::kInfoFolder, u"info-4.txt"));
 }
 
 // The sheet gets rows only from a dialog closed with OK; Cancel or a closed window change nothing.
 void TestBeamEntry::entryDialogPort() {
     BeamFixture f({beam(u"2"_s, u"B1"_s, kBeam600)});
     BeamEntryDialog::Show show;
-    BeamEntryDialog dialog(f.root, f.memberLists, f.prompter, f.lastFloor, &f.picker,
+    BeamEntryDialog dialog(f.shell, f.memberLists, f.prompter, f.lastFloor, &f.picker, &f.opener,
                            [&show](HariInpForm& form) { show(form); });
     show = [](HariInpForm& form) { form.run(HariInpForm::Cancel); };
     QVERIFY(!dialog.edit({}));

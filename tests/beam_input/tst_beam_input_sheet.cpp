@@ -11,15 +11,6 @@ using namespace tv::test;
 using namespace tv::beam_input;
 using namespace Qt::StringLiterals;
 
-namespace {
-
-class NoWindows : public tv::services::WindowOpener {
-public:
-    bool open(tv::services::WindowId) override { return true; }
-};
-
-} // namespace
-
 class TestBeamSheet : public QObject {
     Q_OBJECT
 private Q_SLOTS:
@@ -28,14 +19,11 @@ private Q_SLOTS:
 
 void TestBeamSheet::entryThroughTheSheet() {
     BeamFixture f({beam(u"2"_s, u"B1"_s, kBeam600, kEnd600)});
-    tv::shell::ShellState shell;
-    shell.dataRoot = f.root;
     RecordingPrinter printer;
-    NoWindows opener;
     BeamEntryDialog::Show show;
-    BeamEntryDialog dialog(f.root, f.memberLists, f.prompter, f.lastFloor, &f.picker,
+    BeamEntryDialog dialog(f.shell, f.memberLists, f.prompter, f.lastFloor, &f.picker, &f.opener,
                            [&show](HariInpForm& form) { show(form); });
-    tv::sheets::MainInput2Form sheet(shell, f.memberLists, {f.prompter, printer, opener, dialog});
+    tv::sheets::MainInput2Form sheet(f.shell, f.memberLists, {f.prompter, printer, f.opener, dialog});
     QVERIFY(sheet.open());
     const QString workFile = sheet.workFilePath();
     constexpr int first = tv::sheets::kFirstDataRow;
