@@ -19,6 +19,7 @@
 #include "ui/text_grid_view.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QTemporaryDir>
@@ -99,6 +100,9 @@ struct Project {
                 lists.HasiraList,
                 tv::lists::HasiraListEntry{
                     u"2"_s, mark, u"H鋼"_s, u"SN490C･H･400･200･8･13"_s, u"････"_s, u"････"_s, {}, {}});
+        tv::lists::JointListEntry joint;
+        joint.Mark = u"J1"_s;
+        tv::lists::appendEntry(lists.JointList, joint);
         if (!tv::lists::SaveLists(state.shell.dataRoot, lists).ok())
             return false;
         sheet = std::make_unique<tv::sheets::MainInputForm>(
@@ -173,6 +177,12 @@ void TestUiColumnDialog::enterChangeAndCopyAColumn() {
         QTest::keyClick(w.input(CountInput), Qt::Key_Return);
         QCOMPARE(w.focusWidget(), w.input(SecondPlacesInput));
         QTest::keyClicks(w.input(SecondPlacesInput), u"4"_s);
+        // The joint mark field shows with its box and offers the joint marks.
+        QVERIFY(!w.input(JointMarkInput)->isVisible());
+        QTest::mouseClick(w.jointBox(), Qt::LeftButton);
+        QVERIFY(w.input(JointMarkInput)->isVisible());
+        QTest::mouseClick(w.input(JointMarkInput), Qt::LeftButton);
+        pickFromList(w.jointList(), u"J1"_s);
 
         // One coating line.
         TextGridView* coating = w.grid(CoatingGrid);
@@ -209,6 +219,7 @@ void TestUiColumnDialog::enterChangeAndCopyAColumn() {
     QCOMPARE(p.cell(first, 3), u"C2"_s);
     QCOMPARE(p.cell(first, 8), u"3500"_s);
     QCOMPARE(p.cell(first, 9), u"2"_s);
+    QCOMPARE(p.cell(first, 10), u"J1"_s);
     QCOMPARE(p.cell(first + 1, 17), u"吹付材:20"_s);
     QCOMPARE(p.cell(first + 1, 19), u"3.552"_s);
     QCOMPARE(p.cell(first + 1, 6), u"BASE.PL"_s);
