@@ -221,7 +221,7 @@ void SheetForm::newInput() {
         insertEmptyRows(row + 1, int(rows.size()) - 1);
         for (int r = 0; r < rows.size(); ++r)
             for (int c = kFirstCell; c <= kLastCell; ++c)
-                m_grid.setText(row + r, c, rows[r][c]);
+                m_grid.setText(row + r, c, storedCellText(rows[r][c]));
         ensureSpareRows(m_grid);
     }
     finishChange();
