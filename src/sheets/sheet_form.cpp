@@ -222,8 +222,8 @@ void SheetForm::newInput() {
         for (int r = 0; r < rows.size(); ++r)
             for (int c = kFirstCell; c <= kLastCell; ++c)
                 m_grid.setText(row + r, c, storedCellText(rows[r][c]));
-        ensureSpareRows(m_grid);
     }
+    ensureSpareRows(m_grid);
     finishChange();
 }
 
