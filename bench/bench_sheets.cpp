@@ -184,6 +184,19 @@ void BM_WindowOpenAndScroll(benchmark::State& state) {
     }
 }
 
+// A click on a row of the open window: the model selects the entry and the window redraws.
+void BM_WindowClickRow(benchmark::State& state) {
+    tv::ui::SheetFormView view(sheet().form);
+    view.show();
+    QApplication::processEvents();
+    int row = kFirstDataRow;
+    for (auto _ : state) {
+        row = (row + 7919) % sheet().project.rows + kFirstDataRow;
+        sheet().form.clickRow(row);
+        view.grid()->viewport()->repaint();
+    }
+}
+
 } // namespace
 
 BENCHMARK(BM_OpenColumnSheet)->Unit(benchmark::kMillisecond);
@@ -191,6 +204,7 @@ BENCHMARK(BM_NewInputNearTop)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_DeleteEntryNearTop)->Unit(benchmark::kMillisecond)->Iterations(30);
 BENCHMARK(BM_PrintToPdf)->Unit(benchmark::kMillisecond)->Iterations(1);
 BENCHMARK(BM_WindowOpenAndScroll)->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(BM_WindowClickRow)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))

@@ -105,8 +105,9 @@ void SheetForm::clickRow(int row) {
         while (first > kFirstDataRow && !startsEntry(m_grid, first))
             --first;
     }
+    const int unpainted = m_highlighted;
     select(first);
-    Q_EMIT changed();
+    Q_EMIT rowsRepainted(unpainted, m_selected);
 }
 
 void SheetForm::select(int row) {

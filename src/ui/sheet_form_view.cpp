@@ -70,6 +70,11 @@ SheetFormView::SheetFormView(SheetForm& model, QWidget* parent)
     layout->addWidget(m_grid, 1);
 
     connect(&m_model, &SheetForm::changed, this, &SheetFormView::showState);
+    connect(&m_model, &SheetForm::rowsRepainted, this, [this](int first, int second) {
+        for (const int row : {first, second})
+            if (row >= 0)
+                m_grid->refreshRows(row, row);
+    });
     connect(&m_model, &SheetForm::closeRequested, this, &QDialog::accept);
     showState();
     fitToScreen();
