@@ -11,6 +11,7 @@
 #include "ui/text_grid_view.h"
 
 #include <QAbstractItemModelTester>
+#include <QBrush>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -68,7 +69,13 @@ void TestUiSheetForm::selectInsertAndDeleteThroughTheWindow() {
 
     clickCell(view.grid(), kFirstDataRow + 3, 12); // C2's third row
     QCOMPARE(model.selectedRow(), kFirstDataRow + 1);
+    const auto background = [&view](int row) {
+        return view.grid()->model()->index(row, 5).data(Qt::BackgroundRole).value<QBrush>().color();
+    };
+    QCOMPARE(background(kFirstDataRow + 1), QColor(238, 252, 188));
     QTest::mouseClick(view.command(SheetForm::InsertBlankRow), Qt::LeftButton);
+    QCOMPARE(background(kFirstDataRow + 1), QColor(238, 252, 188)); // the new empty row
+    QVERIFY(background(kFirstDataRow + 2) != QColor(238, 252, 188));
     QCOMPARE(model.selectedRow(), kFirstDataRow + 1);
     QCOMPARE(view.grid()->model()->index(kFirstDataRow + 2, 3).data().toString(), u"C2"_s);
 
