@@ -2,6 +2,7 @@
 #include "app/command_line.h"
 
 #include "app/console_ports.h"
+#include "app/print_secondary.h"
 #include "shell/info_form.h"
 #include "shell/installation.h"
 #include "shell/project_dialogs.h"
@@ -99,7 +100,8 @@ int runPrint(const CommandLine& line, const QString& programFolder) {
     }
     const QString helpFile =
         start.state.dataRoot.file(shell::kInfoFolder, QStringLiteral("info-%1.txt").arg(helpNumber(what)));
-    const shell::HelpPrintout printout = shell::InfoForm::printout(helpFile);
+    const shell::HelpPrintout printout = what == kSecondaryPrintout ? secondaryPrintout(start.state.dataRoot)
+                                                                    : shell::InfoForm::printout(helpFile);
     if (!printout.error.isEmpty()) {
         printErr(printout.error);
         return 2;
@@ -128,7 +130,8 @@ QString usageText() {
         "  torvanel [--data-root DIR] project save          物件を上書き保存する\n"
         "  torvanel [--data-root DIR] project open FILE     物件データを読み込む\n"
         "  torvanel [--data-root DIR] project new FILE      物件を新規作成する\n"
-        "  torvanel [--data-root DIR] print help-N --pdf FILE  入力説明 N (0～5) をPDFに印刷する");
+        "  torvanel [--data-root DIR] print help-N --pdf FILE  入力説明 N (0～5) をPDFに印刷する\n"
+        "  torvanel [--data-root DIR] print secondary --pdf FILE  副部材積算をPDFに印刷する");
 }
 
 CommandLine parseCommandLine(const QStringList& arguments) {
@@ -186,7 +189,8 @@ CommandLine parseCommandLine(const QStringList& arguments) {
     const QString& verb = c[0];
     QString what, pdf;
     const bool ok =
-        (verb == u"init" && c.size() == 1) || (splitPrint(c, &what, &pdf) && helpNumber(what) >= 0) ||
+        (verb == u"init" && c.size() == 1) ||
+        (splitPrint(c, &what, &pdf) && (helpNumber(what) >= 0 || what == kSecondaryPrintout)) ||
         (verb == u"project" && ((c.value(1) == u"save" && c.size() == 2) ||
                                 ((c.value(1) == u"open" || c.value(1) == u"new") && c.size() == 3)));
     if (!ok)

@@ -55,17 +55,17 @@ void TestSecondaryPrint::emptySheetPrintsFrameAndTitleOnly() {
     const PrintPage& page = document.pages[0];
     QVERIFY(page.landscape);
     // Title 10.5 pt at (17 + 3 − 3.5, 12 − 2 − 10.5 × 25/72 − 2) mm; captions 9 pt on the base line T + 4.
-    QCOMPARE(page.texts, (QList<PrintText>{mincho(935, 246, 10.5, u"副部材積算-1"_s),
-                                           mincho(5868, 616, 9, u"部材"_s), mincho(10631, 616, 9, u"溶接"_s),
-                                           mincho(13522, 616, 9, u"塗装"_s)}));
+    QCOMPARE(page.texts,
+             (QList<PrintText>{mincho(935, 246, 10.5, u"副部材積算-1"_s), mincho(5868, 616, 9, u"部材"_s),
+                               mincho(10631, 616, 9, u"溶接"_s), mincho(13522, 616, 9, u"塗装"_s)}));
     // The outer frame (width 7), the caption band, bands 2 to 35, and one vertical line per column.
     QCOMPARE(page.lines.size(), 4 + 1 + 34 + 20);
     QCOMPARE(page.lines[0], (PrintLine{765, 567, 15790, 567, 7}));
     QCOMPARE(page.lines[4], (PrintLine{765, 850, 15790, 850, 1}));
     QCOMPARE(page.lines[5], (PrintLine{765, 1134, 15790, 1134, 1}));
     QCOMPARE(page.lines[38], (PrintLine{765, 10489, 15790, 10489, 1}));
-    QCOMPARE(page.lines[39], (PrintLine{1445, 567, 1445, 10773, 1}));  // 部材名 | 階: from the top
-    QCOMPARE(page.lines[41], (PrintLine{2806, 850, 2806, 10773, 1}));  // 位置/ｺﾒﾝﾄ: under the captions
+    QCOMPARE(page.lines[39], (PrintLine{1445, 567, 1445, 10773, 1})); // 部材名 | 階: from the top
+    QCOMPARE(page.lines[41], (PrintLine{2806, 850, 2806, 10773, 1})); // 位置/ｺﾒﾝﾄ: under the captions
     QCOMPARE(page.lines[58], (PrintLine{14571, 567, 14571, 10773, 1})); // the last 数量
 }
 
