@@ -129,8 +129,9 @@ int runWindowProgram(QApplication& app, const WindowOptions& options) {
             } else {
                 opener.open(name == u"list"     ? WindowId::ListForm
                             : name == u"buzai"  ? WindowId::BuzaiForm
-                            : name == u"kansan" ? WindowId::KansanForm
-                                                : WindowId::SetteiForm);
+                            : name == u"kansan"    ? WindowId::KansanForm
+                            : name == u"secondary" ? WindowId::ZatuInpForm
+                                                   : WindowId::SetteiForm);
             }
         });
         QTimer::singleShot(400, &app, [clicks = options.clicks] { clickInTurn(clicks); });

@@ -18,6 +18,8 @@
 #include <QScrollBar>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace tv::ui {
 
 using secondary::ZatuInpForm;
@@ -65,7 +67,7 @@ ZatuInpFormView::ZatuInpFormView(ZatuInpForm& model, QWidget* parent)
     auto* sideWidget = new QWidget(this);
     sideWidget->setLayout(side);
     sideWidget->setFixedWidth(fontMetrics().horizontalAdvance(ZatuInpForm::commandCaption(6)) +
-                              3 * fontMetrics().height());
+                              2 * fontMetrics().height());
 
     auto* layout = new QHBoxLayout(this);
     layout->addWidget(m_grid, 1);
@@ -74,6 +76,7 @@ ZatuInpFormView::ZatuInpFormView(ZatuInpForm& model, QWidget* parent)
     bindGrid();
     connect(&m_model, &ZatuInpForm::closeRequested, this, [this] { QDialog::reject(); });
     m_grid->refresh();
+    adjustColumnWidths();
     fitToScreen();
 }
 
@@ -91,6 +94,7 @@ void ZatuInpFormView::bindGrid() {
     connect(&m_model, &ZatuInpForm::editorMoved, this, &ZatuInpFormView::openCurrentCell,
             Qt::QueuedConnection);
     connect(&m_model, &ZatuInpForm::gridChanged, m_grid, &TextGridView::refresh);
+    connect(&m_model, &ZatuInpForm::gridChanged, this, &ZatuInpFormView::adjustColumnWidths);
     connect(&m_model, &ZatuInpForm::rowsChanged, m_grid, &TextGridView::refreshRows);
     connect(&m_model, &ZatuInpForm::scrolled, this,
             [this] { m_grid->scrollToRow(m_model.DataGrid().topRow()); });
@@ -150,6 +154,29 @@ void ZatuInpFormView::reject() {
         m_model.command(ZatuInpForm::EndCommand);
 }
 
+void ZatuInpFormView::adjustColumnWidths() {
+    // The sheet's widths suit a narrower font than the installed one: the number columns are widened
+    // to hold their usual texts whole (the others show their texts whole at the sheet's widths).
+    static const std::pair<int, QString> samples[] = {
+        {secondary::CountCell, QStringLiteral("999")},
+        {secondary::QuantityCell, QStringLiteral("9999.99")},
+        {secondary::WeldThickCell, QStringLiteral("99")},
+        {secondary::WeldLengthCell, QStringLiteral("99.99")},
+        {secondary::WeldCountCell, QStringLiteral("999")},
+        {secondary::WeldQuantityCell, QStringLiteral("9999.99")},
+        {secondary::GirthCell, QStringLiteral("9.999")},
+        {secondary::PaintCountCell, QStringLiteral("999")},
+        {secondary::PaintQuantityCell, QStringLiteral("9999.99")}};
+    const QFontMetrics metrics(m_grid->font());
+    const int padding = metrics.horizontalAdvance(u'0');
+    for (const auto& [column, sample] : samples)
+        m_grid->setColumnWidth(
+            column, std::max(m_grid->columnWidth(column), metrics.horizontalAdvance(sample) + padding));
+    // On a narrow screen the two widest text columns give up what the window lacks.
+    for (const int column : {secondary::SizeCell, secondary::LengthCell})
+        m_grid->setColumnWidth(column, m_grid->columnWidth(column) - m_narrowing / 2);
+}
+
 void ZatuInpFormView::fitToScreen() {
     // The grid's full width, and a page of 38 rows under the two header rows where the screen allows.
     int gridWidth = 2 * m_grid->frameWidth() + m_grid->verticalScrollBar()->sizeHint().width();
@@ -163,7 +190,16 @@ void ZatuInpFormView::fitToScreen() {
                gridHeight + margins.top() + margins.bottom());
     if (const QScreen* s = screen()) {
         const QRect available = s->availableGeometry();
-        size = size.boundedTo(available.size() - QSize(16, 64));
+        const QSize room = available.size() - QSize(16, 64);
+        // At most a third of the two wide columns is given up; beyond that the grid scrolls.
+        const int spare =
+            (m_grid->columnWidth(secondary::SizeCell) + m_grid->columnWidth(secondary::LengthCell)) / 3;
+        m_narrowing = std::clamp(size.width() - room.width(), 0, spare);
+        if (m_narrowing > 0) {
+            adjustColumnWidths();
+            size.rwidth() -= m_narrowing / 2 * 2;
+        }
+        size = size.boundedTo(room);
         move(available.left() + (available.width() - size.width()) / 2, available.top());
     }
     resize(size);

@@ -29,11 +29,13 @@ private:
     void bindGrid();
     void editorTextChanged(const QString& text);
     void openCurrentCell();
+    void adjustColumnWidths();
     void fitToScreen();
 
     secondary::ZatuInpForm& m_model;
     TextGridView* m_grid;
     QLineEdit* m_editor;
+    int m_narrowing = 0; // pixels the wide text columns give up together on a narrow screen
 };
 
 // Opens the sheet modally over the project of `state`; returns when it is closed. A work file that
