@@ -141,7 +141,7 @@ private:
     void clearSelection();
     bool needsSelection();
     bool save();
-    void afterRowCommand(int firstChanged);
+    void afterRowCommand();
     void setTop(int row);
     void writeCell(int row, int column, const QString& text);
     void recalc(int row);
