@@ -45,7 +45,7 @@ struct Project {
         QList<ZatuRow> rows;
         for (int i = 0; i < kRows; ++i) {
             ZatuRow row;
-            const QString category = QString(kCategories[size_t(i % kCategories.size())]);
+            const QString category = kCategories[size_t(i) % kCategories.size()].toString();
             row.setCell(BuzaiCell, category);
             row.setCell(FloorCell, QString::number(1 + i % 12));
             row.setCell(PositionCell, QStringLiteral("X%1-Y%2通り").arg(i % 30).arg(i % 17));
@@ -84,6 +84,15 @@ struct OpenSheet {
     }
     ZatuInpForm form;
 };
+
+// The work file alone, as the totals read it.
+void BM_LoadZatuRows(benchmark::State& state) {
+    Project project;
+    const QString path = zatuFilePath(project.shell.dataRoot);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(LoadZatuRows(path));
+}
+BENCHMARK(BM_LoadZatuRows)->Unit(benchmark::kMillisecond);
 
 void BM_OpenSheet(benchmark::State& state) {
     Project project;
