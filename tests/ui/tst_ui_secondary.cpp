@@ -90,6 +90,11 @@ void TestUiSecondary::typesTwoRowsAndClosesWithEnd() {
     typeAndEnter(grid, u"4"_s);     // Enter moved on to ×
     QCOMPARE(model.DataGrid().currentColumn(), int(WeldLengthCell));
     QCOMPARE(grid->model()->index(R, QuantityCell).data().toString(), u"28.00"_s);
+    QTRY_VERIFY(grid->isEditing());
+    QTest::keyClick(grid->lineEditor(), Qt::Key_Left, Qt::ShiftModifier); // back to ×
+    QTRY_COMPARE(model.DataGrid().currentColumn(), int(CountCell));
+    QTRY_VERIFY(grid->isEditing());
+    QCOMPARE(grid->lineEditor()->text(), u"4"_s);
 
     // Row 2: bolts, typed size and count.
     clickCell(grid, R + 1, 1);
