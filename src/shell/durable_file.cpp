@@ -79,11 +79,10 @@ bool writeAll(int fd, const QByteArray& bytes, int* error) {
 }
 
 bool syncFd(int fd, int* error) {
-    if (t_faults.syncsBeforeFailure >= 0 && t_counts.syncs >= t_faults.syncsBeforeFailure) {
+    if (t_counts.syncs++ == t_faults.syncsBeforeFailure) {
         *error = EIO;
         return false;
     }
-    ++t_counts.syncs;
     if (::fsync(fd) != 0) {
         *error = errno;
         return false;
@@ -167,9 +166,8 @@ Status replaceFile(const QString& path, const QByteArray& bytes, const std::func
 }
 
 Status renameFile(const QString& from, const QString& to) {
-    if (t_faults.renamesBeforeFailure >= 0 && t_counts.renames >= t_faults.renamesBeforeFailure)
+    if (t_counts.renames++ == t_faults.renamesBeforeFailure)
         return cannotWrite(to, EIO);
-    ++t_counts.renames;
     if (::rename(nativePath(from).constData(), nativePath(to).constData()) != 0)
         return cannotWrite(to, errno);
     syncFolder(QFileInfo(to).absolutePath());

@@ -41,8 +41,8 @@ QString displayPath(const QString& path);
 // Faults injected into the file operations of this thread. -1 = never fail.
 struct WriteFaults {
     qint64 bytesBeforeFailure = -1; // the disk is full once this many bytes were written (all files)
-    int syncsBeforeFailure = -1;    // this many syncs succeed, the next one fails
-    int renamesBeforeFailure = -1;  // this many renames succeed, the next one fails
+    int syncsBeforeFailure = -1;    // this many syncs succeed, the next one fails, later ones succeed
+    int renamesBeforeFailure = -1;  // this many renames succeed, the next one fails, later ones succeed
 };
 
 // What the file operations of this thread did since the faults were last set.
