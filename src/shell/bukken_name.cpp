@@ -6,7 +6,9 @@
 
 namespace tv::shell {
 
-QString bukkenNamePath(const DataRoot& root) { return root.file(kSetFolder, kBukkenNameFile); }
+QString bukkenNamePath(const DataRoot& root) {
+    return root.file(kSetFolder, kBukkenNameFile);
+}
 
 BukkenName readBukkenName(const DataRoot& root) {
     const LinesResult read = readLines(bukkenNamePath(root));

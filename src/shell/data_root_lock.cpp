@@ -17,7 +17,8 @@ DataRootLock& DataRootLock::operator=(DataRootLock&&) noexcept = default;
 DataRootLock DataRootLock::acquire(const DataRoot& root) {
     DataRootLock result;
     if (!QDir().mkpath(root.path())) {
-        result.m_refusal = QStringLiteral("データフォルダ「%1」を作成できません。").arg(displayPath(root.path()));
+        result.m_refusal =
+            QStringLiteral("データフォルダ「%1」を作成できません。").arg(displayPath(root.path()));
         return result;
     }
     auto lock = std::make_unique<QLockFile>(QDir(root.path()).filePath(QStringLiteral(".torvanel.lock")));
@@ -36,12 +37,15 @@ DataRootLock DataRootLock::acquire(const DataRoot& root) {
                                           "そちらを終了してから、もう一度実行してください。")
                                .arg(displayPath(root.path()), process);
     } else {
-        result.m_refusal = QStringLiteral("データフォルダ「%1」を使用できません。\n書き込み権限がありません。")
-                               .arg(displayPath(root.path()));
+        result.m_refusal =
+            QStringLiteral("データフォルダ「%1」を使用できません。\n書き込み権限がありません。")
+                .arg(displayPath(root.path()));
     }
     return result;
 }
 
-bool DataRootLock::held() const { return m_lock != nullptr; }
+bool DataRootLock::held() const {
+    return m_lock != nullptr;
+}
 
 } // namespace tv::shell

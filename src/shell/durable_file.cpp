@@ -47,10 +47,13 @@ QString reasonFor(int error) {
 }
 
 Status cannotWrite(const QString& path, int error) {
-    return Status::failure(QStringLiteral("ファイル「%1」に書き込めません。\n%2").arg(displayPath(path), reasonFor(error)));
+    return Status::failure(
+        QStringLiteral("ファイル「%1」に書き込めません。\n%2").arg(displayPath(path), reasonFor(error)));
 }
 
-QByteArray nativePath(const QString& path) { return QFile::encodeName(path); }
+QByteArray nativePath(const QString& path) {
+    return QFile::encodeName(path);
+}
 
 // write(2) of the whole buffer; the injected full disk lets through only the bytes still allowed.
 bool writeAll(int fd, const QByteArray& bytes, int* error) {
@@ -102,7 +105,9 @@ void syncFolder(const QString& folder) {
 
 } // namespace
 
-QString displayPath(const QString& path) { return QDir::toNativeSeparators(path); }
+QString displayPath(const QString& path) {
+    return QDir::toNativeSeparators(path);
+}
 
 QString temporaryPathFor(const QString& path) {
     const QFileInfo info(path);
@@ -114,7 +119,9 @@ void setWriteFaults(const WriteFaults& faults) {
     t_counts = {};
 }
 
-WriteCounts writeCounts() { return t_counts; }
+WriteCounts writeCounts() {
+    return t_counts;
+}
 
 Status replaceFile(const QString& path, const QByteArray& bytes, const std::function<bool()>& beforeCommit) {
     const QFileInfo target(path);
@@ -157,7 +164,8 @@ Status replaceFile(const QString& path, const QByteArray& bytes, const std::func
     }
     if (beforeCommit && !beforeCommit()) {
         ::unlink(temporaryName.constData());
-        return Status::failure(QStringLiteral("ファイル「%1」の書き込みを中断しました。").arg(displayPath(path)));
+        return Status::failure(
+            QStringLiteral("ファイル「%1」の書き込みを中断しました。").arg(displayPath(path)));
     }
     const Status renamed = renameFile(temporary, path);
     if (!renamed.ok())

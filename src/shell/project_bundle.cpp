@@ -14,6 +14,9 @@
 #include <QFileInfo>
 #include <QStringDecoder>
 
+#include <algorithm>
+#include <optional>
+
 namespace tv::shell::ProjectBundle {
 
 using services::Status;
@@ -38,12 +41,13 @@ bool looksLikeUtf8(const QByteArray& bytes) {
     if (std::all_of(bytes.begin(), bytes.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; }))
         return false;
     QStringDecoder decoder(QStringDecoder::Utf8);
-    const QString text = decoder.decode(bytes);
+    decoder.decode(bytes);
     return !decoder.hasError();
 }
 
 QString refusalText(const QString& path, const QString& reason) {
-    return QStringLiteral("ファイル「%1」は物件データ(.tkd)として読み込めません。\n%2\n読み込みを中止しました。")
+    return QStringLiteral(
+               "ファイル「%1」は物件データ(.tkd)として読み込めません。\n%2\n読み込みを中止しました。")
         .arg(displayPath(path), reason);
 }
 
@@ -115,8 +119,8 @@ Reading read(const QString& bundlePath) {
         return reading;
     }
     if (bytes.contains('\r') && !bytes.contains('\n')) {
-        reading.refusal =
-            refusalText(bundlePath, QStringLiteral("改行がCRだけのため、ファイル全体が1行になってしまいます。"));
+        reading.refusal = refusalText(
+            bundlePath, QStringLiteral("改行がCRだけのため、ファイル全体が1行になってしまいます。"));
         return reading;
     }
     LinesResult read = readLines(bundlePath);
@@ -131,7 +135,8 @@ Reading read(const QString& bundlePath) {
             reading.doubts.append(doubt);
     }
     if (!bytes.endsWith('\n'))
-        reading.doubts.append(QStringLiteral("最後の1行に改行がありません(ファイルが途中で切れているおそれがあります)。"));
+        reading.doubts.append(
+            QStringLiteral("最後の1行に改行がありません(ファイルが途中で切れているおそれがあります)。"));
 
     qsizetype unknown = 0;
     bool anyRecord = false;
@@ -160,7 +165,8 @@ Packed pack(const QString& bundlePath, const QStringList& lines) {
     const EncodedLines body = encodeLines(bundlePath, lines);
     if (!body.status.ok())
         return {{}, body.status};
-    const auto header = services::Cp932::encode(headerLine(lines.size(), body.bytes.size()) + QStringLiteral("\r\n"));
+    const auto header =
+        services::Cp932::encode(headerLine(lines.size(), body.bytes.size()) + QStringLiteral("\r\n"));
     return {*header + body.bytes, Status::success()};
 }
 

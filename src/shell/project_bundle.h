@@ -24,8 +24,8 @@ inline constexpr QStringView kHeaderTag = u"ZZHD";
 
 // What a bundle file holds, read and checked before anything is written from it.
 struct Reading {
-    QString refusal;     // set when the file cannot be a bundle; nothing may be opened from it
-    QStringList doubts;  // signs of damage; opening needs the user's consent
+    QString refusal;    // set when the file cannot be a bundle; nothing may be opened from it
+    QStringList doubts; // signs of damage; opening needs the user's consent
     std::array<QStringList, kWorkingFiles.size()> files; // each working file's lines, in bundle order
 };
 
@@ -51,7 +51,8 @@ services::Status save(const DataRoot& root, const QString& bundlePath);
 
 // Rewrites the nine working files from `reading` and records `name` and `bundlePath` as the open
 // project, all together or not at all.
-services::Status open(const DataRoot& root, const Reading& reading, const QString& name, const QString& bundlePath);
+services::Status open(const DataRoot& root, const Reading& reading, const QString& name,
+                      const QString& bundlePath);
 
 // Starts `bundlePath` as the open project: the six project files emptied (unless `carryOver`,
 // which keeps the current input) and the bundle written from the result, all together or not at all.

@@ -33,13 +33,15 @@ void ProjectOperations::remember(const ProjectChoice& choice) {
 bool ProjectOperations::save() {
     if (m_state.project.bundlePath.isEmpty()) {
         // A fresh installation has no bundle yet: there is nowhere to save to.
-        return fail(QStringLiteral("保存先の物件ファイルがありません。\n「新規作成」で物件を作成してください。"),
-                    QStringLiteral("エラー"));
+        return fail(
+            QStringLiteral("保存先の物件ファイルがありません。\n「新規作成」で物件を作成してください。"),
+            QStringLiteral("エラー"));
     }
     status(QStringLiteral("保存中･･･"));
     const Status saved = ProjectBundle::save(m_state.dataRoot, m_state.project.bundlePath);
     if (!saved.ok())
-        return fail(saved.error + QStringLiteral("\n物件ファイルは保存前のままです。"), QStringLiteral("エラー"));
+        return fail(saved.error + QStringLiteral("\n物件ファイルは保存前のままです。"),
+                    QStringLiteral("エラー"));
     status(QString());
     m_prompter.tell(QStringLiteral("保存しました。"), QStringLiteral("確認"));
     return true;
@@ -55,15 +57,17 @@ bool ProjectOperations::open(const ProjectChoice& choice) {
     }
     if (!reading.doubts.isEmpty()) {
         status(QString());
-        const QString question = QStringLiteral("ファイル「%1」は壊れているおそれがあります。\n").arg(choice.path) +
-                                 reading.doubts.join(u'\n') + QStringLiteral("\n続けますか？");
+        const QString question =
+            QStringLiteral("ファイル「%1」は壊れているおそれがあります。\n").arg(choice.path) +
+            reading.doubts.join(u'\n') + QStringLiteral("\n続けますか？");
         if (m_prompter.ask(question, QStringLiteral("確認"), PromptButtons::YesNo) != PromptAnswer::Yes)
             return false;
         status(QStringLiteral("読込中･･･"));
     }
     const Status opened = ProjectBundle::open(m_state.dataRoot, reading, choice.name, choice.path);
     if (!opened.ok())
-        return fail(opened.error + QStringLiteral("\n作業中のデータは読込前のままです。"), QStringLiteral("読込エラー"));
+        return fail(opened.error + QStringLiteral("\n作業中のデータは読込前のままです。"),
+                    QStringLiteral("読込エラー"));
     remember(choice);
     status(QString());
     m_prompter.tell(QStringLiteral("読込みました。"), QStringLiteral("確認"));
@@ -74,7 +78,8 @@ bool ProjectOperations::createNew(const ProjectChoice& choice, bool carryOver) {
     status(QStringLiteral("処理中･･･"));
     const Status created = ProjectBundle::createNew(m_state.dataRoot, choice.name, choice.path, carryOver);
     if (!created.ok()) {
-        return fail(created.error + QStringLiteral("\n物件は作成されませんでした。作業中のデータはそのままです。"),
+        return fail(created.error +
+                        QStringLiteral("\n物件は作成されませんでした。作業中のデータはそのままです。"),
                     QStringLiteral("新規物件作成"));
     }
     remember(choice);

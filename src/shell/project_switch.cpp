@@ -25,14 +25,20 @@ struct Entry {
     bool existed = false;
 };
 
-QString journalPath(const DataRoot& root) { return root.file(kSetFolder, kJournalName); }
+QString journalPath(const DataRoot& root) {
+    return root.file(kSetFolder, kJournalName);
+}
 
 QString besidePath(const QString& path, QStringView suffix) {
     const QFileInfo info(path);
     return info.dir().filePath(u'.' + info.fileName() + suffix.toString());
 }
-QString stagedPath(const QString& path) { return besidePath(path, kStagedSuffix); }
-QString oldPath(const QString& path) { return besidePath(path, kOldSuffix); }
+QString stagedPath(const QString& path) {
+    return besidePath(path, kStagedSuffix);
+}
+QString oldPath(const QString& path) {
+    return besidePath(path, kOldSuffix);
+}
 
 Status writeJournal(const DataRoot& root, QStringView phase, const QList<Entry>& entries) {
     QString text = phase.toString() + u'\n';
@@ -98,7 +104,8 @@ Status abandon(const DataRoot& root, const QList<Entry>& entries, const Status& 
 Status checkFolder(const QString& path) {
     const QFileInfo folder(QFileInfo(path).absolutePath());
     if (!folder.isDir())
-        return Status::failure(QStringLiteral("フォルダ「%1」がありません。").arg(displayPath(folder.filePath())));
+        return Status::failure(
+            QStringLiteral("フォルダ「%1」がありません。").arg(displayPath(folder.filePath())));
     if (!folder.isWritable()) {
         return Status::failure(QStringLiteral("フォルダ「%1」に書き込めません。\n書き込み権限がありません。")
                                    .arg(displayPath(folder.filePath())));
@@ -110,7 +117,8 @@ void removeStrays(const DataRoot& root) {
     QStringList folders{safetyCopyFolder(root)};
     for (const QStringView folder : {kDataFolder, kListFolder, kSetFolder, kWorkDataFolder, kInfoFolder})
         folders.append(root.folder(folder));
-    const QStringList patterns{QStringLiteral("*") + kTemporarySuffix.toString(), QStringLiteral("*") + kStagedSuffix.toString(),
+    const QStringList patterns{QStringLiteral("*") + kTemporarySuffix.toString(),
+                               QStringLiteral("*") + kStagedSuffix.toString(),
                                QStringLiteral("*") + kOldSuffix.toString()};
     for (const QString& folder : std::as_const(folders)) {
         const QDir dir(folder);

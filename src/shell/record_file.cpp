@@ -5,9 +5,7 @@
 #include "services/cp932.h"
 #include "shell/durable_file.h"
 
-#include <QDir>
 #include <QFile>
-#include <QFileInfo>
 
 #include <algorithm>
 

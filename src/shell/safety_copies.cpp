@@ -26,21 +26,25 @@ QString projectOf(const QString& bundlePath) {
 
 } // namespace
 
-QString safetyCopyFolder(const DataRoot& root) { return QDir(root.folder(kDataFolder)).filePath(QStringLiteral(".backup")); }
+QString safetyCopyFolder(const DataRoot& root) {
+    return QDir(root.folder(kDataFolder)).filePath(QStringLiteral(".backup"));
+}
 
 SafetyCopy keepSafetyCopy(const DataRoot& root, const QString& bundlePath, const QDateTime& now) {
     QFile bundle(bundlePath);
     if (!bundle.exists())
         return {};
     if (!bundle.open(QIODevice::ReadOnly)) {
-        return {{}, Status::failure(QStringLiteral("ファイル「%1」を読み込めないため、保存前の控えを作れません。")
-                                        .arg(displayPath(bundlePath)))};
+        return {{},
+                Status::failure(QStringLiteral("ファイル「%1」を読み込めないため、保存前の控えを作れません。")
+                                    .arg(displayPath(bundlePath)))};
     }
     const QByteArray bytes = bundle.readAll();
     const QString folder = safetyCopyFolder(root);
     if (!QDir().mkpath(folder)) {
-        return {{}, Status::failure(QStringLiteral("フォルダ「%1」を作成できないため、保存前の控えを作れません。")
-                                        .arg(displayPath(folder)))};
+        return {{},
+                Status::failure(QStringLiteral("フォルダ「%1」を作成できないため、保存前の控えを作れません。")
+                                    .arg(displayPath(folder)))};
     }
     const QString stem = projectOf(bundlePath) + u'-' + now.toString(QStringLiteral("yyyyMMdd-HHmmss"));
     QString path = QDir(folder).filePath(stem + QStringLiteral(".tkd"));
@@ -48,7 +52,9 @@ SafetyCopy keepSafetyCopy(const DataRoot& root, const QString& bundlePath, const
         path = QDir(folder).filePath(stem + QStringLiteral("-%1.tkd").arg(n));
     const Status written = replaceFile(path, bytes);
     if (!written.ok())
-        return {{}, Status::failure(written.error + QStringLiteral("\n保存前の控えを作れないため、保存を中止しました。"))};
+        return {{},
+                Status::failure(written.error +
+                                QStringLiteral("\n保存前の控えを作れないため、保存を中止しました。"))};
     return {path, Status::success()};
 }
 
@@ -67,8 +73,9 @@ void pruneSafetyCopies(const DataRoot& root, const QString& bundlePath) {
         if (m.hasMatch())
             copies.append({name, m.captured(1), m.captured(2).isEmpty() ? 1 : m.captured(2).toInt()});
     }
-    std::sort(copies.begin(), copies.end(),
-              [](const Copy& a, const Copy& b) { return std::tie(a.time, a.number) < std::tie(b.time, b.number); });
+    std::sort(copies.begin(), copies.end(), [](const Copy& a, const Copy& b) {
+        return std::tie(a.time, a.number) < std::tie(b.time, b.number);
+    });
     for (qsizetype i = 0; i + kSafetyCopiesKept < copies.size(); ++i)
         removeFile(folder.filePath(copies[i].name));
 }

@@ -36,7 +36,8 @@ QString recoveryNotice(Recovery recovery, const QString& projectName) {
 
 Startup startUp(const QString& dataRootOption, const QString& programFolder) {
     Startup result;
-    const QString environment = QProcessEnvironment::systemEnvironment().value(QStringLiteral("TORVANEL_DATA_ROOT"));
+    const QString environment =
+        QProcessEnvironment::systemEnvironment().value(QStringLiteral("TORVANEL_DATA_ROOT"));
     result.state.dataRoot =
         DataRoot(DataRoot::resolve(dataRootOption, environment, programFolder, QDir::homePath()));
     result.state.project.dataDrive = ProjectState::driveOf(programFolder);
@@ -60,7 +61,10 @@ Startup startUp(const QString& dataRootOption, const QString& programFolder) {
     QStringList notices;
     if (!current.error.isEmpty()) {
         // The program still starts, so that New or Open can write a sound record again.
-        notices.append(current.error + QStringLiteral("\n開いている物件なしで起動します。「新規作成」か「読込」で物件を選んでください。"));
+        notices.append(
+            current.error +
+            QStringLiteral(
+                "\n開いている物件なしで起動します。「新規作成」か「読込」で物件を選んでください。"));
     }
     result.state.project.projectName = current.name;
     result.state.project.bundlePath = current.path;

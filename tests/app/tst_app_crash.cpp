@@ -86,7 +86,8 @@ void TestCrash::killedOperationsLeaveOldOrNew() {
     QVERIFY(writeLines(work1, rows(u"ZZ01"_s, u"A棟"_s, 8000)).ok());
     QVERIFY(writeLines(work2, rows(u"ZZ02"_s, u"A棟"_s, 8000)).ok());
     QVERIFY(ProjectBundle::save(root, root.file(kDataFolder, u"A棟.tkd")).ok());
-    QVERIFY(writeLines(work2, rows(u"ZZ02"_s, u"A棟の変更"_s, 8000)).ok()); // unsaved: save changes the bundle
+    QVERIFY(
+        writeLines(work2, rows(u"ZZ02"_s, u"A棟の変更"_s, 8000)).ok()); // unsaved: save changes the bundle
     const auto baseline = snapshotTree(rootPath);
 
     QStringList arguments{u"--data-root"_s, rootPath};
@@ -148,8 +149,9 @@ void TestCrash::killedOperationsLeaveOldOrNew() {
         const auto files = projectFiles(tree);
         const bool isOld = files == oldFiles;
         const bool isNew = files == newFiles;
-        QVERIFY2(isOld || isNew, qPrintable(u"a mix after kill %1 (%2): %3"_s.arg(i).arg(finished ? u"had finished"_s : u"killed"_s,
-                                                                                    differences(oldFiles, files).join(u", "))));
+        QVERIFY2(isOld || isNew,
+                 qPrintable(u"a mix after kill %1 (%2): %3"_s.arg(i).arg(
+                     finished ? u"had finished"_s : u"killed"_s, differences(oldFiles, files).join(u", "))));
         m_old += isOld;
         m_new += isNew;
         restoreTree(rootPath, baseline);

@@ -23,7 +23,9 @@ namespace {
 
 enum class Outcome { Refused, Asked, Opened };
 
-QByteArray cp932(const QString& text) { return tv::services::Cp932::encode(text).value(); }
+QByteArray cp932(const QString& text) {
+    return tv::services::Cp932::encode(text).value();
+}
 
 // A header line for `body`.
 QByteArray header(qsizetype lines, qsizetype bytes) {
@@ -91,17 +93,17 @@ void TestBundleDamage::damagedBundles_data() {
     QTest::addColumn<QString>("said"); // part of the refusal or of the question
     const QByteArray body = cp932(u"ZZLH'1'2F'C1'柱\r\nZZ01'1'行\r\n"_s);
     QTest::newRow("0 bytes") << QByteArray() << Outcome::Refused << u"ファイルが空です(0バイト)。"_s;
-    QTest::newRow("only empty lines") << QByteArray("\r\n\r\n\r\n") << Outcome::Asked
-                                      << u"データの行が1行もありません"_s;
-    QTest::newRow("cut inside a line") << body.left(body.size() - 4) << Outcome::Asked
-                                       << u"最後の1行に改行がありません"_s;
+    QTest::newRow("only empty lines")
+        << QByteArray("\r\n\r\n\r\n") << Outcome::Asked << u"データの行が1行もありません"_s;
+    QTest::newRow("cut inside a line")
+        << body.left(body.size() - 4) << Outcome::Asked << u"最後の1行に改行がありません"_s;
     QTest::newRow("cut at a line end, header present")
         << header(2, body.size()) + body.left(body.indexOf('\n') + 1) << Outcome::Asked
         << u"保存時は2行(%1バイト)でしたが、1行"_s.arg(body.size());
-    QTest::newRow("header that is not numbers") << "ZZHD'x'y\r\n" + body << Outcome::Asked
-                                                << u"先頭の確認用の行が読めません。"_s;
-    QTest::newRow("CR-only line ends") << QByteArray(body).replace("\r\n", "\r") << Outcome::Refused
-                                       << u"改行がCRだけ"_s;
+    QTest::newRow("header that is not numbers")
+        << "ZZHD'x'y\r\n" + body << Outcome::Asked << u"先頭の確認用の行が読めません。"_s;
+    QTest::newRow("CR-only line ends")
+        << QByteArray(body).replace("\r\n", "\r") << Outcome::Refused << u"改行がCRだけ"_s;
     QTest::newRow("unknown tags, empty lines not counted")
         << body + cp932(u"XX99'何か\r\n\r\nZZ9\r\n  \r\n"_s) << Outcome::Asked << u"2行が読み込めません。"_s;
     QTest::newRow("UTF-8 with BOM") << "\xEF\xBB\xBF" + body << Outcome::Refused << u"UTF-8"_s;
@@ -146,7 +148,8 @@ void TestBundleDamage::damagedBundles() {
         QCOMPARE(snapshotTree(m_dir->path()), before);
         QCOMPARE(m_state.project.projectName, u"今"_s);
     } else {
-        QCOMPARE(readLines(workingFilePath(m_state.dataRoot, kWorkingFiles[0])).lines, QStringList{u"ZZLH'1'2F'C1'柱"_s});
+        QCOMPARE(readLines(workingFilePath(m_state.dataRoot, kWorkingFiles[0])).lines,
+                 QStringList{u"ZZLH'1'2F'C1'柱"_s});
         QCOMPARE(readBytes(workingFilePath(m_state.dataRoot, kWorkingFiles[3])), QByteArray());
         QCOMPARE(readBukkenName(m_state.dataRoot).name, u"壊れ"_s);
     }
@@ -157,18 +160,21 @@ void TestBundleDamage::yesOpensADoubtfulBundle() {
     writeBytes(path, cp932(u"ZZLH'1'2F'C1'柱\r\nXX'x\r\nZZ01'1'途中"_s));
     ScriptedPrompter prompter;
     prompter
-        .expect(u"ファイル「%1」は壊れているおそれがあります。\n最後の1行に改行がありません(ファイルが途中で切れているおそれがあります)。\n1行が読み込めません。\n続けますか？"_s
-                    .arg(path),
-                u"確認"_s, PromptButtons::YesNo, PromptAnswer::Yes)
+        .expect(
+            u"ファイル「%1」は壊れているおそれがあります。\n最後の1行に改行がありません(ファイルが途中で切れているおそれがあります)。\n1行が読み込めません。\n続けますか？"_s
+                .arg(path),
+            u"確認"_s, PromptButtons::YesNo, PromptAnswer::Yes)
         .expectOk(u"読込みました。"_s, u"確認"_s);
     QVERIFY(ProjectOperations(m_state, prompter).open({u"途中"_s, path}));
     TV_VERIFY_PROMPTS(prompter);
-    QCOMPARE(readLines(workingFilePath(m_state.dataRoot, kWorkingFiles[6])).lines, QStringList{u"ZZ01'1'途中"_s});
+    QCOMPARE(readLines(workingFilePath(m_state.dataRoot, kWorkingFiles[6])).lines,
+             QStringList{u"ZZ01'1'途中"_s});
 }
 
 void TestBundleDamage::savedBundleReadsTheSameByTheBareRules() {
     // Lines of every file, an empty line and a line the bundle rules drop.
-    writeCp932Lines(workingFilePath(m_state.dataRoot, kWorkingFiles[0]), {u"ZZLH'1'2F'C1'柱"_s, {}, u"ZZLH'2'3F'C2'柱"_s});
+    writeCp932Lines(workingFilePath(m_state.dataRoot, kWorkingFiles[0]),
+                    {u"ZZLH'1'2F'C1'柱"_s, {}, u"ZZLH'2'3F'C2'柱"_s});
     writeCp932Lines(workingFilePath(m_state.dataRoot, kWorkingFiles[8]), {u"ZZ03'1'ブレース'Ｍ１６"_s});
     const QString path = bundle(u"保存.tkd"_s);
     QVERIFY(ProjectBundle::save(m_state.dataRoot, path).ok());

@@ -7,8 +7,8 @@
 #include "shell/project_bundle.h"
 #include "shell/project_operations.h"
 #include "shell/record_file.h"
-#include "shell/working_files.h"
 #include "shell/tree_snapshot.h"
+#include "shell/working_files.h"
 #include "support/test_files.h"
 
 #include <QProcess>
@@ -83,7 +83,9 @@ void TestFaults::init() {
     makeProject(m_dir->path());
 }
 
-void TestFaults::cleanupTestCase() { qInfo("faults injected: %d", m_faultsInjected); }
+void TestFaults::cleanupTestCase() {
+    qInfo("faults injected: %d", m_faultsInjected);
+}
 
 void TestFaults::makeProject(const QString& rootPath) {
     m_state = {};
@@ -156,7 +158,8 @@ void TestFaults::projectOperationsSurviveEveryFault() {
         QVERIFY2(prompter.text.contains(reason) && prompter.text.contains(u"に書き込めません"_s),
                  qPrintable(prompter.text));
         const auto after = snapshotTree(m_dir->path());
-        QVERIFY2(after == before, (where + " changed: " + differences(before, after).join(u", ").toUtf8()).constData());
+        QVERIFY2(after == before,
+                 (where + " changed: " + differences(before, after).join(u", ").toUtf8()).constData());
         QCOMPARE(state.project.projectName, u"A棟"_s);
     }
 }
@@ -221,12 +224,14 @@ void TestFaults::writeFailuresNameFileAndReason() {
     {
         ScopedWriteFaults full({3, -1, -1});
         const auto status = writeLines(path, lines);
-        QCOMPARE(status.error, u"ファイル「%1」に書き込めません。\n%2"_s.arg(QDir::toNativeSeparators(path), kDiskFull));
+        QCOMPARE(status.error,
+                 u"ファイル「%1」に書き込めません。\n%2"_s.arg(QDir::toNativeSeparators(path), kDiskFull));
     }
     QCOMPARE(readBytes(path), before);
     QVERIFY(!QFileInfo::exists(temporaryPathFor(path)));
     const auto missingFolder = writeLines(m_state.dataRoot.file(u"無い", u"x.ini"), lines);
-    QVERIFY2(missingFolder.error.contains(u"保存先のフォルダがありません。"_s), qPrintable(missingFolder.error));
+    QVERIFY2(missingFolder.error.contains(u"保存先のフォルダがありません。"_s),
+             qPrintable(missingFolder.error));
     if (::geteuid() != 0) {
         QFile::setPermissions(path, QFileDevice::ReadOwner);
         const auto readOnly = writeLines(path, lines);

@@ -10,6 +10,8 @@
 #include "support/test_files.h"
 
 #include <QDir>
+#include <QFileInfo>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -71,6 +73,9 @@ private Q_SLOTS:
     void openDialogMissingFile();
     void operationsReportProgressAndMessages();
     void saveWithoutABundleSaysSo();
+    void namesCp932CannotStoreAreRefused_data();
+    void namesCp932CannotStoreAreRefused();
+    void saveKeepsTheLastTenVersions();
 
 private:
     tv::services::Status openBundle(const QString& bundle) const {
@@ -296,6 +301,57 @@ void TestProject::saveWithoutABundleSaysSo() {
     ProjectOperations operations(state, prompter);
     QVERIFY(!operations.save());
     TV_VERIFY_PROMPTS(prompter);
+}
+
+void TestProject::namesCp932CannotStoreAreRefused_data() {
+    QTest::addColumn<bool>("isNew");
+    QTest::newRow("new") << true;
+    QTest::newRow("open") << false;
+}
+
+void TestProject::namesCp932CannotStoreAreRefused() {
+    // BukkenName.ini could not give such a project back: nothing may change.
+    QFETCH(bool, isNew);
+    const QString bundle = dataFile(u"家🏠.tkd"_s);
+    if (!isNew)
+        QVERIFY(ProjectBundle::save(m_root, bundle).ok());
+    writeCp932Lines(working(0), {u"ZZLH'今の入力"_s});
+    const auto before = snapshot();
+    ShellState state{m_root, {}};
+    state.project.projectName = u"前の物件"_s;
+    RecordingPrompter prompter;
+    ProjectOperations operations(state, prompter);
+    const ProjectChoice choice{u"家🏠"_s, bundle};
+    QVERIFY(!(isNew ? operations.createNew(choice) : operations.open(choice)));
+    QCOMPARE(prompter.messages.size(), 1);
+    QCOMPARE(prompter.messages[0].first, isNew ? u"新規物件作成"_s : u"読込エラー"_s);
+    QVERIFY2(prompter.messages[0].second.contains(u"Shift-JISで保存できない文字"_s), qPrintable(prompter.messages[0].second));
+    QCOMPARE(snapshot(), before);
+    QCOMPARE(QFileInfo::exists(bundle), !isNew);
+    QCOMPARE(state.project.projectName, u"前の物件"_s);
+}
+
+void TestProject::saveKeepsTheLastTenVersions() {
+    const QString bundle = dataFile(u"控え.tkd"_s);
+    QList<QByteArray> versions;
+    for (int i = 0; i < 13; ++i) {
+        writeCp932Lines(working(8), {u"ZZ03'%1"_s.arg(i)});
+        QVERIFY(ProjectBundle::save(m_root, bundle).ok());
+        versions.append(readBytes(bundle));
+    }
+    // Each save kept the version it replaced; the last ten remain, oldest first.
+    const QDir copies(QDir(m_root.folder(kDataFolder)).filePath(u".backup"_s));
+    QStringList names = copies.entryList(QDir::Files);
+    QCOMPARE(names.size(), 10);
+    for (const QString& name : names)
+        QVERIFY2(QRegularExpression(u"^控え-\\d{8}-\\d{6}(-\\d+)?\\.tkd$"_s).match(name).hasMatch(), qPrintable(name));
+    QList<QByteArray> kept;
+    for (const QString& name : names)
+        kept.append(readBytes(copies.filePath(name)));
+    std::sort(kept.begin(), kept.end(), [&](const QByteArray& a, const QByteArray& b) {
+        return versions.indexOf(a) < versions.indexOf(b);
+    });
+    QCOMPARE(kept, versions.mid(2, 10));
 }
 
 QTEST_GUILESS_MAIN(TestProject)
