@@ -2,8 +2,8 @@
 #include "app/command_line.h"
 
 #include "app/console_ports.h"
-#include "shell/info_form.h"
 #include "shell/data_root_lock.h"
+#include "shell/info_form.h"
 #include "shell/installation.h"
 #include "shell/project_dialogs.h"
 #include "shell/project_operations.h"
@@ -161,7 +161,8 @@ CommandLine parseCommandLine(const QStringList& arguments) {
                 line.usageError = QStringLiteral("--data-root にはフォルダを指定してください。");
                 return line;
             }
-        } else if ((a == u"--open-help" || a == u"--screenshot" || a == u"--open-window" || a == u"--click") &&
+        } else if ((a == u"--open-help" || a == u"--screenshot" || a == u"--open-window" ||
+                    a == u"--click") &&
                    line.command.isEmpty()) {
             // Hidden options of the window program, for pictures of its windows (tools/screenshots.sh):
             // --screenshot FILE saves the screen shortly after start and quits; --open-help N shows help

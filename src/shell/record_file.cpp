@@ -20,7 +20,9 @@ namespace {
 // in small pieces that the allocator reuses: time stays proportional to the file's size.
 constexpr qsizetype kBlockBytes = 256 * 1024;
 
-QString displayName(const QString& path) { return displayPath(path); }
+QString displayName(const QString& path) {
+    return displayPath(path);
+}
 
 QString refusal(const QString& path, qsizetype line) {
     return QStringLiteral("ファイル「%1」を読み込めません。\n%2行目にShift-JISの文字として読めないデータがあります。")
@@ -135,14 +137,16 @@ EncodedLines encodeLines(const QString& path, const QStringList& lines) {
         for (qsizetype i = 0; i <= lastLine; ++i) {
             if (const auto bad = Cp932::firstUnencodable(lines[i])) {
                 result.status = Status::failure(
-                    QStringLiteral("文字%1はShift-JISで保存できません(%2行目)。\nファイル「%3」は保存されませんでした。")
+                    QStringLiteral(
+                        "文字%1はShift-JISで保存できません(%2行目)。\nファイル「%3」は保存されませんでした。")
                         .arg(Cp932::describe(*bad))
                         .arg(i + 1)
                         .arg(displayName(path)));
                 return false;
             }
         }
-        result.status = Status::failure(QStringLiteral("ファイル「%1」は保存されませんでした。").arg(displayName(path)));
+        result.status =
+            Status::failure(QStringLiteral("ファイル「%1」は保存されませんでした。").arg(displayName(path)));
         return false;
     };
     for (qsizetype i = 0; i < lines.size(); ++i) {

@@ -93,7 +93,9 @@ void StartForm::openWindow(WindowId id) {
         m_prompter.tell(QStringLiteral("この画面はまだ利用できません。"), QStringLiteral("確認"));
 }
 
-bool StartForm::hasProjectFile() const { return !m_state.project.bundlePath.isEmpty(); }
+bool StartForm::hasProjectFile() const {
+    return !m_state.project.bundlePath.isEmpty();
+}
 
 bool StartForm::askToSave() {
     // Nothing to lose when the project file already holds exactly what the working files hold.
@@ -118,8 +120,8 @@ void StartForm::newProject() {
         // Input made before any project file existed can only be kept by carrying it over.
         if (!ProjectBundle::projectFilesEmpty(m_state.dataRoot)) {
             const PromptAnswer answer =
-                m_prompter.ask(QStringLiteral("現在の入力内容を新しい物件に引き継ぎますか？"), QStringLiteral("確認"),
-                               PromptButtons::YesNoCancel);
+                m_prompter.ask(QStringLiteral("現在の入力内容を新しい物件に引き継ぎますか？"),
+                               QStringLiteral("確認"), PromptButtons::YesNoCancel);
             if (answer == PromptAnswer::Cancel)
                 return;
             carryOver = answer == PromptAnswer::Yes;
@@ -139,8 +141,9 @@ void StartForm::newProject() {
 void StartForm::openProject() {
     if (!hasProjectFile()) {
         if (!ProjectBundle::projectFilesEmpty(m_state.dataRoot) &&
-            m_prompter.ask(QStringLiteral("現在の保存されていない入力内容は、開く物件のデータに置き換えられます。"),
-                           QStringLiteral("確認"), PromptButtons::OkCancel) != PromptAnswer::Ok)
+            m_prompter.ask(
+                QStringLiteral("現在の保存されていない入力内容は、開く物件のデータに置き換えられます。"),
+                QStringLiteral("確認"), PromptButtons::OkCancel) != PromptAnswer::Ok)
             return;
     } else if (!askToSave()) {
         return;
@@ -157,8 +160,9 @@ void StartForm::openProject() {
 void StartForm::saveProject() {
     ProjectOperations operations(m_state, m_prompter, [this](const QString& text) { showStatus(text); });
     // Without a project file the save can only fail: say so at once instead of asking first.
-    if (hasProjectFile() && m_prompter.ask(QStringLiteral("現在のデータを保存します。"), QStringLiteral("上書保存"),
-                                           PromptButtons::OkCancel) != PromptAnswer::Ok)
+    if (hasProjectFile() &&
+        m_prompter.ask(QStringLiteral("現在のデータを保存します。"), QStringLiteral("上書保存"),
+                       PromptButtons::OkCancel) != PromptAnswer::Ok)
         return;
     operations.save();
     notify();

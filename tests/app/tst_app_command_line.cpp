@@ -93,8 +93,10 @@ void TestCommandLine::badUsageAndProblems_data() {
     QTest::newRow("print without a file") << QStringList{u"print"_s, u"help-0"_s} << 2 << u"使い方"_s;
     QTest::newRow("print an unknown text")
         << QStringList{u"print"_s, u"help-6"_s, u"--pdf"_s, u"x.pdf"_s} << 2 << u"使い方"_s;
-    QTest::newRow("empty data root") << QStringList{u"--data-root"_s, QString(), u"init"_s} << 2 << u"--data-root"_s;
-    QTest::newRow("empty data root, one word") << QStringList{u"--data-root="_s, u"init"_s} << 2 << u"--data-root"_s;
+    QTest::newRow("empty data root") << QStringList{u"--data-root"_s, QString(), u"init"_s} << 2
+                                     << u"--data-root"_s;
+    QTest::newRow("empty data root, one word")
+        << QStringList{u"--data-root="_s, u"init"_s} << 2 << u"--data-root"_s;
     QTest::newRow("save before any project")
         << QStringList{u"project"_s, u"save"_s} << 1 << u"保存先の物件ファイルがありません。"_s;
 }

@@ -115,7 +115,8 @@ void TestProject::saveThenOpenRestoresEveryRecord() {
         all.append(f);
     // The header line counts the lines and bytes that follow it.
     const QByteArray body = cp932Lines(all);
-    QCOMPARE(readBytes(bundle), "ZZHD'" + QByteArray::number(all.size()) + "'" + QByteArray::number(body.size()) + "\r\n" + body);
+    QCOMPARE(readBytes(bundle), "ZZHD'" + QByteArray::number(all.size()) + "'" +
+                                    QByteArray::number(body.size()) + "\r\n" + body);
 
     for (int i = 0; i < 9; ++i)
         writeCp932Lines(working(i), {u"ZZXX'garbage"_s});
@@ -127,8 +128,8 @@ void TestProject::saveThenOpenRestoresEveryRecord() {
 void TestProject::newProjectClearsSixFilesAndKeepsRegistries() {
     const QString bundle = dataFile(u"新規.tkd"_s);
     QVERIFY(ProjectBundle::createNew(m_root, u"新規"_s, bundle).ok());
-    QCOMPARE(readLines(bundle).lines.mid(1), (QStringList{{}, {}, {}} + kProject[3] + kProject[4] + kProject[5] +
-                                       QStringList{{}, {}, {}}));
+    QCOMPARE(readLines(bundle).lines.mid(1),
+             (QStringList{{}, {}, {}} + kProject[3] + kProject[4] + kProject[5] + QStringList{{}, {}, {}}));
     for (int i : {0, 1, 2, 6, 7, 8})
         QCOMPARE(readBytes(working(i)), QByteArray("\r\n"));
 
@@ -297,7 +298,8 @@ void TestProject::operationsReportProgressAndMessages() {
 void TestProject::saveWithoutABundleSaysSo() {
     ShellState state{m_root, {}};
     ScriptedPrompter prompter;
-    prompter.expectOk(u"保存先の物件ファイルがありません。\n「新規作成」で物件を作成してください。"_s, u"エラー"_s);
+    prompter.expectOk(u"保存先の物件ファイルがありません。\n「新規作成」で物件を作成してください。"_s,
+                      u"エラー"_s);
     ProjectOperations operations(state, prompter);
     QVERIFY(!operations.save());
     TV_VERIFY_PROMPTS(prompter);
@@ -325,7 +327,8 @@ void TestProject::namesCp932CannotStoreAreRefused() {
     QVERIFY(!(isNew ? operations.createNew(choice) : operations.open(choice)));
     QCOMPARE(prompter.messages.size(), 1);
     QCOMPARE(prompter.messages[0].first, isNew ? u"新規物件作成"_s : u"読込エラー"_s);
-    QVERIFY2(prompter.messages[0].second.contains(u"Shift-JISで保存できない文字"_s), qPrintable(prompter.messages[0].second));
+    QVERIFY2(prompter.messages[0].second.contains(u"Shift-JISで保存できない文字"_s),
+             qPrintable(prompter.messages[0].second));
     QCOMPARE(snapshot(), before);
     QCOMPARE(QFileInfo::exists(bundle), !isNew);
     QCOMPARE(state.project.projectName, u"前の物件"_s);
@@ -344,7 +347,8 @@ void TestProject::saveKeepsTheLastTenVersions() {
     QStringList names = copies.entryList(QDir::Files);
     QCOMPARE(names.size(), 10);
     for (const QString& name : names)
-        QVERIFY2(QRegularExpression(u"^控え-\\d{8}-\\d{6}(-\\d+)?\\.tkd$"_s).match(name).hasMatch(), qPrintable(name));
+        QVERIFY2(QRegularExpression(u"^控え-\\d{8}-\\d{6}(-\\d+)?\\.tkd$"_s).match(name).hasMatch(),
+                 qPrintable(name));
     QList<QByteArray> kept;
     for (const QString& name : names)
         kept.append(readBytes(copies.filePath(name)));

@@ -193,13 +193,20 @@ void TestStartForm::firstRunWithoutAProjectFile_data() {
     const QStringList input{u"ZZ03'1'ブレース"_s};
     const QStringList opened{u"ZZ03'1'開く物件"_s};
     const int none = -1;
-    QTest::newRow("new, nothing entered: no question") << int(StartForm::NewProject) << false << none << true << QStringList();
-    QTest::newRow("new, carry over: input kept") << int(StartForm::NewProject) << true << int(PromptAnswer::Yes) << true << input;
-    QTest::newRow("new, do not carry over: emptied") << int(StartForm::NewProject) << true << int(PromptAnswer::No) << true << QStringList();
-    QTest::newRow("new, cancel: nothing happens") << int(StartForm::NewProject) << true << int(PromptAnswer::Cancel) << false << input;
-    QTest::newRow("open, nothing entered: no question") << int(StartForm::OpenProject) << false << none << true << opened;
-    QTest::newRow("open, replace the input") << int(StartForm::OpenProject) << true << int(PromptAnswer::Ok) << true << opened;
-    QTest::newRow("open, cancel: nothing happens") << int(StartForm::OpenProject) << true << int(PromptAnswer::Cancel) << false << input;
+    QTest::newRow("new, nothing entered: no question")
+        << int(StartForm::NewProject) << false << none << true << QStringList();
+    QTest::newRow("new, carry over: input kept")
+        << int(StartForm::NewProject) << true << int(PromptAnswer::Yes) << true << input;
+    QTest::newRow("new, do not carry over: emptied")
+        << int(StartForm::NewProject) << true << int(PromptAnswer::No) << true << QStringList();
+    QTest::newRow("new, cancel: nothing happens")
+        << int(StartForm::NewProject) << true << int(PromptAnswer::Cancel) << false << input;
+    QTest::newRow("open, nothing entered: no question")
+        << int(StartForm::OpenProject) << false << none << true << opened;
+    QTest::newRow("open, replace the input")
+        << int(StartForm::OpenProject) << true << int(PromptAnswer::Ok) << true << opened;
+    QTest::newRow("open, cancel: nothing happens")
+        << int(StartForm::OpenProject) << true << int(PromptAnswer::Cancel) << false << input;
 }
 
 void TestStartForm::firstRunWithoutAProjectFile() {
@@ -219,11 +226,11 @@ void TestStartForm::firstRunWithoutAProjectFile() {
     const bool isNew = command == StartForm::NewProject;
     if (answer >= 0) {
         if (isNew)
-            f.prompter.expect(u"現在の入力内容を新しい物件に引き継ぎますか？"_s, u"確認"_s, PromptButtons::YesNoCancel,
-                              PromptAnswer(answer));
+            f.prompter.expect(u"現在の入力内容を新しい物件に引き継ぎますか？"_s, u"確認"_s,
+                              PromptButtons::YesNoCancel, PromptAnswer(answer));
         else
-            f.prompter.expect(u"現在の保存されていない入力内容は、開く物件のデータに置き換えられます。"_s, u"確認"_s,
-                              PromptButtons::OkCancel, PromptAnswer(answer));
+            f.prompter.expect(u"現在の保存されていない入力内容は、開く物件のデータに置き換えられます。"_s,
+                              u"確認"_s, PromptButtons::OkCancel, PromptAnswer(answer));
     }
     if (dialogShown)
         f.prompter.expectOk(isNew ? u"入力を開始できます。"_s : u"読込みました。"_s, u"確認"_s);
@@ -244,7 +251,8 @@ void TestStartForm::firstRunWithoutAProjectFile() {
 void TestStartForm::saveWithoutAProjectFileSaysSoAtOnce() {
     Fixture& f = *m_f;
     f.state.project.bundlePath.clear();
-    f.prompter.expectOk(u"保存先の物件ファイルがありません。\n「新規作成」で物件を作成してください。"_s, u"エラー"_s);
+    f.prompter.expectOk(u"保存先の物件ファイルがありません。\n「新規作成」で物件を作成してください。"_s,
+                        u"エラー"_s);
     StartForm form(f.state, f.prompter, f.chooser, f.settings, f.opener);
     form.command(StartForm::SaveProject);
     TV_VERIFY_PROMPTS(f.prompter);
