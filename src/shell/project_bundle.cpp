@@ -41,7 +41,7 @@ bool looksLikeUtf8(const QByteArray& bytes) {
     if (std::all_of(bytes.begin(), bytes.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; }))
         return false;
     QStringDecoder decoder(QStringDecoder::Utf8);
-    decoder.decode(bytes);
+    const QString decoded = decoder.decode(bytes); // decoding happens on conversion to text
     return !decoder.hasError();
 }
 

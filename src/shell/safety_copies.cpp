@@ -1,5 +1,5 @@
-// Copies are named after the bundle's file name without ".tkd" and the time of the save; two saves
-// in one second get "-2", "-3" ... so no copy is ever overwritten.
+// Copies are named after the bundle's file name without ".tkd" and the time of the save; further
+// saves in the same second get "-2", "-3" ... so no copy is ever overwritten.
 #include "shell/safety_copies.h"
 
 #include "shell/durable_file.h"
@@ -47,9 +47,17 @@ SafetyCopy keepSafetyCopy(const DataRoot& root, const QString& bundlePath, const
                                     .arg(displayPath(folder)))};
     }
     const QString stem = projectOf(bundlePath) + u'-' + now.toString(QStringLiteral("yyyyMMdd-HHmmss"));
-    QString path = QDir(folder).filePath(stem + QStringLiteral(".tkd"));
-    for (int n = 2; QFileInfo::exists(path); ++n)
-        path = QDir(folder).filePath(stem + QStringLiteral("-%1.tkd").arg(n));
+    // Numbered after the highest copy of the same second, so a name is never used twice even after
+    // older copies of that second were pruned.
+    int highest = 0;
+    const QRegularExpression sameSecond(u'^' + QRegularExpression::escape(stem) + QStringLiteral("(?:-(\\d+))?\\.tkd$"));
+    for (const QString& name : QDir(folder).entryList(QDir::Files | QDir::Hidden)) {
+        const QRegularExpressionMatch m = sameSecond.match(name);
+        if (m.hasMatch())
+            highest = std::max(highest, m.captured(1).isEmpty() ? 1 : m.captured(1).toInt());
+    }
+    const QString path = QDir(folder).filePath(
+        highest == 0 ? stem + QStringLiteral(".tkd") : stem + QStringLiteral("-%1.tkd").arg(highest + 1));
     const Status written = replaceFile(path, bytes);
     if (!written.ok())
         return {{},
