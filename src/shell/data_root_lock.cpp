@@ -6,6 +6,7 @@
 
 #include <QDir>
 #include <QLockFile>
+#include <QThread>
 
 namespace tv::shell {
 
@@ -23,12 +24,20 @@ DataRootLock DataRootLock::acquire(const DataRoot& root) {
     }
     auto lock = std::make_unique<QLockFile>(QDir(root.path()).filePath(QStringLiteral(".torvanel.lock")));
     lock->setStaleLockTime(0);
-    if (lock->tryLock(0)) {
+    qint64 pid = 0;
+    QString host, application;
+    bool locked = lock->tryLock(0);
+    if (!locked && lock->error() == QLockFile::LockFailedError && !lock->getLockInfo(&pid, &host, &application)) {
+        // A lock file without its owner's details: a program was stopped between creating it and
+        // writing them (a program that is running writes them at once). Taken over.
+        QThread::msleep(200);
+        if (!lock->getLockInfo(&pid, &host, &application) && lock->removeStaleLockFile())
+            locked = lock->tryLock(0);
+    }
+    if (locked) {
         result.m_lock = std::move(lock);
         return result;
     }
-    qint64 pid = 0;
-    QString host, application;
     if (lock->error() == QLockFile::LockFailedError) {
         const QString process = lock->getLockInfo(&pid, &host, &application)
                                     ? QStringLiteral("(プロセス番号 %1)").arg(pid)
