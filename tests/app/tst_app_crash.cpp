@@ -16,6 +16,8 @@
 #include <QTest>
 #include <QThread>
 
+#include <limits>
+
 using namespace tv::shell;
 using namespace tv::test;
 using namespace Qt::StringLiterals;
@@ -80,14 +82,14 @@ void TestCrash::killedOperationsLeaveOldOrNew() {
     QVERIFY(layDownInstallation(root).status.ok());
     const QString work1 = workingFilePath(root, kWorkingFiles[6]);
     const QString work2 = workingFilePath(root, kWorkingFiles[7]);
-    QVERIFY(writeLines(work1, rows(u"ZZ01"_s, u"B棟"_s, 8000)).ok());
+    QVERIFY(writeLines(work1, rows(u"ZZ01"_s, u"B棟"_s, 5000)).ok());
     QVERIFY(ProjectBundle::save(root, root.file(kDataFolder, u"B棟.tkd")).ok());
     QVERIFY(ProjectBundle::createNew(root, u"A棟"_s, root.file(kDataFolder, u"A棟.tkd")).ok());
-    QVERIFY(writeLines(work1, rows(u"ZZ01"_s, u"A棟"_s, 8000)).ok());
-    QVERIFY(writeLines(work2, rows(u"ZZ02"_s, u"A棟"_s, 8000)).ok());
+    QVERIFY(writeLines(work1, rows(u"ZZ01"_s, u"A棟"_s, 5000)).ok());
+    QVERIFY(writeLines(work2, rows(u"ZZ02"_s, u"A棟"_s, 5000)).ok());
     QVERIFY(ProjectBundle::save(root, root.file(kDataFolder, u"A棟.tkd")).ok());
     QVERIFY(
-        writeLines(work2, rows(u"ZZ02"_s, u"A棟の変更"_s, 8000)).ok()); // unsaved: save changes the bundle
+        writeLines(work2, rows(u"ZZ02"_s, u"A棟の変更"_s, 5000)).ok()); // unsaved: save changes the bundle
     const auto baseline = snapshotTree(rootPath);
 
     QStringList arguments{u"--data-root"_s, rootPath};
@@ -107,30 +109,33 @@ void TestCrash::killedOperationsLeaveOldOrNew() {
     };
 
     // The old and the new project as a run without a kill leaves them.
+    // Kills aim at the time between the end of start-up (a run that fails at once tells how long
+    // that takes) and the end of the operation (the fastest of a few whole runs).
     const auto oldFiles = projectFiles(baseline);
+    QMap<QString, QByteArray> newFiles;
+    qint64 fullRun = std::numeric_limits<qint64>::max();
+    qint64 startUpTime = std::numeric_limits<qint64>::max();
     QElapsedTimer timer;
-    timer.start();
-    QVERIFY(runChild(-1));
-    const qint64 fullRun = timer.nsecsElapsed() / 1000;
-    const auto newFiles = projectFiles(snapshotTree(rootPath));
-    QVERIFY(newFiles != oldFiles);
-    restoreTree(rootPath, baseline);
-    // A run that fails at once after start-up tells how long start-up takes.
-    timer.restart();
-    {
+    for (int i = 0; i < 3; ++i) {
+        timer.start();
+        QVERIFY(runChild(-1));
+        fullRun = std::min(fullRun, timer.nsecsElapsed() / 1000);
+        newFiles = projectFiles(snapshotTree(rootPath));
+        restoreTree(rootPath, baseline);
+        timer.restart();
         QProcess failing;
         failing.setStandardErrorFile(QProcess::nullDevice());
         failing.start(QStringLiteral(TV_EXECUTABLE), {u"--data-root"_s, rootPath, u"project"_s, u"open"_s,
                                                       QDir(rootPath).filePath(u"無い.tkd"_s)});
         failing.waitForFinished(60000);
+        startUpTime = std::min(startUpTime, timer.nsecsElapsed() / 1000);
     }
-    const qint64 startUpTime = timer.nsecsElapsed() / 1000;
-    restoreTree(rootPath, baseline);
+    QVERIFY(newFiles != oldFiles);
 
     QRandomGenerator random(20261210);
     for (int i = 0; i < kKillsPerOperation; ++i) {
-        const qint64 from = startUpTime * 7 / 10;
-        const qint64 to = std::max(fullRun * 11 / 10, from + 1000);
+        const qint64 from = startUpTime * 9 / 10;
+        const qint64 to = std::max(fullRun, from + 1000);
         const bool finished = runChild(from + qint64(random.bounded(quint64(to - from))));
         ++m_kills;
         m_finishedFirst += finished;
