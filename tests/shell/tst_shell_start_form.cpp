@@ -75,6 +75,7 @@ private Q_SLOTS:
     void firstRunWithoutAProjectFile();
     void saveWithoutAProjectFileSaysSoAtOnce();
     void openRightAfterASaveAsksNothing();
+    void unreadableProjectRecordDoesNotBlockNew();
     void saveAsksFirst_data();
     void saveAsksFirst();
     void menuCommandsOpenTheirWindows_data();
@@ -357,6 +358,27 @@ void TestStartForm::pointerFeedbackAndClosing() {
                                           {u"KelAppT/FormPos/Top"_s, u"2250"_s}};
     QCOMPARE(f.settings.values, expected);
     QCOMPARE(readBukkenName(f.state.dataRoot).name, u"A棟"_s);
+}
+
+void TestStartForm::unreadableProjectRecordDoesNotBlockNew() {
+    Fixture& f = *m_f;
+    writeBytes(f.state.dataRoot.file(kSetFolder, kBukkenNameFile), QByteArray("A\x82\r\n"));
+    Startup start = startUp(f.dir.path(), QString());
+    QVERIFY2(start.error.isEmpty(), qPrintable(start.error));
+    QVERIFY2(start.notice.contains(u"BukkenName.ini"_s) && start.notice.contains(u"「新規作成」か「読込」"_s),
+             qPrintable(start.notice));
+    QCOMPARE(start.state.project.bundlePath, QString());
+    start.lock.reset();
+
+    f.prompter.expect(u"現在の入力内容を新しい物件に引き継ぎますか？"_s, u"確認"_s, PromptButtons::YesNoCancel,
+                      PromptAnswer::Yes);
+    f.prompter.expectOk(u"入力を開始できます。"_s, u"確認"_s);
+    f.chooser.choose(f.bundle(u"D棟.tkd"_s));
+    StartForm form(start.state, f.prompter, f.chooser, f.settings, f.opener);
+    form.command(StartForm::NewProject);
+    TV_VERIFY_PROMPTS(f.prompter);
+    QCOMPARE(readBukkenName(f.state.dataRoot).name, u"D棟"_s);
+    QCOMPARE(readLines(f.workData()).lines, QStringList{u"ZZ03'1'ブレース"_s});
 }
 
 QTEST_GUILESS_MAIN(TestStartForm)
