@@ -1,0 +1,366 @@
+// The totals' sources: reading the work files and turning sheet and secondary rows into
+// contributions to the six tables.
+#include "totals/totals_sources.h"
+
+#include "services/bolt_length.h"
+#include "services/format_number.h"
+#include "services/formula.h"
+#include "services/num.h"
+#include "services/single_precision.h"
+#include "services/text.h"
+#include "shell/record_file.h"
+#include "shell/working_files.h"
+
+#include <QDir>
+#include <QHash>
+
+namespace tv::totals {
+
+using services::EvaluateFormula;
+using services::Num;
+
+namespace {
+
+constexpr QChar kTimes = QChar(0x00D7); // ×, the sign between the pieces of a size
+
+inline QString cell(const WorkRow& row, int k) {
+    return shell::fieldAt(row, k);
+}
+
+QString Eval(const QString& formula) {
+    return EvaluateFormula(formula, services::FormulaModeQuantity);
+}
+
+// A length in millimetres as metres ("##0.000").
+QString mm(const QString& text) {
+    return services::FormatThousandths(services::StoreSingle(Num(text)));
+}
+
+// Piece `index` of a size split at "×"; a missing piece is empty and reads as 0.
+QString piece(const QStringList& pieces, qsizetype index) {
+    return pieces.value(index);
+}
+
+QString withoutPL(QString text) {
+    return text.remove(QStringLiteral("PL-"));
+}
+
+// Kind codes of the shapes, on sheet rows and on secondary rows (empty: not a shape there).
+struct ShapeCodes {
+    QString sheet;
+    QString secondary;
+};
+
+const QHash<QString, ShapeCodes>& shapeCodes() {
+    static const QHash<QString, ShapeCodes> codes{
+        {QStringLiteral("H鋼"), {QStringLiteral("01"), QStringLiteral("01")}},
+        {QStringLiteral("BH鋼"), {QStringLiteral("02"), {}}},
+        {QStringLiteral("SH鋼"), {QStringLiteral("03"), {}}},
+        {QStringLiteral("CT鋼"), {QStringLiteral("04"), QStringLiteral("02")}},
+        {QStringLiteral("鋼管(角)"), {QStringLiteral("05"), QStringLiteral("03")}},
+        {QStringLiteral("鋼管(丸)"), {QStringLiteral("06"), QStringLiteral("04")}},
+        {QStringLiteral("コラム"), {QStringLiteral("07"), QStringLiteral("05")}},
+        {QStringLiteral("山形鋼"), {QStringLiteral("08"), QStringLiteral("06")}},
+        {QStringLiteral("C形鋼"), {QStringLiteral("09"), QStringLiteral("07")}},
+        {QStringLiteral("I形鋼"), {QStringLiteral("10"), QStringLiteral("08")}},
+        {QStringLiteral("みぞ形鋼"), {QStringLiteral("11"), QStringLiteral("09")}},
+        {QStringLiteral("丸鋼"), {QStringLiteral("12"), QStringLiteral("10")}},
+        {QStringLiteral("C鋼"), {QStringLiteral("13"), QStringLiteral("11")}},
+        {QStringLiteral("2C形鋼"), {QStringLiteral("14"), QStringLiteral("12")}},
+        {QStringLiteral("2C鋼"), {QStringLiteral("14"), {}}},
+    };
+    return codes;
+}
+
+QString sheetShapeCode(const QString& name) {
+    return shapeCodes().value(name).sheet;
+}
+QString secondaryShapeCode(const QString& name) {
+    return shapeCodes().value(name).secondary;
+}
+
+const QString kPlate = QStringLiteral("普通鋼板");
+const QString kFlatBar = QStringLiteral("平鋼");
+const QString kDeck = QStringLiteral("床版");
+const QString kBolt = QStringLiteral("BOLT");
+const QString kGalvanized = QStringLiteral("溶融亜鉛");
+const QString kPainted = QStringLiteral("塗装有");
+
+// The length of a row as metres times its pieces: Eval(mm(cell 8) * cell 9).
+QString lengthTimesPieces(const WorkRow& row) {
+    return Eval(mm(cell(row, 8)) + u'*' + cell(row, 9));
+}
+
+// ---- Sheet rows -------------------------------------------------------------------------------
+
+void addSheetMember(TotalsTables& t, const WorkRow& row) {
+    const QString name = cell(row, 6);
+    if (name.isEmpty() || name == kBolt)
+        return;
+    const QString grade = cell(row, 5);
+    const QString size = cell(row, 7);
+    if (name == kDeck) {
+        t.AddSteel(QStringLiteral("15"), kDeck, grade, QString(), cell(row, 9), QStringLiteral("m2"));
+        return;
+    }
+    if (size.isEmpty())
+        return;
+    const QString code = sheetShapeCode(name);
+    if (!code.isEmpty()) {
+        t.AddSteel(code, name, grade, size, lengthTimesPieces(row), QStringLiteral("m"));
+        return;
+    }
+    if (!size.contains(kTimes)) {
+        t.AddSteel(QStringLiteral("13"), kPlate, grade, withoutPL(size), lengthTimesPieces(row),
+                   QStringLiteral("m2"));
+        return;
+    }
+    const QStringList p = size.split(kTimes);
+    if (size.contains(QStringLiteral("FLB"))) {
+        t.AddSteel(QStringLiteral("14"), kFlatBar, grade, p[0] + kTimes + piece(p, 1), lengthTimesPieces(row),
+                   QStringLiteral("m"));
+    } else {
+        t.AddSteel(QStringLiteral("13"), kPlate, grade, withoutPL(p[0]),
+                   Eval(mm(piece(p, 1)) + u'*' + mm(piece(p, 2)) + u'*' + cell(row, 9)),
+                   QStringLiteral("m2"));
+    }
+}
+
+bool startsWithH(const QString& size) {
+    return size.startsWith(QStringLiteral("H-"));
+}
+
+// Web and flange thickness of the member a joint mark stands on: from an H size (of the next row
+// when it also holds one), else 9 and 12 mm.
+void memberThicknesses(const QList<WorkRow>& rows, qsizetype at, float* web, float* flange) {
+    *web = 9;
+    *flange = 12;
+    const QString own = cell(rows[at], 7);
+    if (!startsWithH(own))
+        return;
+    QString size = own;
+    if (at + 1 < rows.size() && startsWithH(cell(rows[at + 1], 7)))
+        size = cell(rows[at + 1], 7);
+    if (!size.contains(kTimes))
+        return;
+    const QStringList p = size.split(kTimes);
+    *web = services::StoreSingle(Num(p[p.size() - 2]));
+    *flange = services::StoreSingle(Num(p[p.size() - 1]));
+}
+
+void addJointLine(TotalsTables& t, const WorkRow& row, const QString& line, float memberThickness,
+                  bool galvanized) {
+    const QStringList parts = lists::splitParts(line, lists::kBoltLineParts);
+    const QString& grade = parts[0];
+    const QString& thickness = parts[1];
+    const QString& kind = parts[5];
+    const QString& diameter = parts[6];
+    const QString members = cell(row, 9);
+    const QString joints = cell(row, 11);
+    if (!grade.isEmpty()) {
+        const QString area =
+            Eval(mm(parts[2]) + u'*' + mm(parts[3]) + u'*' + parts[4] + u'*' + members + u'*' + joints);
+        t.AddSteel(QStringLiteral("13"), kPlate, grade, thickness, area, QStringLiteral("m2"));
+        t.AddJointPlate(grade, thickness, area);
+        if (galvanized)
+            t.AddGalvanized(QStringLiteral("2"), kPlate, thickness, area, QStringLiteral("m2"));
+    }
+    if (kind.isEmpty())
+        return;
+    const float grip = services::StoreSingle(2 * Num(thickness) + double(memberThickness));
+    const QString length = services::BoltLength(kind, diameter, grip);
+    const float perJoint = services::SingleProduct(Num(parts[7]), Num(joints));
+    const QString count = services::formatNumber(services::SingleProduct(perJoint, Num(members)), u"###");
+    t.AddBolt(kind, diameter, length, count);
+    t.AddJointBolt(kind, diameter, length, count);
+}
+
+// The joint entries by mark (half-width), in list order; deleted entries are left out.
+QHash<QString, QList<const lists::JointListEntry*>> jointsByMark(const QList<lists::JointListEntry>& joints) {
+    QHash<QString, QList<const lists::JointListEntry*>> byMark;
+    for (const lists::JointListEntry& entry : joints)
+        if (!entry.isDeleted())
+            byMark[services::HalfWidthIdentifier(entry.Mark)].append(&entry);
+    return byMark;
+}
+
+void addSheetJoints(TotalsTables& t, const QList<WorkRow>& rows, const QList<lists::JointListEntry>& joints) {
+    const auto byMark = jointsByMark(joints);
+    for (qsizetype i = 0; i < rows.size(); ++i) {
+        const QString mark = cell(rows[i], 10);
+        if (mark.isEmpty())
+            continue;
+        const auto found = byMark.constFind(services::HalfWidthIdentifier(mark));
+        if (found == byMark.cend())
+            continue;
+        float web = 0, flange = 0;
+        memberThicknesses(rows, i, &web, &flange);
+        for (const lists::JointListEntry* entry : *found) {
+            const bool galvanized = entry->Galvanized == u"1";
+            for (const QString& line : entry->FlangeLines)
+                addJointLine(t, rows[i], line, flange, galvanized);
+            for (const QString& line : entry->WebLines)
+                addJointLine(t, rows[i], line, web, galvanized);
+        }
+    }
+}
+
+void addSheetCoating(TotalsTables& t, const WorkRow& row) {
+    const QString coating = cell(row, 17);
+    if (coating == kPainted) {
+        t.AddCoating(QStringLiteral("さび止塗装"), QString(), cell(row, 19));
+    } else if (coating.contains(u':')) {
+        const QStringList p = coating.split(u':');
+        t.AddCoating(p[0], p[1], cell(row, 19));
+    }
+}
+
+void addGalvanizedSheetRow(TotalsTables& t, const WorkRow& row) {
+    const QString name = cell(row, 6);
+    const QString size = cell(row, 7);
+    if (!name.contains(QStringLiteral("PL"))) {
+        t.AddGalvanized(QStringLiteral("1"), name, size, lengthTimesPieces(row), QStringLiteral("m"));
+        return;
+    }
+    if (!size.contains(kTimes)) {
+        t.AddGalvanized(QStringLiteral("2"), kPlate, withoutPL(size), lengthTimesPieces(row),
+                        QStringLiteral("m2"));
+        return;
+    }
+    const QStringList p = size.split(kTimes);
+    if (size.contains(QStringLiteral("FLB")))
+        t.AddGalvanized(QStringLiteral("3"), kFlatBar, p[0] + kTimes + piece(p, 1), lengthTimesPieces(row),
+                        QStringLiteral("m2"));
+    else
+        t.AddGalvanized(QStringLiteral("2"), kPlate, withoutPL(p[0]),
+                        Eval(mm(piece(p, 1)) + u'*' + mm(piece(p, 2)) + u'*' + cell(row, 9)),
+                        QStringLiteral("m2"));
+}
+
+// A galvanized row covers itself and the rows after it up to the next entry's first row.
+void addSheetGalvanizing(TotalsTables& t, const QList<WorkRow>& rows) {
+    for (qsizetype r = 0; r < rows.size(); ++r) {
+        if (cell(rows[r], 17) != kGalvanized)
+            continue;
+        for (qsizetype b = r; b < rows.size(); ++b) {
+            if (b > r && !cell(rows[b], 1).isEmpty())
+                break;
+            if (!cell(rows[b], 7).isEmpty())
+                addGalvanizedSheetRow(t, rows[b]);
+        }
+    }
+}
+
+// ---- Secondary rows ---------------------------------------------------------------------------
+
+void addSecondaryMember(TotalsTables& t, const WorkRow& row) {
+    const QString category = cell(row, 1);
+    if (category == kDeck) {
+        t.AddSteel(QStringLiteral("15"), kDeck, cell(row, 4), QString(), cell(row, 9), QStringLiteral("m2"));
+        return;
+    }
+    if (category == kBolt) {
+        if (!cell(row, 4).isEmpty())
+            t.AddBolt(cell(row, 4), cell(row, 5), cell(row, 6), cell(row, 8));
+        return;
+    }
+    const QString name = cell(row, 5);
+    const QString size = cell(row, 6);
+    if (name.isEmpty() || size.isEmpty())
+        return;
+    const QString grade = cell(row, 4);
+    const QString quantity = cell(row, 9);
+    const QString code = secondaryShapeCode(name);
+    if (!code.isEmpty()) {
+        t.AddSteel(code, name, grade, size, quantity, QStringLiteral("m"));
+        return;
+    }
+    if (name != kFlatBar && name != kPlate)
+        return;
+    if (!size.contains(kTimes)) {
+        t.AddSteel(QStringLiteral("13"), kPlate, grade, withoutPL(size), quantity, QStringLiteral("m2"));
+        return;
+    }
+    const QStringList p = size.split(kTimes);
+    if (size.contains(QStringLiteral("FLB")))
+        t.AddSteel(QStringLiteral("14"), kFlatBar, grade, p[0] + kTimes + piece(p, 1), quantity,
+                   QStringLiteral("m"));
+    else
+        t.AddSteel(QStringLiteral("13"), kPlate, grade, withoutPL(p[0]), quantity, QStringLiteral("m2"));
+}
+
+// The kind code of a galvanized secondary row, grouped as the sheet rows are: plates, flat bars,
+// everything else.
+QString secondaryGalvanizedCode(const QString& name) {
+    if (name == kPlate)
+        return QStringLiteral("2");
+    if (name == kFlatBar)
+        return QStringLiteral("3");
+    return QStringLiteral("1");
+}
+
+void addSecondarySurface(TotalsTables& t, const WorkRow& row) {
+    const QString surface = cell(row, 17);
+    if (surface == kPainted) {
+        t.AddCoating(QStringLiteral("さび止塗装"), QString(), cell(row, 20));
+    } else if (surface == kGalvanized) {
+        const QString name = cell(row, 5);
+        t.AddGalvanized(secondaryGalvanizedCode(name), name, cell(row, 6), cell(row, 9),
+                        name == u"丸鋼" ? QStringLiteral("m") : QStringLiteral("m2"));
+    }
+}
+
+QString fileError(const QString& path, const shell::LinesResult& read) {
+    if (!read.exists)
+        return QStringLiteral("ファイル「%1」がありません。").arg(QDir::toNativeSeparators(path));
+    return read.error;
+}
+
+} // namespace
+
+WorkRowsRead readWorkRows(const shell::DataRoot& root) {
+    WorkRowsRead result;
+    for (const qsizetype index : {6, 7, 8}) {
+        const QString path = shell::workingFilePath(root, shell::kWorkingFiles[size_t(index)]);
+        const shell::LinesResult read = shell::readLines(path);
+        if (!read.ok() || !read.exists) {
+            result.error = fileError(path, read);
+            result.rows = {};
+            return result;
+        }
+        QList<WorkRow>& rows = index == 8 ? result.rows.secondaryRows : result.rows.sheetRows;
+        rows.append(shell::splitRecords(read.lines));
+    }
+    return result;
+}
+
+void addSheetRows(TotalsTables& t, const QList<WorkRow>& rows, const QList<lists::JointListEntry>& joints) {
+    for (const WorkRow& row : rows)
+        addSheetMember(t, row);
+    addSheetJoints(t, rows, joints);
+    for (const WorkRow& row : rows) {
+        const QString weldClass = cell(row, 12) + cell(row, 13) + cell(row, 14);
+        if (!weldClass.isEmpty())
+            t.AddWeld(weldClass, cell(row, 15), cell(row, 16));
+    }
+    for (const WorkRow& row : rows)
+        if (!cell(row, 20).isEmpty())
+            t.AddBolt(cell(row, 20), cell(row, 21), cell(row, 22), cell(row, 23));
+    for (const WorkRow& row : rows)
+        addSheetCoating(t, row);
+    addSheetGalvanizing(t, rows);
+}
+
+void addSecondaryRows(TotalsTables& t, const QList<WorkRow>& rows) {
+    for (const WorkRow& row : rows)
+        addSecondaryMember(t, row);
+    for (const WorkRow& row : rows) {
+        const QString weldClass = cell(row, 10) + cell(row, 11) + cell(row, 12);
+        if (!weldClass.isEmpty())
+            t.AddWeld(weldClass, cell(row, 13), cell(row, 16));
+    }
+    for (const WorkRow& row : rows)
+        addSecondarySurface(t, row);
+}
+
+} // namespace tv::totals
