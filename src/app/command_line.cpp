@@ -2,6 +2,7 @@
 #include "app/command_line.h"
 
 #include "app/console_ports.h"
+#include "app/totals_command.h"
 #include "shell/info_form.h"
 #include "shell/installation.h"
 #include "shell/project_dialogs.h"
@@ -92,6 +93,8 @@ bool splitPrint(const QStringList& c, QString* what, QString* pdf) {
 int runPrint(const CommandLine& line, const QString& programFolder) {
     QString what, pdf;
     splitPrint(line.command, &what, &pdf);
+    if (isTotalsPrintout(what))
+        return runTotalsPrint(line, programFolder, what, pdf);
     const shell::Startup start = shell::startUp(line.dataRootOption, programFolder);
     if (!start.error.isEmpty()) {
         printErr(start.error);
@@ -128,7 +131,10 @@ QString usageText() {
         "  torvanel [--data-root DIR] project save          物件を上書き保存する\n"
         "  torvanel [--data-root DIR] project open FILE     物件データを読み込む\n"
         "  torvanel [--data-root DIR] project new FILE      物件を新規作成する\n"
-        "  torvanel [--data-root DIR] print help-N --pdf FILE  入力説明 N (0～5) をPDFに印刷する");
+        "  torvanel [--data-root DIR] print help-N --pdf FILE  入力説明 N (0～5) をPDFに印刷する\n"
+        "  torvanel [--data-root DIR] totals [--table NAME] 集計して表をタブ区切りで出力する\n"
+        "  torvanel [--data-root DIR] print totals-NAME --pdf FILE  集計表をPDFに印刷する\n"
+        "    NAME: steel weld bolt coating galv joint");
 }
 
 CommandLine parseCommandLine(const QStringList& arguments) {
@@ -143,7 +149,8 @@ CommandLine parseCommandLine(const QStringList& arguments) {
             line.dataRootOption = arguments[++i];
         } else if (a.startsWith(QStringLiteral("--data-root="))) {
             line.dataRootOption = a.mid(12);
-        } else if ((a == u"--open-help" || a == u"--screenshot" || a == u"--open-window" || a == u"--click") &&
+        } else if ((a == u"--open-help" || a == u"--screenshot" || a == u"--open-window" ||
+                    a == u"--click") &&
                    line.command.isEmpty()) {
             // Hidden options of the window program, for pictures of its windows (tools/screenshots.sh):
             // --screenshot FILE saves the screen shortly after start and quits; --open-help N shows help
@@ -186,7 +193,9 @@ CommandLine parseCommandLine(const QStringList& arguments) {
     const QString& verb = c[0];
     QString what, pdf;
     const bool ok =
-        (verb == u"init" && c.size() == 1) || (splitPrint(c, &what, &pdf) && helpNumber(what) >= 0) ||
+        (verb == u"init" && c.size() == 1) ||
+        (splitPrint(c, &what, &pdf) && (helpNumber(what) >= 0 || isTotalsPrintout(what))) ||
+        isTotalsCommand(c) ||
         (verb == u"project" && ((c.value(1) == u"save" && c.size() == 2) ||
                                 ((c.value(1) == u"open" || c.value(1) == u"new") && c.size() == 3)));
     if (!ok)
@@ -204,6 +213,8 @@ int runCommand(const CommandLine& line, const QString& programFolder) {
         return runInit(line, programFolder);
     if (line.command.value(0) == u"print")
         return runPrint(line, programFolder);
+    if (line.command.value(0) == u"totals")
+        return runTotalsCommand(line, programFolder);
     return runProject(line, programFolder);
 }
 
