@@ -154,8 +154,8 @@ CommandLine parseCommandLine(const QStringList& arguments) {
                    line.command.isEmpty()) {
             // Hidden options of the window program, for pictures of its windows (tools/screenshots.sh):
             // --screenshot FILE saves the screen shortly after start and quits; --open-help N shows help
-            // text N; --open-window NAME opens list, buzai, kansan, kigou or settei; each --click TEXT then
-            // clicks, in order, the button, command or list entry of that text in the open window.
+            // text N; --open-window NAME opens list, buzai, kansan, kigou, settei or syukei; each --click
+            // TEXT then clicks, in order, the button, command or list entry of that text in the open window.
             if (i + 1 >= arguments.size()) {
                 line.usageError = a + QStringLiteral(" には値を指定してください。");
                 return line;
@@ -164,9 +164,9 @@ CommandLine parseCommandLine(const QStringList& arguments) {
             if (a == u"--screenshot") {
                 line.screenshot = value;
             } else if (a == u"--open-window") {
-                static const QStringList names{QStringLiteral("list"), QStringLiteral("buzai"),
+                static const QStringList names{QStringLiteral("list"),   QStringLiteral("buzai"),
                                                QStringLiteral("kansan"), QStringLiteral("kigou"),
-                                               QStringLiteral("settei")};
+                                               QStringLiteral("settei"), QStringLiteral("syukei")};
                 if (!names.contains(value)) {
                     line.usageError = QStringLiteral("--open-window には ") + names.join(u' ') +
                                       QStringLiteral(" のどれかを指定してください。");

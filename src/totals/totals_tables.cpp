@@ -100,6 +100,37 @@ const QStringList& headerTexts(TableId id) {
     return headers[size_t(id)];
 }
 
+namespace {
+
+// Column widths on screen (twips) and alignments: names and codes centred, sizes left, quantities,
+// unit weights and weights right; units left.
+struct ColumnLook {
+    int width;
+    services::CellAlignment alignment;
+};
+
+QList<ColumnLook> columnLooks(TableId id) {
+    constexpr auto C = services::CellAlignment::Center, L = services::CellAlignment::Left,
+                   R = services::CellAlignment::Right;
+    switch (id) {
+    case TableId::Steel:
+    case TableId::Joint:
+        return {{450, C}, {1200, C}, {1100, C}, {2200, L}, {1000, R},
+                {450, L}, {1000, R}, {650, L},  {1250, R}};
+    case TableId::Weld:
+        return {{300, C}, {1100, C}, {800, C}, {1100, R}, {900, R}, {1700, R}};
+    case TableId::Bolt:
+        return {{300, C}, {1500, C}, {800, C}, {800, C}, {1000, R}};
+    case TableId::Coating:
+        return {{300, C}, {1800, C}, {800, C}, {1200, R}};
+    case TableId::Galv:
+        return {{450, C}, {1200, C}, {2200, L}, {1000, R}, {450, L}, {1000, R}, {650, L}, {1250, R}};
+    }
+    return {};
+}
+
+} // namespace
+
 TotalsTables::TotalsTables() {
     for (int i = 0; i < kTableCount; ++i) {
         const QStringList& header = headerTexts(TableId(i));
@@ -108,6 +139,11 @@ TotalsTables::TotalsTables() {
         grid.setRowTexts(0, header);
         grid.setFixedRows(1);
         grid.setFixedColumns(1);
+        const QList<ColumnLook> looks = columnLooks(TableId(i));
+        for (int column = 0; column < looks.size(); ++column) {
+            grid.setColumnWidth(column, looks[column].width);
+            grid.setAlignment(column, looks[column].alignment);
+        }
         addHeaderSpans(TableId(i), grid);
     }
 }

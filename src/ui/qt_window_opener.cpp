@@ -11,6 +11,7 @@
 #include "ui/qt_printer.h"
 #include "ui/qt_prompter.h"
 #include "ui/settei_form_view.h"
+#include "ui/syukei_form_view.h"
 
 namespace tv::ui {
 
@@ -50,6 +51,9 @@ bool QtWindowOpener::open(services::WindowId id) {
         return true;
     case services::WindowId::SetteiForm:
         showSetteiForm(m_parent, m_state.shell.dataRoot);
+        return true;
+    case services::WindowId::SyukeiForm:
+        showSyukeiForm(m_parent, m_state);
         return true;
     default:
         return false;

@@ -1,9 +1,9 @@
 // Application set-up: Japanese button texts, a Japanese Gothic window font, the start window.
 #include "ui/window_program.h"
 
+#include "registries/kigou_form.h"
 #include "shell/startup.h"
 #include "state/app_state.h"
-#include "registries/kigou_form.h"
 #include "ui/command_label.h"
 #include "ui/kigou_form_view.h"
 #include "ui/qt_file_chooser.h"
@@ -60,9 +60,11 @@ void clickInTurn(QStringList texts) {
     if (texts.isEmpty())
         return;
     const QString text = texts.takeFirst();
+    // The next click is due before this one runs: a click that shows a message box returns only when
+    // the box is closed, and the next click is the one that closes it.
+    QTimer::singleShot(150, qApp, [texts] { clickInTurn(texts); });
     if (!clickText(text))
         qWarning("--click: %s not found", qUtf8Printable(text));
-    QTimer::singleShot(150, qApp, [texts] { clickInTurn(texts); });
 }
 
 } // namespace
@@ -130,6 +132,7 @@ int runWindowProgram(QApplication& app, const WindowOptions& options) {
                 opener.open(name == u"list"     ? WindowId::ListForm
                             : name == u"buzai"  ? WindowId::BuzaiForm
                             : name == u"kansan" ? WindowId::KansanForm
+                            : name == u"syukei" ? WindowId::SyukeiForm
                                                 : WindowId::SetteiForm);
             }
         });
