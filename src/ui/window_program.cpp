@@ -1,9 +1,9 @@
 // Application set-up: Japanese button texts, a Japanese Gothic window font, the start window.
 #include "ui/window_program.h"
 
-#include "registries/kigou_form.h"
 #include "shell/startup.h"
 #include "state/app_state.h"
+#include "registries/kigou_form.h"
 #include "ui/command_label.h"
 #include "ui/kigou_form_view.h"
 #include "ui/qt_file_chooser.h"
@@ -132,8 +132,10 @@ int runWindowProgram(QApplication& app, const WindowOptions& options) {
                 opener.open(name == u"list"     ? WindowId::ListForm
                             : name == u"buzai"  ? WindowId::BuzaiForm
                             : name == u"kansan" ? WindowId::KansanForm
-                            : name == u"syukei" ? WindowId::SyukeiForm
-                                                : WindowId::SetteiForm);
+                            : name == u"column-sheet" ? WindowId::MainInputForm
+                            : name == u"beam-sheet"   ? WindowId::MainInput2Form
+                            : name == u"syukei"       ? WindowId::SyukeiForm
+                                                      : WindowId::SetteiForm);
             }
         });
         QTimer::singleShot(400, &app, [clicks = options.clicks] { clickInTurn(clicks); });
