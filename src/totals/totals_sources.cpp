@@ -23,18 +23,34 @@ namespace {
 
 constexpr QChar kTimes = QChar(0x00D7); // ×, the sign between the pieces of a size
 
-inline QString cell(const WorkRow& row, int k) {
-    return shell::fieldAt(row, k);
+// Cell k of a row; a line cut short has its missing cells empty.
+const QString& cell(const WorkRow& row, int k) {
+    static const QString missing;
+    return k < row.size() ? row[k] : missing;
 }
 
-QString Eval(const QString& formula) {
-    return EvaluateFormula(formula, services::FormulaModeQuantity);
-}
+// Eval(x) and mm(x) of the rows, remembered for one run: sheets repeat the same lengths, counts and
+// sizes on thousands of rows, and both are pure functions of their text.
+class Memo {
+public:
+    QString Eval(const QString& formula) {
+        auto found = m_evals.constFind(formula);
+        if (found == m_evals.cend())
+            found = m_evals.insert(formula, EvaluateFormula(formula, services::FormulaModeQuantity));
+        return *found;
+    }
+    // A length in millimetres as metres ("##0.000").
+    QString mm(const QString& text) {
+        auto found = m_metres.constFind(text);
+        if (found == m_metres.cend())
+            found = m_metres.insert(text, services::FormatThousandths(services::StoreSingle(Num(text))));
+        return *found;
+    }
 
-// A length in millimetres as metres ("##0.000").
-QString mm(const QString& text) {
-    return services::FormatThousandths(services::StoreSingle(Num(text)));
-}
+private:
+    QHash<QString, QString> m_evals;
+    QHash<QString, QString> m_metres;
+};
 
 // Piece `index` of a size split at "×"; a missing piece is empty and reads as 0.
 QString piece(const QStringList& pieces, qsizetype index) {
@@ -87,18 +103,18 @@ const QString kGalvanized = QStringLiteral("溶融亜鉛");
 const QString kPainted = QStringLiteral("塗装有");
 
 // The length of a row as metres times its pieces: Eval(mm(cell 8) * cell 9).
-QString lengthTimesPieces(const WorkRow& row) {
-    return Eval(mm(cell(row, 8)) + u'*' + cell(row, 9));
+QString lengthTimesPieces(const WorkRow& row, Memo& memo) {
+    return memo.Eval(memo.mm(cell(row, 8)) + u'*' + cell(row, 9));
 }
 
 // ---- Sheet rows -------------------------------------------------------------------------------
 
-void addSheetMember(TotalsTables& t, const WorkRow& row) {
-    const QString name = cell(row, 6);
+void addSheetMember(TotalsTables& t, const WorkRow& row, Memo& memo) {
+    const QString& name = cell(row, 6);
     if (name.isEmpty() || name == kBolt)
         return;
-    const QString grade = cell(row, 5);
-    const QString size = cell(row, 7);
+    const QString& grade = cell(row, 5);
+    const QString& size = cell(row, 7);
     if (name == kDeck) {
         t.AddSteel(QStringLiteral("15"), kDeck, grade, QString(), cell(row, 9), QStringLiteral("m2"));
         return;
@@ -107,21 +123,21 @@ void addSheetMember(TotalsTables& t, const WorkRow& row) {
         return;
     const QString code = sheetShapeCode(name);
     if (!code.isEmpty()) {
-        t.AddSteel(code, name, grade, size, lengthTimesPieces(row), QStringLiteral("m"));
+        t.AddSteel(code, name, grade, size, lengthTimesPieces(row, memo), QStringLiteral("m"));
         return;
     }
     if (!size.contains(kTimes)) {
-        t.AddSteel(QStringLiteral("13"), kPlate, grade, withoutPL(size), lengthTimesPieces(row),
+        t.AddSteel(QStringLiteral("13"), kPlate, grade, withoutPL(size), lengthTimesPieces(row, memo),
                    QStringLiteral("m2"));
         return;
     }
     const QStringList p = size.split(kTimes);
     if (size.contains(QStringLiteral("FLB"))) {
-        t.AddSteel(QStringLiteral("14"), kFlatBar, grade, p[0] + kTimes + piece(p, 1), lengthTimesPieces(row),
-                   QStringLiteral("m"));
+        t.AddSteel(QStringLiteral("14"), kFlatBar, grade, p[0] + kTimes + piece(p, 1),
+                   lengthTimesPieces(row, memo), QStringLiteral("m"));
     } else {
         t.AddSteel(QStringLiteral("13"), kPlate, grade, withoutPL(p[0]),
-                   Eval(mm(piece(p, 1)) + u'*' + mm(piece(p, 2)) + u'*' + cell(row, 9)),
+                   memo.Eval(memo.mm(piece(p, 1)) + u'*' + memo.mm(piece(p, 2)) + u'*' + cell(row, 9)),
                    QStringLiteral("m2"));
     }
 }
@@ -135,7 +151,7 @@ bool startsWithH(const QString& size) {
 void memberThicknesses(const QList<WorkRow>& rows, qsizetype at, float* web, float* flange) {
     *web = 9;
     *flange = 12;
-    const QString own = cell(rows[at], 7);
+    const QString& own = cell(rows[at], 7);
     if (!startsWithH(own))
         return;
     QString size = own;
@@ -148,18 +164,18 @@ void memberThicknesses(const QList<WorkRow>& rows, qsizetype at, float* web, flo
     *flange = services::StoreSingle(Num(p[p.size() - 1]));
 }
 
-void addJointLine(TotalsTables& t, const WorkRow& row, const QString& line, float memberThickness,
-                  bool galvanized) {
-    const QStringList parts = lists::splitParts(line, lists::kBoltLineParts);
+// A flange or web line of a joint, split into its eight parts.
+void addJointLine(TotalsTables& t, const WorkRow& row, const QStringList& parts, float memberThickness,
+                  bool galvanized, Memo& memo) {
     const QString& grade = parts[0];
     const QString& thickness = parts[1];
     const QString& kind = parts[5];
     const QString& diameter = parts[6];
-    const QString members = cell(row, 9);
-    const QString joints = cell(row, 11);
+    const QString& members = cell(row, 9);
+    const QString& joints = cell(row, 11);
     if (!grade.isEmpty()) {
-        const QString area =
-            Eval(mm(parts[2]) + u'*' + mm(parts[3]) + u'*' + parts[4] + u'*' + members + u'*' + joints);
+        const QString area = memo.Eval(memo.mm(parts[2]) + u'*' + memo.mm(parts[3]) + u'*' + parts[4] + u'*' +
+                                       members + u'*' + joints);
         t.AddSteel(QStringLiteral("13"), kPlate, grade, thickness, area, QStringLiteral("m2"));
         t.AddJointPlate(grade, thickness, area);
         if (galvanized)
@@ -175,19 +191,39 @@ void addJointLine(TotalsTables& t, const WorkRow& row, const QString& line, floa
     t.AddJointBolt(kind, diameter, length, count);
 }
 
+// A registered joint as its marks expand: the lines split once for the whole run, unused lines
+// (no grade and no bolt kind) left out.
+struct JointExpansion {
+    bool galvanized = false;
+    QList<QStringList> flangeLines;
+    QList<QStringList> webLines;
+};
+
+QList<QStringList> usedLines(const lists::JointLines& lines) {
+    QList<QStringList> used;
+    for (const QString& line : lines) {
+        QStringList parts = lists::splitParts(line, lists::kBoltLineParts);
+        if (!parts[0].isEmpty() || !parts[5].isEmpty())
+            used.append(std::move(parts));
+    }
+    return used;
+}
+
 // The joint entries by mark (half-width), in list order; deleted entries are left out.
-QHash<QString, QList<const lists::JointListEntry*>> jointsByMark(const QList<lists::JointListEntry>& joints) {
-    QHash<QString, QList<const lists::JointListEntry*>> byMark;
+QHash<QString, QList<JointExpansion>> jointsByMark(const QList<lists::JointListEntry>& joints) {
+    QHash<QString, QList<JointExpansion>> byMark;
     for (const lists::JointListEntry& entry : joints)
         if (!entry.isDeleted())
-            byMark[services::HalfWidthIdentifier(entry.Mark)].append(&entry);
+            byMark[services::HalfWidthIdentifier(entry.Mark)].append(
+                {entry.Galvanized == u"1", usedLines(entry.FlangeLines), usedLines(entry.WebLines)});
     return byMark;
 }
 
-void addSheetJoints(TotalsTables& t, const QList<WorkRow>& rows, const QList<lists::JointListEntry>& joints) {
+void addSheetJoints(TotalsTables& t, const QList<WorkRow>& rows, const QList<lists::JointListEntry>& joints,
+                    Memo& memo) {
     const auto byMark = jointsByMark(joints);
     for (qsizetype i = 0; i < rows.size(); ++i) {
-        const QString mark = cell(rows[i], 10);
+        const QString& mark = cell(rows[i], 10);
         if (mark.isEmpty())
             continue;
         const auto found = byMark.constFind(services::HalfWidthIdentifier(mark));
@@ -195,18 +231,17 @@ void addSheetJoints(TotalsTables& t, const QList<WorkRow>& rows, const QList<lis
             continue;
         float web = 0, flange = 0;
         memberThicknesses(rows, i, &web, &flange);
-        for (const lists::JointListEntry* entry : *found) {
-            const bool galvanized = entry->Galvanized == u"1";
-            for (const QString& line : entry->FlangeLines)
-                addJointLine(t, rows[i], line, flange, galvanized);
-            for (const QString& line : entry->WebLines)
-                addJointLine(t, rows[i], line, web, galvanized);
+        for (const JointExpansion& joint : *found) {
+            for (const QStringList& line : joint.flangeLines)
+                addJointLine(t, rows[i], line, flange, joint.galvanized, memo);
+            for (const QStringList& line : joint.webLines)
+                addJointLine(t, rows[i], line, web, joint.galvanized, memo);
         }
     }
 }
 
 void addSheetCoating(TotalsTables& t, const WorkRow& row) {
-    const QString coating = cell(row, 17);
+    const QString& coating = cell(row, 17);
     if (coating == kPainted) {
         t.AddCoating(QStringLiteral("さび止塗装"), QString(), cell(row, 19));
     } else if (coating.contains(u':')) {
@@ -215,30 +250,30 @@ void addSheetCoating(TotalsTables& t, const WorkRow& row) {
     }
 }
 
-void addGalvanizedSheetRow(TotalsTables& t, const WorkRow& row) {
-    const QString name = cell(row, 6);
-    const QString size = cell(row, 7);
+void addGalvanizedSheetRow(TotalsTables& t, const WorkRow& row, Memo& memo) {
+    const QString& name = cell(row, 6);
+    const QString& size = cell(row, 7);
     if (!name.contains(QStringLiteral("PL"))) {
-        t.AddGalvanized(QStringLiteral("1"), name, size, lengthTimesPieces(row), QStringLiteral("m"));
+        t.AddGalvanized(QStringLiteral("1"), name, size, lengthTimesPieces(row, memo), QStringLiteral("m"));
         return;
     }
     if (!size.contains(kTimes)) {
-        t.AddGalvanized(QStringLiteral("2"), kPlate, withoutPL(size), lengthTimesPieces(row),
+        t.AddGalvanized(QStringLiteral("2"), kPlate, withoutPL(size), lengthTimesPieces(row, memo),
                         QStringLiteral("m2"));
         return;
     }
     const QStringList p = size.split(kTimes);
     if (size.contains(QStringLiteral("FLB")))
-        t.AddGalvanized(QStringLiteral("3"), kFlatBar, p[0] + kTimes + piece(p, 1), lengthTimesPieces(row),
-                        QStringLiteral("m2"));
+        t.AddGalvanized(QStringLiteral("3"), kFlatBar, p[0] + kTimes + piece(p, 1),
+                        lengthTimesPieces(row, memo), QStringLiteral("m2"));
     else
         t.AddGalvanized(QStringLiteral("2"), kPlate, withoutPL(p[0]),
-                        Eval(mm(piece(p, 1)) + u'*' + mm(piece(p, 2)) + u'*' + cell(row, 9)),
+                        memo.Eval(memo.mm(piece(p, 1)) + u'*' + memo.mm(piece(p, 2)) + u'*' + cell(row, 9)),
                         QStringLiteral("m2"));
 }
 
 // A galvanized row covers itself and the rows after it up to the next entry's first row.
-void addSheetGalvanizing(TotalsTables& t, const QList<WorkRow>& rows) {
+void addSheetGalvanizing(TotalsTables& t, const QList<WorkRow>& rows, Memo& memo) {
     for (qsizetype r = 0; r < rows.size(); ++r) {
         if (cell(rows[r], 17) != kGalvanized)
             continue;
@@ -246,7 +281,7 @@ void addSheetGalvanizing(TotalsTables& t, const QList<WorkRow>& rows) {
             if (b > r && !cell(rows[b], 1).isEmpty())
                 break;
             if (!cell(rows[b], 7).isEmpty())
-                addGalvanizedSheetRow(t, rows[b]);
+                addGalvanizedSheetRow(t, rows[b], memo);
         }
     }
 }
@@ -254,7 +289,7 @@ void addSheetGalvanizing(TotalsTables& t, const QList<WorkRow>& rows) {
 // ---- Secondary rows ---------------------------------------------------------------------------
 
 void addSecondaryMember(TotalsTables& t, const WorkRow& row) {
-    const QString category = cell(row, 1);
+    const QString& category = cell(row, 1);
     if (category == kDeck) {
         t.AddSteel(QStringLiteral("15"), kDeck, cell(row, 4), QString(), cell(row, 9), QStringLiteral("m2"));
         return;
@@ -264,12 +299,12 @@ void addSecondaryMember(TotalsTables& t, const WorkRow& row) {
             t.AddBolt(cell(row, 4), cell(row, 5), cell(row, 6), cell(row, 8));
         return;
     }
-    const QString name = cell(row, 5);
-    const QString size = cell(row, 6);
+    const QString& name = cell(row, 5);
+    const QString& size = cell(row, 6);
     if (name.isEmpty() || size.isEmpty())
         return;
-    const QString grade = cell(row, 4);
-    const QString quantity = cell(row, 9);
+    const QString& grade = cell(row, 4);
+    const QString& quantity = cell(row, 9);
     const QString code = secondaryShapeCode(name);
     if (!code.isEmpty()) {
         t.AddSteel(code, name, grade, size, quantity, QStringLiteral("m"));
@@ -300,11 +335,11 @@ QString secondaryGalvanizedCode(const QString& name) {
 }
 
 void addSecondarySurface(TotalsTables& t, const WorkRow& row) {
-    const QString surface = cell(row, 17);
+    const QString& surface = cell(row, 17);
     if (surface == kPainted) {
         t.AddCoating(QStringLiteral("さび止塗装"), QString(), cell(row, 20));
     } else if (surface == kGalvanized) {
-        const QString name = cell(row, 5);
+        const QString& name = cell(row, 5);
         t.AddGalvanized(secondaryGalvanizedCode(name), name, cell(row, 6), cell(row, 9),
                         name == u"丸鋼" ? QStringLiteral("m") : QStringLiteral("m2"));
     }
@@ -335,9 +370,10 @@ WorkRowsRead readWorkRows(const shell::DataRoot& root) {
 }
 
 void addSheetRows(TotalsTables& t, const QList<WorkRow>& rows, const QList<lists::JointListEntry>& joints) {
+    Memo memo;
     for (const WorkRow& row : rows)
-        addSheetMember(t, row);
-    addSheetJoints(t, rows, joints);
+        addSheetMember(t, row, memo);
+    addSheetJoints(t, rows, joints, memo);
     for (const WorkRow& row : rows) {
         const QString weldClass = cell(row, 12) + cell(row, 13) + cell(row, 14);
         if (!weldClass.isEmpty())
@@ -348,7 +384,7 @@ void addSheetRows(TotalsTables& t, const QList<WorkRow>& rows, const QList<lists
             t.AddBolt(cell(row, 20), cell(row, 21), cell(row, 22), cell(row, 23));
     for (const WorkRow& row : rows)
         addSheetCoating(t, row);
-    addSheetGalvanizing(t, rows);
+    addSheetGalvanizing(t, rows, memo);
 }
 
 void addSecondaryRows(TotalsTables& t, const QList<WorkRow>& rows) {
