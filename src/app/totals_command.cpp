@@ -2,13 +2,13 @@
 #include "app/totals_command.h"
 
 #include "app/command_line.h"
-#include "shell/startup.h"
 #include "totals/totals_print.h"
 #include "totals/totals_run.h"
 #include "ui/print_renderer.h"
 
 #include <QDir>
 #include <QFileInfo>
+#include <QProcessEnvironment>
 
 #include <cstdio>
 #include <optional>
@@ -38,7 +38,7 @@ void tell(const QString& message) {
 
 struct Run {
     totals::TotalsTables tables;
-    shell::ShellState state;
+    shell::DataRoot root;
     int exitCode = 0;
 };
 
@@ -46,23 +46,22 @@ struct Run {
 // file cannot be read (the tables are then not to be used).
 Run runTotals(const CommandLine& line, const QString& programFolder) {
     Run run;
-    const shell::Startup start = shell::startUp(line.dataRootOption, programFolder);
-    if (!start.error.isEmpty()) {
-        tell(start.error);
-        run.exitCode = 2;
-        return run;
-    }
-    run.state = start.state;
+    // The data root only: the start-up would lay down missing working files as empty ones, and the
+    // totals must report a lost work file instead of counting it as empty.
+    run.root = shell::DataRoot(shell::DataRoot::resolve(
+        line.dataRootOption,
+        QProcessEnvironment::systemEnvironment().value(QStringLiteral("TORVANEL_DATA_ROOT")), programFolder,
+        QDir::homePath()));
     totals::TotalsRegistries registries;
-    services::Status loaded = totals::loadTotalsRegistries(run.state.dataRoot, registries.lists,
-                                                           registries.weights, registries.rates);
+    services::Status loaded =
+        totals::loadTotalsRegistries(run.root, registries.lists, registries.weights, registries.rates);
     if (!loaded.ok()) {
         tell(loaded.error);
         run.exitCode = 2;
         return run;
     }
-    const totals::TotalsOutcome outcome = totals::RunTotals(
-        run.tables, run.state.dataRoot, registries.lists.JointList, registries.weights, registries.rates);
+    const totals::TotalsOutcome outcome = totals::RunTotals(run.tables, run.root, registries.lists.JointList,
+                                                            registries.weights, registries.rates);
     if (!outcome.ok()) {
         tell(outcome.error);
         run.exitCode = 2;

@@ -3,6 +3,7 @@
 #include "totals/totals_tables.h"
 #include "totals_project.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -93,6 +94,17 @@ void TestTotalsCommandLine::unreadableWorkFileExitsTwo() {
     QCOMPARE(run.exitCode, 2);
     QVERIFY(run.out.isEmpty());
     QVERIFY2(run.err.contains(u"WorkData-2.ini"_s), qPrintable(run.err));
+    // A lost work file is reported, never laid down again as an empty one.
+    writeCp932Lines(file, {});
+    const QString secondary =
+        tv::shell::DataRoot(m_root).file(tv::shell::kWorkDataFolder, u"WorkData-3.ini"_s);
+    QVERIFY(QFile::remove(secondary));
+    const Run lost =
+        torvanel(m_root, {u"print"_s, u"totals-steel"_s, u"--pdf"_s, m_dir->filePath(u"s.pdf"_s)});
+    QCOMPARE(lost.exitCode, 2);
+    QVERIFY2(lost.err.contains(u"WorkData-3.ini」がありません。"_s), qPrintable(lost.err));
+    QVERIFY(!QFile::exists(secondary));
+    QVERIFY(!QFile::exists(m_dir->filePath(u"s.pdf"_s)));
 }
 
 void TestTotalsCommandLine::printsATableAsPdf() {
