@@ -26,6 +26,7 @@ private Q_SLOTS:
     void unreadableWorkFileChangesNoTable_data();
     void unreadableWorkFileChangesNoTable();
     void windowRunsAndReports();
+    void windowDoesNotOpenOnAnUnreadableList();
     void printsTheShownTableAfterTheQuestion();
     void printLayoutSpreadsRowsOverPages();
     void sendsTheShownTableToTheClipboard();
@@ -120,6 +121,21 @@ void TestTotalsRun::windowRunsAndReports() {
                       u"確認"_s);
     fresh.runTotals();
     TV_COMPARE_ROWS(fresh.SyukeiGrid(0), expectedSteel());
+    TV_VERIFY_PROMPTS(prompter);
+}
+
+void TestTotalsRun::windowDoesNotOpenOnAnUnreadableList() {
+    writeBytes(m_root.file(tv::shell::kListFolder, u"JointListData.ini"_s), QByteArray("ZZLJ'\x81\x20'\r\n"));
+    ScriptedPrompter prompter;
+    RecordingPrinter printer;
+    FakeClipboard clipboard;
+    tv::lists::MemberLists lists;
+    SyukeiForm form(m_root, u"A棟"_s, lists, prompter, printer, clipboard);
+    prompter.expectOk(
+        u"ファイル「%1」を読み込めません。\n1行目にShift-JISの文字として読めないデータがあります。"_s.arg(
+            QDir::toNativeSeparators(m_root.file(tv::shell::kListFolder, u"JointListData.ini"_s))),
+        u"確認"_s);
+    QVERIFY(!form.open());
     TV_VERIFY_PROMPTS(prompter);
 }
 
