@@ -167,6 +167,20 @@ void TestTotalsRun::printsTheShownTableAfterTheQuestion() {
         printed.append(text.text);
     QCOMPARE(printed, QStringList({u"分類"_s, u"サイズ"_s, u"数量"_s, u"単位重量"_s, u"総重量(Kg)"_s}));
     TV_VERIFY_PROMPTS(prompter);
+
+    // A printer that fails: its message instead of "終了しました。".
+    struct FailingPrinter : tv::services::PrinterPort {
+        tv::services::Status print(const tv::services::PrintDocument&) override {
+            return tv::services::Status::failure(u"プリンターがありません。"_s);
+        }
+    } failing;
+    ScriptedPrompter failed;
+    SyukeiForm offline(m_root, u"A棟"_s, lists, failed, failing, clipboard);
+    QVERIFY(offline.open());
+    failed.expect(question.arg(u"鋼材"_s), u"確認"_s, PromptButtons::OkCancel, PromptAnswer::Ok)
+        .expectOk(u"プリンターがありません。"_s, u"印刷"_s);
+    offline.print();
+    TV_VERIFY_PROMPTS(failed);
 }
 
 void TestTotalsRun::printLayoutSpreadsRowsOverPages() {
