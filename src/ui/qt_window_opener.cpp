@@ -14,6 +14,7 @@
 #include "ui/sheet_form_view.h"
 #include "sheets/unavailable_entry_dialog.h"
 #include "ui/zatu_inp_form_view.h"
+#include "ui/syukei_form_view.h"
 
 namespace tv::ui {
 
@@ -64,6 +65,9 @@ bool QtWindowOpener::open(services::WindowId id) {
         return true;
     case services::WindowId::ZatuInpForm:
         showZatuInpForm(m_parent, m_state);
+        return true;
+    case services::WindowId::SyukeiForm:
+        showSyukeiForm(m_parent, m_state);
         return true;
     default:
         return false;
