@@ -1,7 +1,7 @@
 // 初期設定 on screen.
 #include "ui/settei_form_view.h"
 
-#include "ui/buzai_form_view.h"
+#include "ui/registry_form_view.h"
 #include "ui/qt_prompter.h"
 
 #include <QGridLayout>
