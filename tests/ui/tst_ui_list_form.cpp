@@ -26,6 +26,7 @@ class TestUiListForm : public QObject {
 private Q_SLOTS:
     void registersThroughTheWindowAndSavesOnFinish();
     void closeBoxAsksBeforeDroppingChanges();
+    void jointGridTakesTypedGradeAndTabMoves();
 };
 
 namespace {
@@ -119,13 +120,18 @@ void TestUiListForm::registersThroughTheWindowAndSavesOnFinish() {
     auto* grid = view.findChild<tv::ui::TextGridView*>(u"JointGrid"_s);
     QVERIFY(grid);
     grid->activateCell(3, 1);
-    QVERIFY(grid->popupList()->isVisible());
+    QVERIFY(grid->isEditing());
+    QListWidget* candidates = grid->candidateList();
+    QVERIFY(candidates && candidates->isVisible());
     // SS400, SN490B, then SN490C and the empty ② grade of the column registered above, and クリア
-    QCOMPARE(grid->popupList()->count(), 5);
-    const auto items = grid->popupList()->findItems(u"SN490B"_s, Qt::MatchExactly);
+    QCOMPARE(candidates->count(), 5);
+    const auto items = candidates->findItems(u"SN490B"_s, Qt::MatchExactly);
     QCOMPARE(items.size(), 1);
-    grid->popupList()->setCurrentItem(items[0]);
-    QTest::keyClick(grid->popupList(), Qt::Key_Return);
+    QTest::mouseClick(candidates->viewport(), Qt::LeftButton, {},
+                      candidates->visualItemRect(items[0]).center());
+    QCOMPARE(form.jointGrid().text(3, 1), u"SN490B"_s);
+    QVERIFY(!grid->isEditing());
+    QVERIFY(!candidates->isVisible());
     grid->activateCell(3, 2);
     QVERIFY(grid->isEditing());
     QTest::keyClicks(grid->lineEditor(), u"9"_s);
@@ -175,6 +181,48 @@ void TestUiListForm::closeBoxAsksBeforeDroppingChanges() {
     QVERIFY(!view.isVisible());
     TV_VERIFY_PROMPTS(prompter);
     QVERIFY(!QFile::exists(root.file(tv::shell::kListFolder, kJointListFile)));
+}
+
+// A grade that the grade file lacks is typed into a joint cell, and Tab carries the typing on cell by
+// cell, as the estimator types one plate line.
+void TestUiListForm::jointGridTakesTypedGradeAndTabMoves() {
+    QTemporaryDir dir;
+    prepare(dir.path());
+    const tv::shell::DataRoot root(dir.path());
+    MemberLists lists;
+    ScriptedPrompter prompter;
+    ListForm form(root, lists, prompter);
+    QVERIFY(form.open());
+    tv::ui::ListFormView view(form);
+    view.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&view));
+    click(view, u"BunruiOp2"_s);
+    type(view, u"JointInpTx"_s, u"J2"_s);
+    auto* grid = view.findChild<tv::ui::TextGridView*>(u"JointGrid"_s);
+    grid->activateCell(3, 1);
+    QVERIFY(grid->isEditing());
+    QTest::keyClicks(grid->lineEditor(), u"SM520C"_s);
+    for (const QString& typed : {u"12"_s, u"200"_s, u"410"_s}) {
+        QTest::keyClick(grid->lineEditor(), Qt::Key_Tab);
+        QVERIFY(grid->isEditing());
+        QTest::keyClicks(grid->lineEditor(), typed);
+    }
+    QTest::keyClick(grid->lineEditor(), Qt::Key_Tab);
+    QTest::keyClicks(grid->lineEditor(), u"2"_s);
+    QTest::keyClick(grid->lineEditor(), Qt::Key_Return);
+    QCOMPARE(form.jointGrid().rowTexts(3).mid(1, 5),
+             (QStringList{u"SM520C"_s, u"12"_s, u"200"_s, u"410"_s, u"2"_s}));
+
+    grid->activateCell(3, 3); // Shift+Tab goes back one cell
+    QTest::keyClick(grid->lineEditor(), Qt::Key_Backtab, Qt::ShiftModifier);
+    QVERIFY(grid->isEditing());
+    QCOMPARE(form.jointGrid().currentColumn(), 2);
+    QTest::keyClick(grid->lineEditor(), Qt::Key_Escape);
+
+    click(view, u"CmdGd2"_s);
+    QCOMPARE(lists.JointList[0].Mark, u"J2"_s);
+    QCOMPARE(lists.JointList[0].FlangeLines[0], u"SM520C･12･200･410･2･･･"_s);
+    TV_VERIFY_PROMPTS(prompter);
 }
 
 QTEST_MAIN(TestUiListForm)
