@@ -4,6 +4,7 @@
 #include "registries/kigou_form.h"
 #include "ui/kigou_form_view.h"
 #include "ui/qt_prompter.h"
+#include "ui/screen_fit.h"
 
 #include <QBoxLayout>
 #include <QHeaderView>
@@ -36,7 +37,7 @@ QString KansanFormView::askSymbol() {
     registries::KigouForm model(m_prompter);
     KigouFormView dialog(model, this);
     dialog.adjustSize();
-    dialog.move(frameGeometry().right() + 1, frameGeometry().top());
+    fitOnScreen(&dialog, dialog.size(), QPoint(frameGeometry().right() + 1, frameGeometry().top()));
     dialog.exec();
     return model.result();
 }

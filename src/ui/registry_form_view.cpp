@@ -1,13 +1,14 @@
 // The registry windows on screen: what the unit-weight and weld-rate windows share.
 #include "ui/registry_form_view.h"
 
+#include "ui/screen_fit.h"
+
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QMouseEvent>
-#include <QScreen>
 #include <QVBoxLayout>
 
 #include <memory>
@@ -40,19 +41,8 @@ void paintRegistryBackground(QWidget* widget) {
 }
 
 void placeOnScreen(QWidget* window, int leftTwips, QSize size) {
-    const QScreen* screen = window->screen();
-    if (!screen) {
-        window->resize(size);
-        return;
-    }
-    // Room for the title bar and the frame, which the window system adds around the client area.
-    const QRect available = screen->availableGeometry();
-    const QSize frame(16, 48);
-    size = size.boundedTo(available.size() - frame);
-    const int left = std::min(available.left() + twipsToPixels(window, leftTwips),
-                              available.right() - size.width() - frame.width());
-    window->resize(size);
-    window->move(std::max(available.left(), left), available.top());
+    const QRect area = clientAreaFor(window);
+    fitOnScreen(window, size, QPoint(area.left() + twipsToPixels(window, leftTwips), area.top()));
 }
 
 EditorKeyFilter::EditorKeyFilter(QLineEdit* editor, std::function<void(EditorKey)> onKey)

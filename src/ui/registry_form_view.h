@@ -25,7 +25,7 @@ int twipsToPixels(const QWidget* widget, int twips);
 // Paints `widget`'s background in the registry windows' colour.
 void paintRegistryBackground(QWidget* widget);
 // Moves `window` to `leftTwips` from the left edge of its screen's available area, at its top, with
-// `size` cut to what the area holds, so that no task bar hides its commands.
+// `size` cut to what the area holds, so that no task bar hides its commands (see screen_fit.h).
 void placeOnScreen(QWidget* window, int leftTwips, QSize size);
 
 // Hands Enter and the up and down arrows of a grid's in-place editor to `onKey` instead of the grid.
