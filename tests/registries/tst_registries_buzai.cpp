@@ -72,6 +72,13 @@ private:
         QVERIFY(form.editorTextChanged(text));
         QVERIFY(form.commitCell(row, column, text));
     }
+    // Opens the window, chooses H鋼 and types the edits.
+    void typeIntoH(BuzaiForm& form, const QList<Edit>& edits) {
+        QVERIFY(form.open());
+        form.chooseName(nameIndex(form, u"H鋼"_s));
+        for (const Edit& e : edits)
+            type(form, e.row, e.column, e.text);
+    }
     static int nameIndex(const BuzaiForm& form, const QString& name) {
         return int(form.NameList().indexOf(name));
     }
@@ -328,10 +335,7 @@ void TestBuzai::saveAsksAboutUnreadableNumbers() {
     if (written)
         prompter.expectOk(u"保存しました。"_s, u"確認"_s);
     BuzaiForm form(m_root, prompter);
-    QVERIFY(form.open());
-    form.chooseName(nameIndex(form, u"H鋼"_s));
-    for (const Edit& e : edits)
-        type(form, e.row, e.column, e.text);
+    typeIntoH(form, edits);
     QCOMPARE(form.save(), written);
     QCOMPARE(readBytes(file()) != before, written);
     TV_VERIFY_PROMPTS(prompter);
@@ -375,10 +379,7 @@ void TestBuzai::applyAndSave() {
     ScriptedPrompter prompter;
     prompter.expectOk(u"保存しました。"_s, u"確認"_s);
     BuzaiForm form(m_root, prompter);
-    QVERIFY(form.open());
-    form.chooseName(nameIndex(form, u"H鋼"_s));
-    for (const Edit& e : edits)
-        type(form, e.row, e.column, e.text);
+    typeIntoH(form, edits);
     form.command(0);
     QVERIFY(!form.isEditorVisible());
     QCOMPARE(readBytes(file()), cp932Lines(saved));

@@ -70,17 +70,22 @@ void prepare(const QString& root) {
     writeCp932Lines(data.file(tv::shell::kSetFolder, u"BoltKei.ini"), {u"M20"_s});
 }
 
+// The data root, lists and prompter of one list window.
+struct ListWindow {
+    QTemporaryDir dir;
+    tv::shell::DataRoot root{(prepare(dir.path()), dir.path())};
+    MemberLists lists;
+    ScriptedPrompter prompter;
+    ListForm form{root, lists, prompter};
+};
+
 } // namespace
 
 void TestUiListForm::registersThroughTheWindowAndSavesOnFinish() {
-    QTemporaryDir dir;
-    prepare(dir.path());
-    const tv::shell::DataRoot root(dir.path());
-    MemberLists lists;
-    ScriptedPrompter prompter;
-    ListForm form(root, lists, prompter);
-    QVERIFY(form.open());
-    tv::ui::ListFormView view(form);
+    ListWindow window;
+    QVERIFY(window.form.open());
+    tv::ui::ListFormView view(window.form);
+    auto& [dir, root, lists, prompter, form] = window;
     view.show();
     view.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&view));
@@ -159,14 +164,10 @@ void TestUiListForm::registersThroughTheWindowAndSavesOnFinish() {
 }
 
 void TestUiListForm::closeBoxAsksBeforeDroppingChanges() {
-    QTemporaryDir dir;
-    prepare(dir.path());
-    const tv::shell::DataRoot root(dir.path());
-    MemberLists lists;
-    ScriptedPrompter prompter;
-    ListForm form(root, lists, prompter);
-    QVERIFY(form.open());
-    tv::ui::ListFormView view(form);
+    ListWindow window;
+    QVERIFY(window.form.open());
+    tv::ui::ListFormView view(window.form);
+    auto& [dir, root, lists, prompter, form] = window;
     view.show();
     click(view, u"BunruiOp2"_s);
     type(view, u"JointInpTx"_s, u"J1"_s);
@@ -186,14 +187,10 @@ void TestUiListForm::closeBoxAsksBeforeDroppingChanges() {
 // A grade that the grade file lacks is typed into a joint cell, and Tab carries the typing on cell by
 // cell, as the estimator types one plate line.
 void TestUiListForm::jointGridTakesTypedGradeAndTabMoves() {
-    QTemporaryDir dir;
-    prepare(dir.path());
-    const tv::shell::DataRoot root(dir.path());
-    MemberLists lists;
-    ScriptedPrompter prompter;
-    ListForm form(root, lists, prompter);
-    QVERIFY(form.open());
-    tv::ui::ListFormView view(form);
+    ListWindow window;
+    QVERIFY(window.form.open());
+    tv::ui::ListFormView view(window.form);
+    auto& [dir, root, lists, prompter, form] = window;
     view.show();
     QVERIFY(QTest::qWaitForWindowExposed(&view));
     click(view, u"BunruiOp2"_s);
