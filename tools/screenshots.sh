@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Pictures of the start window, the help viewer, the list window and the registry windows under a real X server (Xvfb), at 100 % and 150 %
+# Pictures of the start window, the help viewer, the list window, the registry windows and the sheets under a real X server (Xvfb), at 100 % and 150 %
 # scaling, for checking that every text is complete. Usage: tools/screenshots.sh <torvanel executable>
 # Writes screenshots/*.png (git-ignored) and uses a fresh data folder, so no real data is touched.
 set -euo pipefail
@@ -24,6 +24,12 @@ shoot() { # name scale [extra options]
 # The installed sample project, so that the start window shows a project name and the lists have content.
 "$exe" --data-root "$data/Torvanel" init >/dev/null 2>&1
 "$exe" --data-root "$data/Torvanel" project open "$data/Torvanel/Data/サンプル物件.tkd" >/dev/null 2>&1
+# A few column and beam entries for the sheets (CP932 with CR LF, as the program keeps its files).
+here=$(dirname "$(realpath "$0")")
+for n in 1 2; do
+    iconv -f UTF-8 -t CP932 "$here/screenshot-data/WorkData-$n.ini" | sed 's/$/\r/' \
+        >"$data/Torvanel/WorkData/WorkData-$n.ini"
+done
 
 shoot start-100 1
 shoot start-150 1.5
@@ -40,4 +46,6 @@ for scale in 1 1.5; do
     shoot "kansan-$pct" $scale --open-window kansan --click "   ▼" --click HT1
     shoot "kigou-$pct" $scale --open-window kigou
     shoot "settei-$pct" $scale --open-window settei
+    shoot "column-sheet-$pct" $scale --open-window column-sheet
+    shoot "beam-sheet-$pct" $scale --open-window beam-sheet
 done

@@ -2,6 +2,7 @@
 #include "app/command_line.h"
 
 #include "app/console_ports.h"
+#include "app/sheet_print_command.h"
 #include "shell/info_form.h"
 #include "shell/installation.h"
 #include "shell/project_dialogs.h"
@@ -97,6 +98,12 @@ int runPrint(const CommandLine& line, const QString& programFolder) {
         printErr(start.error);
         return 2;
     }
+    if (isSheetPrintout(what)) {
+        QString message;
+        const int code = printSheetToPdf(start.state, what, pdf, message);
+        printErr(message);
+        return code;
+    }
     const QString helpFile =
         start.state.dataRoot.file(shell::kInfoFolder, QStringLiteral("info-%1.txt").arg(helpNumber(what)));
     const shell::HelpPrintout printout = shell::InfoForm::printout(helpFile);
@@ -128,7 +135,9 @@ QString usageText() {
         "  torvanel [--data-root DIR] project save          物件を上書き保存する\n"
         "  torvanel [--data-root DIR] project open FILE     物件データを読み込む\n"
         "  torvanel [--data-root DIR] project new FILE      物件を新規作成する\n"
-        "  torvanel [--data-root DIR] print help-N --pdf FILE  入力説明 N (0～5) をPDFに印刷する");
+        "  torvanel [--data-root DIR] print help-N --pdf FILE  入力説明 N (0～5) をPDFに印刷する\n"
+        "  torvanel [--data-root DIR] print column-sheet --pdf FILE  柱積算をPDFに印刷する\n"
+        "  torvanel [--data-root DIR] print beam-sheet --pdf FILE    梁積算をPDFに印刷する");
 }
 
 CommandLine parseCommandLine(const QStringList& arguments) {
@@ -147,7 +156,7 @@ CommandLine parseCommandLine(const QStringList& arguments) {
                    line.command.isEmpty()) {
             // Hidden options of the window program, for pictures of its windows (tools/screenshots.sh):
             // --screenshot FILE saves the screen shortly after start and quits; --open-help N shows help
-            // text N; --open-window NAME opens list, buzai, kansan, kigou or settei; each --click TEXT then
+            // text N; --open-window NAME opens list, buzai, kansan, kigou, settei, column-sheet or beam-sheet; each --click TEXT then
             // clicks, in order, the button, command or list entry of that text in the open window.
             if (i + 1 >= arguments.size()) {
                 line.usageError = a + QStringLiteral(" には値を指定してください。");
@@ -159,7 +168,8 @@ CommandLine parseCommandLine(const QStringList& arguments) {
             } else if (a == u"--open-window") {
                 static const QStringList names{QStringLiteral("list"), QStringLiteral("buzai"),
                                                QStringLiteral("kansan"), QStringLiteral("kigou"),
-                                               QStringLiteral("settei")};
+                                               QStringLiteral("settei"), QStringLiteral("column-sheet"),
+                                               QStringLiteral("beam-sheet")};
                 if (!names.contains(value)) {
                     line.usageError = QStringLiteral("--open-window には ") + names.join(u' ') +
                                       QStringLiteral(" のどれかを指定してください。");
@@ -186,7 +196,7 @@ CommandLine parseCommandLine(const QStringList& arguments) {
     const QString& verb = c[0];
     QString what, pdf;
     const bool ok =
-        (verb == u"init" && c.size() == 1) || (splitPrint(c, &what, &pdf) && helpNumber(what) >= 0) ||
+        (verb == u"init" && c.size() == 1) || (splitPrint(c, &what, &pdf) && (helpNumber(what) >= 0 || isSheetPrintout(what))) ||
         (verb == u"project" && ((c.value(1) == u"save" && c.size() == 2) ||
                                 ((c.value(1) == u"open" || c.value(1) == u"new") && c.size() == 3)));
     if (!ok)

@@ -4,12 +4,14 @@
 
 #include "lists/member_lists.h"
 #include "shell/project_state.h"
+#include "state/input_dialog_state.h"
 
 namespace tv {
 
 struct AppState {
     shell::ShellState shell;  // data root and ProjectState
     lists::MemberLists lists; // HasiraList, HariList, JointList; loaded by each window that needs them
+    InputDialogState input;   // LastFloor, WeldMemory, CurrentListEntry
 };
 
 } // namespace tv

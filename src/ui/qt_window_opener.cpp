@@ -11,6 +11,8 @@
 #include "ui/qt_printer.h"
 #include "ui/qt_prompter.h"
 #include "ui/settei_form_view.h"
+#include "ui/sheet_form_view.h"
+#include "sheets/unavailable_entry_dialog.h"
 
 namespace tv::ui {
 
@@ -48,6 +50,14 @@ bool QtWindowOpener::open(services::WindowId id) {
     case services::WindowId::KansanForm:
         showKansanForm(m_parent, m_state.shell.dataRoot);
         return true;
+    case services::WindowId::MainInputForm:
+    case services::WindowId::MainInput2Form: {
+        QtPrompter prompter(m_parent);
+        sheets::UnavailableEntryDialog dialog(prompter);
+        showSheetForm(m_parent, m_state, prompter, dialog,
+                      id == services::WindowId::MainInputForm ? sheets::SheetKind::Column : sheets::SheetKind::Beam);
+        return true;
+    }
     case services::WindowId::SetteiForm:
         showSetteiForm(m_parent, m_state.shell.dataRoot);
         return true;

@@ -130,7 +130,9 @@ int runWindowProgram(QApplication& app, const WindowOptions& options) {
                 opener.open(name == u"list"     ? WindowId::ListForm
                             : name == u"buzai"  ? WindowId::BuzaiForm
                             : name == u"kansan" ? WindowId::KansanForm
-                                                : WindowId::SetteiForm);
+                            : name == u"column-sheet" ? WindowId::MainInputForm
+                            : name == u"beam-sheet"   ? WindowId::MainInput2Form
+                                                      : WindowId::SetteiForm);
             }
         });
         QTimer::singleShot(400, &app, [clicks = options.clicks] { clickInTurn(clicks); });

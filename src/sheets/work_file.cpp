@@ -1,0 +1,73 @@
+// Loading, saving, numbering and spare rows of a sheet grid.
+#include "sheets/work_file.h"
+
+#include "services/text.h"
+#include "sheets/sheet_layout.h"
+#include "shell/record_file.h"
+
+namespace tv::sheets {
+
+using services::Status;
+using services::TextGrid;
+
+Status loadSheet(TextGrid& grid, const QString& path) {
+    const shell::LinesResult read = shell::readLines(path);
+    if (!read.ok())
+        return Status::failure(read.error);
+    const QList<QStringList> records = shell::splitRecords(read.lines);
+    grid.resize(kHeaderRows, kSheetColumns);
+    grid.resize(kHeaderRows + int(records.size()) + 1 + kSpareRows, kSheetColumns);
+    int row = kFirstDataRow;
+    for (const QStringList& record : records) {
+        // Field n of the line is grid column n; the tag in field 0 lands in column 0, the entry
+        // number, which renumber() sets anyway.
+        grid.setRowTexts(row, record);
+        grid.setText(row, 0, QString());
+        ++row;
+    }
+    renumber(grid);
+    return Status::success();
+}
+
+QStringList sheetLines(const TextGrid& grid, const QString& tag) {
+    QStringList lines;
+    lines.reserve(grid.rowCount());
+    QStringList cells;
+    for (int row = kFirstDataRow; row < grid.rowCount(); ++row) {
+        if (isEmptyRow(grid, row))
+            continue;
+        cells.clear();
+        for (int c = kFirstCell; c <= kLastCell; ++c)
+            cells.append(services::ReplaceApostrophe(grid.text(row, c)));
+        lines.append(shell::joinRecord(tag, cells));
+    }
+    return lines;
+}
+
+Status saveSheet(const TextGrid& grid, const QString& path, const QString& tag) {
+    return shell::writeLines(path, sheetLines(grid, tag));
+}
+
+void renumber(TextGrid& grid) {
+    int number = 0;
+    for (int row = kFirstDataRow; row < grid.rowCount(); ++row) {
+        const QString wanted = startsEntry(grid, row) ? QString::number(++number) : QString();
+        if (grid.text(row, 0) != wanted)
+            grid.setText(row, 0, wanted);
+    }
+}
+
+int lastUsedRow(const TextGrid& grid) {
+    for (int row = grid.rowCount() - 1; row >= kFirstDataRow; --row)
+        if (!isEmptyRow(grid, row))
+            return row;
+    return kFirstDataRow - 1;
+}
+
+void ensureSpareRows(TextGrid& grid) {
+    const int following = grid.rowCount() - 1 - lastUsedRow(grid);
+    if (following < kSpareRows)
+        grid.resize(grid.rowCount() + kSpareRows - following, grid.columnCount());
+}
+
+} // namespace tv::sheets

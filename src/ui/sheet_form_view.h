@@ -1,0 +1,40 @@
+// 柱積算 and 梁積算 on screen: the sheet grid and the eleven commands over a SheetForm model. Rows are
+// selected by clicking; cells are never edited in place.
+#pragma once
+
+#include "sheets/sheet_form.h"
+#include "state/app_state.h"
+
+#include <QDialog>
+
+namespace tv::ui {
+
+class CommandLabel;
+class QtPrompter;
+class TextGridView;
+
+class SheetFormView : public QDialog {
+    Q_OBJECT
+public:
+    explicit SheetFormView(sheets::SheetForm& model, QWidget* parent = nullptr);
+
+    TextGridView* grid() const { return m_grid; }
+    CommandLabel* command(int index) const { return m_commands.value(index); }
+
+private:
+    void showState();
+    void widenColumns();
+    void fitToScreen();
+
+    sheets::SheetForm& m_model;
+    TextGridView* m_grid;
+    QList<CommandLabel*> m_commands;
+};
+
+// Opens the sheet of `kind` modally on the project of `state`, with `dialog` for its entries;
+// `prompter` shows the sheet's messages (and the dialog's). Returns when the window is closed, at once
+// (after a message) when its work file cannot be read.
+void showSheetForm(QWidget* parent, AppState& state, QtPrompter& prompter, sheets::EntryDialog& dialog,
+                   sheets::SheetKind kind);
+
+} // namespace tv::ui

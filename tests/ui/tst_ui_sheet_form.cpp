@@ -1,0 +1,90 @@
+// Smoke test of the column sheet window: a click on an entry's continuation row selects the entry,
+// 空白行挿入 puts an empty row above it, and 選択行削除 with its question removes the entry from the file.
+#include "sheets/sheet_fixtures.h"
+#include "sheets/sheet_form.h"
+#include "shell/record_file.h"
+#include "support/recording_printer.h"
+#include "support/scripted_prompter.h"
+#include "support/test_files.h"
+#include "ui/command_label.h"
+#include "ui/sheet_form_view.h"
+#include "ui/text_grid_view.h"
+
+#include <QAbstractItemModelTester>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace tv::sheets;
+using namespace tv::test;
+using namespace Qt::StringLiterals;
+
+namespace {
+
+class NoWindows : public tv::services::WindowOpener {
+public:
+    bool open(tv::services::WindowId) override { return false; }
+};
+
+void clickCell(tv::ui::TextGridView* grid, int row, int column) {
+    grid->scrollTo(grid->model()->index(row, column));
+    const QRect cell = grid->visualRect(grid->model()->index(row, column));
+    QVERIFY(cell.isValid());
+    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, cell.center());
+}
+
+} // namespace
+
+class TestUiSheetForm : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void selectInsertAndDeleteThroughTheWindow();
+};
+
+void TestUiSheetForm::selectInsertAndDeleteThroughTheWindow() {
+    QTemporaryDir dir;
+    makeDataFolders(dir.path());
+    tv::shell::ShellState state;
+    state.dataRoot = tv::shell::DataRoot(dir.path());
+    const QString file = state.dataRoot.file(tv::shell::kWorkDataFolder, u"WorkData-1.ini");
+    const QString c1 = workLine(u"ZZ01"_s, {u"柱"_s, u"2"_s, u"C1"_s, {}, u"SN490B"_s, u"H鋼"_s});
+    const QStringList c2{workLine(u"ZZ01"_s, {u"柱"_s, u"2"_s, u"C2"_s, {}, u"SN490B"_s, u"H鋼"_s}),
+                         workLine(u"ZZ01"_s, {{}, {}, {}, {}, u"SN490B"_s, u"DIA.PL"_s}),
+                         workLine(u"ZZ01"_s, {{}, {}, {}, {}, {}, {}, {}, {}, {}, {}, {}, u"工場"_s})};
+    writeCp932Lines(file, QStringList{c1} + c2);
+
+    ScriptedPrompter prompter;
+    RecordingPrinter printer;
+    NoWindows opener;
+    ScriptedEntryDialog dialog;
+    tv::lists::MemberLists lists;
+    MainInputForm model(state, lists, {prompter, printer, opener, dialog});
+    QVERIFY(model.open());
+    tv::ui::SheetFormView view(model);
+    view.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&view));
+    QAbstractItemModelTester tester(view.grid()->model());
+    for (int c = kFirstEntryText; c <= kLastCell; ++c)
+        QVERIFY(view.grid()->isColumnHidden(c));
+
+    clickCell(view.grid(), kFirstDataRow + 3, 12); // C2's third row
+    QCOMPARE(model.selectedRow(), kFirstDataRow + 1);
+    QTest::mouseClick(view.command(SheetForm::InsertBlankRow), Qt::LeftButton);
+    QCOMPARE(model.selectedRow(), kFirstDataRow + 1);
+    QCOMPARE(view.grid()->model()->index(kFirstDataRow + 2, 3).data().toString(), u"C2"_s);
+
+    clickCell(view.grid(), kFirstDataRow + 3, 7); // C2's second row, one row lower now
+    QCOMPARE(model.selectedRow(), kFirstDataRow + 2);
+    prompter.expect(u"柱-2階C2を削除します。"_s, u"確認"_s, tv::services::PromptButtons::OkCancel,
+                    tv::services::PromptAnswer::Ok);
+    QTest::mouseClick(view.command(SheetForm::DeleteEntry), Qt::LeftButton);
+    TV_VERIFY_PROMPTS(prompter);
+    QCOMPARE(model.selectedRow(), -1);
+    QCOMPARE(tv::shell::readLines(file).lines, QStringList{c1});
+    QCOMPARE(view.grid()->model()->index(kFirstDataRow + 2, 3).data().toString(), QString());
+
+    QTest::mouseClick(view.command(SheetForm::Close), Qt::LeftButton);
+    QVERIFY(!view.isVisible());
+}
+
+QTEST_MAIN(TestUiSheetForm)
+#include "tst_ui_sheet_form.moc"
