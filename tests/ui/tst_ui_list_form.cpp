@@ -111,12 +111,16 @@ void TestUiListForm::registersThroughTheWindowAndSavesOnFinish() {
     click(view, u"HariOp1"_s);
     QCOMPARE(field(view, u"HariInpTx0"_s)->text(), u"小梁"_s);
     QVERIFY(field(view, u"HariInpTx0"_s)->isReadOnly());
+    QVERIFY(!field(view, u"HariInpTx0"_s)->isEnabled()); // greyed, so that the lock is seen
     type(view, u"HariInpTx1"_s, u"B1"_s);
     const QStringList centre{u"SS400"_s, u"H"_s, u"300"_s, u"150"_s, u"6.5"_s, u"9"_s};
     for (int i = 0; i < centre.size(); ++i)
         type(view, u"HariInpTx%1"_s.arg(2 + i), centre[i]);
     click(view, u"CmdGd2"_s);
     QCOMPARE(form.hariGrid().text(2, 1), u"小梁"_s);
+
+    click(view, u"BunruiOp3"_s); // the gusset panel says that nothing is registered there
+    QVERIFY(view.findChild<QLabel*>(u"GussetNote"_s)->isVisible());
 
     // A joint: a grade from the cell's list, a typed thickness, the galvanized box.
     click(view, u"BunruiOp2"_s);
