@@ -265,8 +265,8 @@ void TextGridView::showCandidates(const QStringList& items) {
         m_candidates->setParent(window());
     m_candidates->clear();
     m_candidates->addItems(items);
-    const int current = int(items.indexOf(m_grid->text(m_editRow, m_editColumn)));
-    m_candidates->setCurrentRow(std::max(current, 0));
+    // The cell's own text marked when it is a candidate; otherwise Alt+Down starts at the first.
+    m_candidates->setCurrentRow(int(items.indexOf(m_grid->text(m_editRow, m_editColumn))));
     const int frame = 2 * m_candidates->frameWidth();
     const int shown = std::min(int(items.size()), kListRows);
     int width = m_candidates->sizeHintForColumn(0) + frame;
@@ -276,6 +276,14 @@ void TextGridView::showCandidates(const QStringList& items) {
     m_candidates->show();
     m_candidates->raise();
     placeEditor();
+}
+
+void TextGridView::stepCandidate(int step) {
+    const int count = m_candidates->count();
+    const int next = std::clamp(m_candidates->currentRow() + step, 0, count - 1);
+    m_candidates->setCurrentRow(next);
+    m_editor->setText(m_candidates->item(next)->text());
+    m_editor->selectAll();
 }
 
 QListWidget* TextGridView::candidateList() const {
@@ -403,6 +411,11 @@ void TextGridView::pick(QListWidgetItem* item) {
 bool TextGridView::eventFilter(QObject* watched, QEvent* event) {
     if (watched == m_editor && event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent*>(event)->key();
+        const bool alt = static_cast<QKeyEvent*>(event)->modifiers() & Qt::AltModifier;
+        if (alt && (key == Qt::Key_Down || key == Qt::Key_Up) && m_candidates && m_candidates->isVisible()) {
+            stepCandidate(key == Qt::Key_Down ? 1 : -1);
+            return true;
+        }
         if (isCommitKey(key) || key == Qt::Key_Down) {
             commitAndMove(1);
             return true;

@@ -19,13 +19,13 @@ namespace tv::ui {
 class TextGridModel;
 
 // The view asks `offer` what a clicked cell offers, opens a list under the cell or a line editor over
-// it (with the offer's candidates listed beside it, where it has any; a click on one takes it), and
-// hands the chosen or typed text to `commit`. Tab and Shift+Tab in the editor commit it and open the
-// next or previous cell that offers something. Typed text is mapped to its CP932 forms
-// first; text holding a character that cannot be stored is not committed: `error` is told instead
-// and the editor stays open. Fixed rows and columns are shown as ordinary rows drawn like headers;
-// they never become the current cell and offer nothing (a right-click on them is still signalled). The grid's
-// current cell and top row follow the view.
+// it (with the offer's candidates listed beside it, where it has any: a click on one, or Alt+Down and
+// Alt+Up, puts it into the editor), and hands the chosen or typed text to `commit`. Tab and
+// Shift+Tab in the editor commit it and open the next or previous cell that offers something. Typed
+// text is mapped to its CP932 forms first; text holding a character that cannot be stored is not
+// committed: `error` is told instead and the editor stays open. Fixed rows and columns are shown as
+// ordinary rows drawn like headers; they never become the current cell and offer nothing (a
+// right-click on them is still signalled). The grid's current cell and top row follow the view.
 class TextGridView : public QTableView {
     Q_OBJECT
 public:
@@ -89,6 +89,8 @@ private:
     // an editor or a list.
     void commitAndStep(int step);
     void showCandidates(const QStringList& items);
+    // Alt+Down and Alt+Up: the next or previous candidate goes into the editor.
+    void stepCandidate(int step);
     void hideCandidates();
     void moveCurrent(int row, int column);
     void syncTopRow();

@@ -214,6 +214,12 @@ void TestUiListForm::jointGridTakesTypedGradeAndTabMoves() {
     QCOMPARE(form.jointGrid().rowTexts(3).mid(1, 5),
              (QStringList{u"SM520C"_s, u"12"_s, u"200"_s, u"410"_s, u"2"_s}));
 
+    grid->activateCell(3, 6); // Alt+Down takes the bolt kinds one by one
+    QVERIFY(grid->candidateList()->isVisible());
+    QTest::keyClick(grid->lineEditor(), Qt::Key_Down, Qt::AltModifier);
+    QCOMPARE(grid->lineEditor()->text(), u"HTB-F10T"_s);
+    QTest::keyClick(grid->lineEditor(), Qt::Key_Escape);
+
     grid->activateCell(3, 3); // Shift+Tab goes back one cell
     QTest::keyClick(grid->lineEditor(), Qt::Key_Backtab, Qt::ShiftModifier);
     QVERIFY(grid->isEditing());
