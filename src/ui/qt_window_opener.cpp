@@ -13,6 +13,7 @@
 #include "ui/settei_form_view.h"
 #include "ui/sheet_form_view.h"
 #include "sheets/unavailable_entry_dialog.h"
+#include "ui/zatu_inp_form_view.h"
 
 namespace tv::ui {
 
@@ -60,6 +61,9 @@ bool QtWindowOpener::open(services::WindowId id) {
     }
     case services::WindowId::SetteiForm:
         showSetteiForm(m_parent, m_state.shell.dataRoot);
+        return true;
+    case services::WindowId::ZatuInpForm:
+        showZatuInpForm(m_parent, m_state);
         return true;
     default:
         return false;

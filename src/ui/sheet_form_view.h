@@ -7,6 +7,8 @@
 
 #include <QDialog>
 
+class QTableView;
+
 namespace tv::ui {
 
 class CommandLabel;
@@ -22,12 +24,14 @@ public:
     CommandLabel* command(int index) const { return m_commands.value(index); }
 
 private:
+    void setUpHeader();
     void showState();
     void widenColumns();
     void fitToScreen();
 
     sheets::SheetForm& m_model;
     TextGridView* m_grid;
+    QTableView* m_header;
     QList<CommandLabel*> m_commands;
 };
 

@@ -129,9 +129,10 @@ int runWindowProgram(QApplication& app, const WindowOptions& options) {
             } else {
                 opener.open(name == u"list"     ? WindowId::ListForm
                             : name == u"buzai"  ? WindowId::BuzaiForm
-                            : name == u"kansan" ? WindowId::KansanForm
+                            : name == u"kansan"       ? WindowId::KansanForm
                             : name == u"column-sheet" ? WindowId::MainInputForm
                             : name == u"beam-sheet"   ? WindowId::MainInput2Form
+                            : name == u"secondary"    ? WindowId::ZatuInpForm
                                                       : WindowId::SetteiForm);
             }
         });

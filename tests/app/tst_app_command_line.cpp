@@ -3,6 +3,7 @@
 #include "shell/bukken_name.h"
 #include "shell/record_file.h"
 #include "support/test_files.h"
+#include "torvanel_run.h"
 
 #include <QDir>
 #include <QProcess>
@@ -12,20 +13,6 @@
 using namespace tv::shell;
 using namespace tv::test;
 using namespace Qt::StringLiterals;
-
-namespace {
-struct Run {
-    int exitCode;
-    QString err;
-};
-
-Run torvanel(const QString& root, const QStringList& args) {
-    QProcess p;
-    p.start(QStringLiteral(TV_EXECUTABLE), QStringList{u"--data-root"_s, root} + args);
-    p.waitForFinished(60000);
-    return {p.exitCode(), QString::fromUtf8(p.readAllStandardError())};
-}
-} // namespace
 
 class TestCommandLine : public QObject {
     Q_OBJECT
