@@ -433,6 +433,10 @@ bool TextGridView::eventFilter(QObject* watched, QEvent* event) {
             return true;
         }
     } else if (watched == m_editor && event->type() == QEvent::FocusOut) {
+        // The window losing activation (a candidate list closing, another program) does not end the
+        // editing: an editor opened right after a pick would otherwise close again at once.
+        if (static_cast<QFocusEvent*>(event)->reason() == Qt::ActiveWindowFocusReason)
+            return true;
         // Leaving the editor keeps what was typed when it can be stored; otherwise the editor stays
         // open and the message comes when the user commits.
         if (isEditing() &&
