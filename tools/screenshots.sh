@@ -17,7 +17,7 @@ shoot() { # name scale [extra options]
     local screen=1366x768
     [ "$scale" = 1 ] || screen=1920x1080
     QT_SCALE_FACTOR=$scale xvfb-run -a -s "-screen 0 ${screen}x24" \
-        "$exe" --data-root "$data/Torvanel" --screenshot "$out/$name.png" "$@"
+        "$exe" --data-root "${root:-$data/Torvanel}" --screenshot "$out/$name.png" "$@"
     echo "$out/$name.png"
 }
 
@@ -30,6 +30,14 @@ for n in 1 2; do
     iconv -f UTF-8 -t CP932 "$here/screenshot-data/WorkData-$n.ini" | sed 's/$/\r/' \
         >"$data/Torvanel/WorkData/WorkData-$n.ini"
 done
+
+# A second data folder for the column dialog: floor-1 columns of every section kind entered through
+# the dialog (C6, an H with two cut T, is added to the sample's column list).
+cp -r "$data/Torvanel" "$data/Dialog"
+printf '%s\r\n' "ZZLH'1'C6'H鋼'SN490B･H･500･200･10･16'SN490B･175･200･9･12'SN490B･175･200･9･12''" |
+    iconv -f UTF-8 -t CP932 >>"$data/Dialog/List/HasiraListData.ini"
+iconv -f UTF-8 -t CP932 "$here/screenshot-data/WorkData-1-dialog.ini" | sed 's/$/\r/' \
+    >"$data/Dialog/WorkData/WorkData-1.ini"
 
 shoot start-100 1
 shoot start-150 1.5
@@ -48,4 +56,14 @@ for scale in 1 1.5; do
     shoot "settei-$pct" $scale --open-window settei
     shoot "column-sheet-$pct" $scale --open-window column-sheet
     shoot "beam-sheet-$pct" $scale --open-window beam-sheet
+done
+
+# The column dialog on an entry of each section kind (plain H, H with one and two cut T, square and
+# round pipe), with the fourteen coating shapes below.
+for scale in 1 1.5; do
+    pct=$([ "$scale" = 1 ] && echo 100 || echo 150)
+    for mark in C1 C3 C6 P1 P2; do
+        root="$data/Dialog" shoot "column-dialog-$mark-$pct" $scale --open-window column-sheet \
+            --click "$mark" --click 新規入力・修正
+    done
 done

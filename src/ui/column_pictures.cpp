@@ -4,6 +4,8 @@
 #include <QPainter>
 #include <QPainterPath>
 
+#include <algorithm>
+
 namespace tv::ui {
 
 namespace {
@@ -33,6 +35,10 @@ void weldLabel(QPainter& p, int number, QPointF weld, QPointF text) {
     const QFontMetricsF metrics(p.font());
     QRectF box(QPointF(), metrics.size(0, label));
     box.moveCenter(text);
+    // Kept inside the picture.
+    const QRectF bounds(QPointF(2, 2), QSizeF(p.device()->width() - 4, p.device()->height() - 4));
+    box.moveLeft(std::clamp(box.left(), bounds.left(), bounds.right() - box.width()));
+    box.moveTop(std::clamp(box.top(), bounds.top(), bounds.bottom() - box.height()));
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(255, 255, 255, 230));
     p.drawRect(box.adjusted(-2, 0, 2, 0));
@@ -56,7 +62,7 @@ void SectionPicture::setSectionCode(int code) {
 
 QSize SectionPicture::sizeHint() const {
     const int em = fontMetrics().height();
-    return {em * 18, em * 12};
+    return {em * 17, em * 11};
 }
 
 void SectionPicture::paintEvent(QPaintEvent*) {
@@ -124,7 +130,8 @@ void SectionPicture::paintEvent(QPaintEvent*) {
         path.addRect(outer);
         path.addRect(outer.adjusted(t, t, -t, -t));
         p.drawPath(path);
-        weldLabel(p, 1, outer.topRight() + QPointF(0, s / 3), outer.topRight() + QPointF(em * 2.4, s / 3));
+        weldLabel(p, 1, outer.topRight() + QPointF(0, s / 3),
+                  outer.topRight() + QPointF(em * 1.2, -0.6 * em));
         break;
     }
     case 4: {
@@ -133,7 +140,7 @@ void SectionPicture::paintEvent(QPaintEvent*) {
         path.addEllipse(c, d / 2, d / 2);
         path.addEllipse(c, d / 2 - t, d / 2 - t);
         p.drawPath(path);
-        weldLabel(p, 1, c + QPointF(d / 2, 0), c + QPointF(d / 2 + em * 2.4, 0));
+        weldLabel(p, 1, c + QPointF(d * 0.35, -d * 0.35), c + QPointF(d / 2 + em * 1.2, -d / 2 - 0.3 * em));
         break;
     }
     default:
@@ -144,11 +151,12 @@ void SectionPicture::paintEvent(QPaintEvent*) {
 CoatingShapePicture::CoatingShapePicture(int shape, QWidget* parent) : QWidget(parent), m_shape(shape) {
     setObjectName(QStringLiteral("CoatingShape_%1").arg(shape));
     setToolTip(QStringLiteral("形状%1").arg(shape));
+    setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
 }
 
 QSize CoatingShapePicture::sizeHint() const {
     const int em = fontMetrics().height();
-    return {int(em * 4.2), int(em * 5.2)};
+    return {int(em * 4.2), int(em * 4.6)};
 }
 
 void CoatingShapePicture::paintEvent(QPaintEvent*) {

@@ -71,13 +71,17 @@ HasiraInpFormView::HasiraInpFormView(HasiraInpForm& form, HasiraInpCommands& com
     layout->addWidget(makeWeldPanel());
     layout->addWidget(makePlatePanel());
     layout->addWidget(makeCoatingPanel());
-    layout->addWidget(makeCommandRow());
     layout->addStretch(1);
     m_scroll->setWidget(content);
     m_scroll->setWidgetResizable(true);
     m_scroll->setFrameShape(QFrame::NoFrame);
+    // The commands stay in view above the content, which scrolls on a small screen.
     auto* outer = new QVBoxLayout(this);
     outer->setContentsMargins(0, 0, 0, 0);
+    outer->setSpacing(0);
+    QWidget* commandRow = makeCommandRow();
+    commandRow->layout()->setContentsMargins(9, 6, 9, 0);
+    outer->addWidget(commandRow);
     outer->addWidget(m_scroll);
 
     m_jointList = new QListWidget(this);
@@ -93,7 +97,6 @@ HasiraInpFormView::HasiraInpFormView(HasiraInpForm& form, HasiraInpCommands& com
         bindGrid(which);
     connect(&m_form, &HasiraInpForm::changed, this, &HasiraInpFormView::showState);
     showState();
-    fitToScreen();
     focusInput(LengthInput);
     if (m_form.InfoGd(3).isEmpty())
         m_kaiTx->setFocus();
@@ -134,10 +137,16 @@ QWidget* HasiraInpFormView::makeHeaderPanel() {
         m_infoGd[i]->setAutoFillBackground(true);
         m_infoGd[i]->setBackgroundRole(QPalette::Base);
         m_infoGd[i]->setTextFormat(Qt::PlainText);
-        m_infoGd[i]->setMinimumWidth(fontMetrics().averageCharWidth() * (i == 1 ? 48 : 8));
+        // The section text of an H with two cut T is the longest the panel shows.
+        m_infoGd[i]->setMinimumWidth(
+            i == 1 ? fontMetrics().horizontalAdvance(QStringLiteral(
+                         "SN490B H-588×300×12×20 SN490B CT-175×200×9×12 SN490B CT-175×200×9×12")) +
+                         fontMetrics().averageCharWidth() * 2
+                   : fontMetrics().averageCharWidth() * 8);
         const int column = place[i][1];
         info->addWidget(note(infoCaptions[i], panel), place[i][0], column);
         info->addWidget(m_infoGd[i], place[i][0], column + 1, 1, place[i][2]);
+        info->setColumnStretch(column + 1, 1);
     }
 
     const QStringList inputCaptions{QStringLiteral("L="), QStringLiteral("本数="),
@@ -273,7 +282,7 @@ QWidget* HasiraInpFormView::makeCoatingPanel() {
     auto* shapes = new QGridLayout;
     shapes->setSpacing(2);
     for (int shape = 1; shape <= 14; ++shape)
-        shapes->addWidget(new CoatingShapePicture(shape, panel), (shape - 1) / 7, (shape - 1) % 7);
+        shapes->addWidget(new CoatingShapePicture(shape, panel), 0, shape - 1);
     row->addLayout(shapes);
     row->addStretch(1);
     return panel;
@@ -357,10 +366,22 @@ void HasiraInpFormView::openJointList() {
     m_jointList->setFocus(Qt::PopupFocusReason);
 }
 
+void HasiraInpFormView::showEvent(QShowEvent* event) {
+    if (!m_fitted) {
+        m_fitted = true;
+        fitToScreen();
+    }
+    QDialog::showEvent(event);
+}
+
+// As large as the content, at the screen's top left corner; on a smaller screen the window keeps
+// within it and the content scrolls.
 void HasiraInpFormView::fitToScreen() {
     QWidget* content = m_scroll->widget();
-    content->adjustSize();
-    QSize size = content->sizeHint() + QSize(m_scroll->verticalScrollBar()->sizeHint().width() + 4, 4);
+    content->ensurePolished();
+    const QSize wanted = content->sizeHint().expandedTo(content->minimumSizeHint());
+    const int commands = sizeHint().height() - m_scroll->sizeHint().height();
+    QSize size = wanted + QSize(m_scroll->verticalScrollBar()->sizeHint().width() + 4, commands + 4);
     if (const QScreen* s = screen()) {
         const QRect available = s->availableGeometry();
         size = size.boundedTo(QSize(available.width() - 16, available.height() - 48));

@@ -45,6 +45,7 @@ public:
 protected:
     // F12 anywhere in the dialog (the fields and grids pass it on) runs OK.
     void keyPressEvent(QKeyEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -81,6 +82,7 @@ private:
     QListWidget* m_jointList = nullptr;
     SectionPicture* m_section = nullptr;
     bool m_showing = false;
+    bool m_fitted = false;
 };
 
 } // namespace tv::ui

@@ -28,8 +28,9 @@ const QList<int> kPlateWidths{250, 1300, 800, 400,  550, 550, 450, 400, 400, 400
                               450, 800,  550, 1000, 500, 600, 450, 550, 550};
 const QList<int> kCoatingWidths{250, 800, 450, 450, 600, 800, 450, 800, 0};
 const QList<int> kMarkWidths{200, 1000};
-// Rows each grid shows: the weld grids their largest size, the mark list a few marks.
-const int kShownRows[5] = {9, 9, 7, 6, 8};
+// Rows the plate and coating grids show; the weld grids show their rows (at least three) and the
+// mark list fills the height beside the inputs.
+const int kShownRows[5] = {3, 3, 7, 6, 5};
 
 bool isEnter(int key) {
     return key == Qt::Key_Return || key == Qt::Key_Enter;
@@ -131,7 +132,12 @@ void HasiraInpFormView::refreshGrid(int which) {
     const int frame = 2 * view->frameWidth();
     view->setFixedWidth(view->horizontalHeader()->length() + frame +
                         (which == MarkGrid ? view->verticalScrollBar()->sizeHint().width() : 0));
-    view->setFixedHeight(kShownRows[which] * rowHeight + frame);
+    const int rows =
+        which <= SecondWeldGrid ? std::max(grid->rowCount(), kShownRows[which]) : kShownRows[which];
+    if (which == MarkGrid)
+        view->setMinimumHeight(rows * rowHeight + frame);
+    else
+        view->setFixedHeight(rows * rowHeight + frame);
 }
 
 void HasiraInpFormView::showState() {
