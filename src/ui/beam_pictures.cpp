@@ -84,9 +84,10 @@ void BeamEndPicture::paintEvent(QPaintEvent*) {
     p.setPen(QPen(Qt::darkGray, 1, Qt::DashLine));
     p.drawLine(QPointF(left + endLength, top - em * 0.3), QPointF(left + endLength, bottom + em * 0.3));
     p.drawLine(QPointF(right - endLength, top - em * 0.3), QPointF(right - endLength, bottom + em * 0.3));
-    text(p, QPointF(left + endLength / 2, top - em * 0.7), QStringLiteral("A端部"));
-    text(p, QPointF(right - endLength / 2, top - em * 0.7), QStringLiteral("B端部"));
-    text(p, QPointF((left + right) / 2, top - em * 0.7), QStringLiteral("中央部"));
+    text(p, QPointF(left + endLength / 2, top + em * 1.2), QStringLiteral("A端部"));
+    text(p, QPointF(right - endLength / 2, top + em * 1.2), QStringLiteral("B端部"));
+    text(p, QPointF(left + endLength + (right - left - 2 * endLength) / 4, top + em * 1.2),
+         QStringLiteral("中央部"));
     // Flange welds (red) at both ends; the web weld, with the extra length of an end whose option is ①.
     p.setPen(QPen(kWeld, std::max(2.0, em * 0.2)));
     for (double x : {left + 1, right - 1}) {
@@ -107,8 +108,8 @@ void BeamEndPicture::paintEvent(QPaintEvent*) {
         p.drawLine(QPointF(x, top + tf + 1), QPointF(x + inward * em * 0.9, top + tf + 1));
         p.drawLine(QPointF(x, bottom - tf - 1), QPointF(x + inward * em * 0.9, bottom - tf - 1));
     }
-    text(p, QPointF(left, height() - em * 0.6), QStringLiteral("A端"));
-    text(p, QPointF(right, height() - em * 0.6), QStringLiteral("B端"));
+    text(p, QPointF(left + em * 1.2, em * 0.7), QStringLiteral("A端"));
+    text(p, QPointF(right - em * 1.2, em * 0.7), QStringLiteral("B端"));
     if (m_joint) {
         // A joint in the middle: splice plates over the flanges and the web.
         const double x = (left + right) / 2;

@@ -86,13 +86,17 @@ HariInpFormView::HariInpFormView(HariInpForm& form, QWidget* parent)
     layout->addWidget(makeHeaderPanel());
     layout->addWidget(makePlatePanel());
     layout->addWidget(makeCoatingPanel());
-    layout->addWidget(makeCommandRow());
     layout->addStretch(1);
     m_scroll->setWidget(content);
     m_scroll->setWidgetResizable(true);
     m_scroll->setFrameShape(QFrame::NoFrame);
+    // The commands stay in view above the content, which scrolls on a small screen.
     auto* outer = new QVBoxLayout(this);
     outer->setContentsMargins(0, 0, 0, 0);
+    outer->setSpacing(0);
+    QWidget* commandRow = makeCommandRow();
+    commandRow->layout()->setContentsMargins(9, 6, 9, 0);
+    outer->addWidget(commandRow);
     outer->addWidget(m_scroll);
 
     m_fieldList = new QListWidget(this);
@@ -106,7 +110,6 @@ HariInpFormView::HariInpFormView(HariInpForm& form, QWidget* parent)
     bindGrids();
     connect(&m_form, &HariInpForm::changed, this, &HariInpFormView::showState);
     showState();
-    fitToScreen();
     if (m_form.InfoGd(3).isEmpty())
         m_kaiTx->setFocus();
     else
@@ -174,7 +177,8 @@ QWidget* HariInpFormView::makeHeaderPanel() {
     floorRow->addStretch(1);
     floorColumn->addLayout(floorRow);
     floorColumn->addWidget(heading(QStringLiteral("【符号一覧】"), panel));
-    floorColumn->addWidget(m_grids[MarkGrid], 1);
+    floorColumn->addWidget(m_grids[MarkGrid]);
+    floorColumn->addStretch(1);
     row->addLayout(floorColumn);
 
     // The chosen beam, count, comment, end kind and surface class; the frame of the end kind below.

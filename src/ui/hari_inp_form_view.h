@@ -55,6 +55,7 @@ public:
 protected:
     // F12 anywhere in the dialog (the fields and grid editors pass it on) runs OK.
     void keyPressEvent(QKeyEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -112,6 +113,7 @@ private:
     BeamEndPicture* m_endPicture = nullptr;
     GirderPlatePicture* m_girderPicture = nullptr;
     bool m_showing = false;
+    bool m_fitted = false;
 };
 
 } // namespace tv::ui

@@ -313,11 +313,22 @@ bool HariInpFormView::eventFilter(QObject* watched, QEvent* event) {
     return QDialog::eventFilter(watched, event);
 }
 
-// As large as its content, within the screen; the content scrolls on a smaller screen.
+void HariInpFormView::showEvent(QShowEvent* event) {
+    if (!m_fitted) {
+        m_fitted = true;
+        fitToScreen();
+    }
+    QDialog::showEvent(event);
+}
+
+// As large as its content, at the screen's top left corner; on a smaller screen the window keeps
+// within it and the content scrolls under the commands.
 void HariInpFormView::fitToScreen() {
     QWidget* content = m_scroll->widget();
-    content->adjustSize();
-    QSize size = content->sizeHint() + QSize(m_scroll->verticalScrollBar()->sizeHint().width() + 4, 4);
+    content->ensurePolished();
+    const QSize wanted = content->sizeHint().expandedTo(content->minimumSizeHint());
+    const int commands = sizeHint().height() - m_scroll->sizeHint().height();
+    QSize size = wanted + QSize(m_scroll->verticalScrollBar()->sizeHint().width() + 4, commands + 4);
     if (const QScreen* s = screen()) {
         const QRect available = s->availableGeometry();
         size = size.boundedTo(QSize(available.width() - 16, available.height() - 48));
