@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Pictures of the start window, the help viewer, the list window, the registry windows and the sheets under a real X server (Xvfb), at 100 % and 150 %
+# Pictures of the start window, the help viewer, the list window, the registry windows, the sheets
+# and the secondary-member sheet under a real X server (Xvfb), at 100 % and 150 %
 # scaling, for checking that every text is complete. Usage: tools/screenshots.sh <torvanel executable>
 # Writes screenshots/*.png (git-ignored) and uses a fresh data folder, so no real data is touched.
 set -euo pipefail
@@ -31,6 +32,15 @@ for n in 1 2; do
         >"$data/Torvanel/WorkData/WorkData-$n.ini"
 done
 
+# A few secondary members, so that the sheet shows every kind of cell (CP932 with CR LF, like the program).
+printf '%s\r\n' \
+    "ZZ03'胴縁'2'X1-X2通り'SS400'C形鋼'C-100×50×20×2.3'6.5*2'12'156.00''''''''塗装有'0.3'156'46.80" \
+    "ZZ03'ブレース'2'Y1'SS400'丸鋼'φ16'8.2'4'32.80'H'T'2'6'0.1'8'0.80''''" \
+    "ZZ03'床版'3'デッキ''''(12.5+0.3)*6'1'76.80''''''''''''" \
+    "ZZ03'BOLT'2'ブレース用'F10T'M20'55''16'''''''''''''" \
+    "ZZ03'雑-1'R'手摺'SS400'鋼管(丸)'○-114.3×3.5'24'1'24.00''''''''溶融亜鉛'0.36'24'8.64" |
+    iconv -f UTF-8 -t CP932 >"$data/Torvanel/WorkData/WorkData-3.ini"
+
 # A second data folder for the column dialog: floor-1 columns of every section kind entered through
 # the dialog (C6, an H with two cut T, is added to the sample's column list).
 cp -r "$data/Torvanel" "$data/Dialog"
@@ -56,6 +66,7 @@ for scale in 1 1.5; do
     shoot "settei-$pct" $scale --open-window settei
     shoot "column-sheet-$pct" $scale --open-window column-sheet
     shoot "beam-sheet-$pct" $scale --open-window beam-sheet
+    shoot "secondary-$pct" $scale --open-window secondary
 done
 
 # The column dialog on an entry of each section kind (plain H, H with one and two cut T, square and

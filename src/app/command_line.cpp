@@ -3,6 +3,7 @@
 
 #include "app/console_ports.h"
 #include "app/sheet_print_command.h"
+#include "app/print_secondary.h"
 #include "shell/info_form.h"
 #include "shell/installation.h"
 #include "shell/project_dialogs.h"
@@ -106,7 +107,8 @@ int runPrint(const CommandLine& line, const QString& programFolder) {
     }
     const QString helpFile =
         start.state.dataRoot.file(shell::kInfoFolder, QStringLiteral("info-%1.txt").arg(helpNumber(what)));
-    const shell::HelpPrintout printout = shell::InfoForm::printout(helpFile);
+    const shell::HelpPrintout printout = what == kSecondaryPrintout ? secondaryPrintout(start.state.dataRoot)
+                                                                    : shell::InfoForm::printout(helpFile);
     if (!printout.error.isEmpty()) {
         printErr(printout.error);
         return 2;
@@ -137,7 +139,8 @@ QString usageText() {
         "  torvanel [--data-root DIR] project new FILE      物件を新規作成する\n"
         "  torvanel [--data-root DIR] print help-N --pdf FILE  入力説明 N (0～5) をPDFに印刷する\n"
         "  torvanel [--data-root DIR] print column-sheet --pdf FILE  柱積算をPDFに印刷する\n"
-        "  torvanel [--data-root DIR] print beam-sheet --pdf FILE    梁積算をPDFに印刷する");
+        "  torvanel [--data-root DIR] print beam-sheet --pdf FILE    梁積算をPDFに印刷する\n"
+        "  torvanel [--data-root DIR] print secondary --pdf FILE     副部材積算をPDFに印刷する");
 }
 
 CommandLine parseCommandLine(const QStringList& arguments) {
@@ -156,8 +159,9 @@ CommandLine parseCommandLine(const QStringList& arguments) {
                    line.command.isEmpty()) {
             // Hidden options of the window program, for pictures of its windows (tools/screenshots.sh):
             // --screenshot FILE saves the screen shortly after start and quits; --open-help N shows help
-            // text N; --open-window NAME opens list, buzai, kansan, kigou, settei, column-sheet or beam-sheet; each --click TEXT then
-            // clicks, in order, the button, command or list entry of that text in the open window.
+            // text N; --open-window NAME opens list, buzai, kansan, kigou, settei, column-sheet, beam-sheet or
+            // secondary; each --click TEXT then clicks, in order, the button, command or list entry of that
+            // text in the open window.
             if (i + 1 >= arguments.size()) {
                 line.usageError = a + QStringLiteral(" には値を指定してください。");
                 return line;
@@ -169,7 +173,7 @@ CommandLine parseCommandLine(const QStringList& arguments) {
                 static const QStringList names{QStringLiteral("list"), QStringLiteral("buzai"),
                                                QStringLiteral("kansan"), QStringLiteral("kigou"),
                                                QStringLiteral("settei"), QStringLiteral("column-sheet"),
-                                               QStringLiteral("beam-sheet")};
+                                               QStringLiteral("beam-sheet"), QStringLiteral("secondary")};
                 if (!names.contains(value)) {
                     line.usageError = QStringLiteral("--open-window には ") + names.join(u' ') +
                                       QStringLiteral(" のどれかを指定してください。");
@@ -196,7 +200,9 @@ CommandLine parseCommandLine(const QStringList& arguments) {
     const QString& verb = c[0];
     QString what, pdf;
     const bool ok =
-        (verb == u"init" && c.size() == 1) || (splitPrint(c, &what, &pdf) && (helpNumber(what) >= 0 || isSheetPrintout(what))) ||
+        (verb == u"init" && c.size() == 1) ||
+        (splitPrint(c, &what, &pdf) &&
+         (helpNumber(what) >= 0 || isSheetPrintout(what) || what == kSecondaryPrintout)) ||
         (verb == u"project" && ((c.value(1) == u"save" && c.size() == 2) ||
                                 ((c.value(1) == u"open" || c.value(1) == u"new") && c.size() == 3)));
     if (!ok)

@@ -11,7 +11,7 @@ struct CommandLine {
     QString usageError;     // set when the words do not make a command
     int openHelp = -1;      // hidden --open-help N: the window program shows help text N at once
     QString screenshot;     // hidden --screenshot FILE: the window program saves the screen and quits
-    QString openWindow;     // hidden --open-window NAME: list, buzai, kansan, kigou or settei at once
+    QString openWindow;     // hidden --open-window NAME: a window to open at once (see parseCommandLine)
     QStringList clicks;     // hidden --click TEXT: then a button, command or list entry of that text
 };
 

@@ -14,6 +14,7 @@
 #include "ui/qt_prompter.h"
 #include "ui/settei_form_view.h"
 #include "ui/sheet_form_view.h"
+#include "ui/zatu_inp_form_view.h"
 
 namespace tv::ui {
 
@@ -75,6 +76,9 @@ bool QtWindowOpener::open(services::WindowId id) {
     }
     case services::WindowId::SetteiForm:
         showSetteiForm(m_parent, m_state.shell.dataRoot);
+        return true;
+    case services::WindowId::ZatuInpForm:
+        showZatuInpForm(m_parent, m_state);
         return true;
     default:
         return false;

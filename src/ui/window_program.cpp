@@ -162,6 +162,7 @@ int runWindowProgram(QApplication& app, const WindowOptions& options) {
                             : name == u"kansan"       ? WindowId::KansanForm
                             : name == u"column-sheet" ? WindowId::MainInputForm
                             : name == u"beam-sheet"   ? WindowId::MainInput2Form
+                            : name == u"secondary"    ? WindowId::ZatuInpForm
                                                       : WindowId::SetteiForm);
             }
         });
