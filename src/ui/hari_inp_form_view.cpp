@@ -5,6 +5,7 @@
 #include "ui/beam_pictures.h"
 #include "ui/buzai_form_view.h"
 #include "ui/command_label.h"
+#include "ui/entry_dialog_parts.h"
 #include "ui/text_grid_view.h"
 
 #include <QButtonGroup>
@@ -25,20 +26,6 @@ namespace tv::ui {
 using namespace beam_input;
 
 namespace {
-
-QLabel* note(const QString& text, QWidget* parent) {
-    auto* label = new QLabel(text, parent);
-    label->setTextFormat(Qt::PlainText);
-    return label;
-}
-
-QLabel* heading(const QString& text, QWidget* parent) {
-    auto* label = note(text, parent);
-    QFont bold = label->font();
-    bold.setBold(true);
-    label->setFont(bold);
-    return label;
-}
 
 QString commandCaption(int index) {
     static const QStringList captions{QStringLiteral("OK"),
@@ -87,17 +74,7 @@ HariInpFormView::HariInpFormView(HariInpForm& form, QWidget* parent)
     layout->addWidget(makePlatePanel());
     layout->addWidget(makeCoatingPanel());
     layout->addStretch(1);
-    m_scroll->setWidget(content);
-    m_scroll->setWidgetResizable(true);
-    m_scroll->setFrameShape(QFrame::NoFrame);
-    // The commands stay in view above the content, which scrolls on a small screen.
-    auto* outer = new QVBoxLayout(this);
-    outer->setContentsMargins(0, 0, 0, 0);
-    outer->setSpacing(0);
-    QWidget* commandRow = makeCommandRow();
-    commandRow->layout()->setContentsMargins(9, 6, 9, 0);
-    outer->addWidget(commandRow);
-    outer->addWidget(m_scroll);
+    layOutUnderCommands(*this, makeCommandRow(), m_scroll, content);
 
     m_fieldList = new QListWidget(this);
     m_fieldList->setObjectName(QStringLiteral("FieldList"));
@@ -163,7 +140,7 @@ QWidget* HariInpFormView::makeHeaderPanel() {
 
     // Floor and its marks.
     auto* floorColumn = new QVBoxLayout;
-    floorColumn->addWidget(heading(QStringLiteral("【積算する階】"), panel));
+    floorColumn->addWidget(headingLabel(QStringLiteral("【積算する階】"), panel));
     auto* floorRow = new QHBoxLayout;
     m_kaiTx->setObjectName(QStringLiteral("KaiTx"));
     m_kaiTx->setMaximumWidth(fontMetrics().averageCharWidth() * 10);
@@ -173,10 +150,10 @@ QWidget* HariInpFormView::makeHeaderPanel() {
             m_kaiTx->setText(m_form.KaiTx());
     });
     floorRow->addWidget(m_kaiTx);
-    floorRow->addWidget(note(QStringLiteral("階"), panel));
+    floorRow->addWidget(noteLabel(QStringLiteral("階"), panel));
     floorRow->addStretch(1);
     floorColumn->addLayout(floorRow);
-    floorColumn->addWidget(heading(QStringLiteral("【符号一覧】"), panel));
+    floorColumn->addWidget(headingLabel(QStringLiteral("【符号一覧】"), panel));
     floorColumn->addWidget(m_grids[MarkGrid]);
     floorColumn->addStretch(1);
     row->addLayout(floorColumn);
@@ -189,17 +166,17 @@ QWidget* HariInpFormView::makeHeaderPanel() {
     chosen->addWidget(makeInfo(0, 46, panel), 1);
     middle->addLayout(chosen);
     auto* counts = new QHBoxLayout;
-    counts->addWidget(note(QStringLiteral("本数="), panel));
+    counts->addWidget(noteLabel(QStringLiteral("本数="), panel));
     counts->addWidget(m_inpTx[0]);
-    counts->addWidget(note(QStringLiteral("コメント"), panel));
+    counts->addWidget(noteLabel(QStringLiteral("コメント"), panel));
     counts->addWidget(m_inpTx[1], 1);
     middle->addLayout(counts);
     auto* ends = new QHBoxLayout;
-    ends->addWidget(heading(QStringLiteral("【端部】"), panel));
+    ends->addWidget(headingLabel(QStringLiteral("【端部】"), panel));
     m_tanbuOp = makeOptions({QStringLiteral("溶接"), QStringLiteral("プレート接続")},
                             QStringLiteral("TanbuOp"), ends, panel);
     ends->addSpacing(fontMetrics().averageCharWidth() * 2);
-    ends->addWidget(heading(QStringLiteral("【分類】"), panel));
+    ends->addWidget(headingLabel(QStringLiteral("【分類】"), panel));
     m_bunruiOp = makeOptions({QStringLiteral("塗装有"), QStringLiteral("塗装無"), QStringLiteral("溶融亜鉛"),
                               QStringLiteral("その他")},
                              QStringLiteral("BunruiOp"), ends, panel);
@@ -225,27 +202,27 @@ QWidget* HariInpFormView::makeWeldedFrame() {
     QWidget* frame = m_weldedFrame;
     auto* row = new QHBoxLayout(frame);
     auto* fields = new QGridLayout;
-    fields->addWidget(note(QStringLiteral("（入力単位ミリ）※計算式可"), frame), 0, 0, 1, 4);
+    fields->addWidget(noteLabel(QStringLiteral("（入力単位ミリ）※計算式可"), frame), 0, 0, 1, 4);
     const QStringList captions{QStringLiteral("全長 L="), QStringLiteral("A端部 L="),
                                QStringLiteral("B端部 L=")};
     const int lengthInfo[3] = {1, 6, 7};
     for (int i = 0; i < 3; ++i) {
-        fields->addWidget(note(captions[i], frame), i + 1, 0, Qt::AlignRight);
+        fields->addWidget(noteLabel(captions[i], frame), i + 1, 0, Qt::AlignRight);
         fields->addWidget(m_inpTx[4 + i], i + 1, 1);
-        fields->addWidget(note(QStringLiteral("→"), frame), i + 1, 2);
+        fields->addWidget(noteLabel(QStringLiteral("→"), frame), i + 1, 2);
         fields->addWidget(makeInfo(lengthInfo[i], 7, frame), i + 1, 3);
     }
-    fields->addWidget(note(QStringLiteral("中央部 L="), frame), 4, 0, Qt::AlignRight);
+    fields->addWidget(noteLabel(QStringLiteral("中央部 L="), frame), 4, 0, Qt::AlignRight);
     fields->addWidget(makeInfo(9, 7, frame), 4, 3);
-    fields->addWidget(note(QStringLiteral("WEB溶接加算 L="), frame), 5, 0, Qt::AlignRight);
+    fields->addWidget(noteLabel(QStringLiteral("WEB溶接加算 L="), frame), 5, 0, Qt::AlignRight);
     fields->addWidget(m_inpTx[7], 5, 1);
 
     auto* options = new QHBoxLayout;
-    options->addWidget(note(QStringLiteral("A端"), frame));
+    options->addWidget(noteLabel(QStringLiteral("A端"), frame));
     m_leftOp =
         makeOptions({QStringLiteral("①"), QStringLiteral("②")}, QStringLiteral("LeftOp"), options, frame);
     options->addSpacing(fontMetrics().averageCharWidth() * 2);
-    options->addWidget(note(QStringLiteral("B端"), frame));
+    options->addWidget(noteLabel(QStringLiteral("B端"), frame));
     m_rightOp =
         makeOptions({QStringLiteral("①"), QStringLiteral("②")}, QStringLiteral("RightOp"), options, frame);
     options->addStretch(1);
@@ -264,12 +241,12 @@ QWidget* HariInpFormView::makeWeldedFrame() {
     m_jointFrame = new QWidget(frame);
     auto* jointFields = new QHBoxLayout(m_jointFrame);
     jointFields->setContentsMargins(0, 0, 0, 0);
-    jointFields->addWidget(note(QStringLiteral("[符号]"), m_jointFrame));
+    jointFields->addWidget(noteLabel(QStringLiteral("[符号]"), m_jointFrame));
     m_inpTx[2]->setParent(m_jointFrame);
     jointFields->addWidget(m_inpTx[2]);
     m_inpTx[3]->setParent(m_jointFrame);
     jointFields->addWidget(m_inpTx[3]);
-    jointFields->addWidget(note(QStringLiteral("ヶ所（1本当り）"), m_jointFrame));
+    jointFields->addWidget(noteLabel(QStringLiteral("ヶ所（1本当り）"), m_jointFrame));
     joint->addWidget(m_jointFrame);
     joint->addStretch(1);
     fields->addLayout(joint, 7, 0, 1, 4);
@@ -286,42 +263,42 @@ QWidget* HariInpFormView::makeGirderFrame() {
     QWidget* frame = m_girderFrame;
     auto* row = new QHBoxLayout(frame);
     auto* fields = new QGridLayout;
-    fields->addWidget(note(QStringLiteral("（入力単位ミリ）※計算式可"), frame), 0, 0, 1, 5);
-    fields->addWidget(note(QStringLiteral("梁芯々 L="), frame), 1, 0, Qt::AlignRight);
+    fields->addWidget(noteLabel(QStringLiteral("（入力単位ミリ）※計算式可"), frame), 0, 0, 1, 5);
+    fields->addWidget(noteLabel(QStringLiteral("梁芯々 L="), frame), 1, 0, Qt::AlignRight);
     fields->addWidget(m_inpTx[8], 1, 1);
-    fields->addWidget(note(QStringLiteral("内法 L="), frame), 1, 2, Qt::AlignRight);
+    fields->addWidget(noteLabel(QStringLiteral("内法 L="), frame), 1, 2, Qt::AlignRight);
     fields->addWidget(makeInfo(8, 7, frame), 1, 3);
     const QStringList sides{QStringLiteral("【A梁】"), QStringLiteral("【B梁】")};
     for (int side = 0; side < 2; ++side) {
         const int line = 2 + 2 * side;
-        fields->addWidget(heading(sides[side], frame), line, 0, Qt::AlignRight);
+        fields->addWidget(headingLabel(sides[side], frame), line, 0, Qt::AlignRight);
         auto* mark = new QHBoxLayout;
-        mark->addWidget(note(QStringLiteral("[符号]"), frame));
+        mark->addWidget(noteLabel(QStringLiteral("[符号]"), frame));
         mark->addWidget(m_inpTx[9 + 2 * side]);
         fields->addLayout(mark, line, 1);
-        fields->addWidget(note(QStringLiteral("[H]"), frame), line, 2, Qt::AlignRight);
+        fields->addWidget(noteLabel(QStringLiteral("[H]"), frame), line, 2, Qt::AlignRight);
         fields->addWidget(m_inpTx[10 + 2 * side], line, 3);
         fields->addWidget(makeInfo(4 + side, 30, frame), line + 1, 1, 1, 3);
         fields->addWidget(makeInfo(10 + side, 5, frame), line + 1, 4);
     }
     auto* gusset = new QHBoxLayout;
-    gusset->addWidget(note(QStringLiteral("ガセット e="), frame));
+    gusset->addWidget(noteLabel(QStringLiteral("ガセット e="), frame));
     gusset->addWidget(m_inpTx[13]);
-    gusset->addWidget(note(QStringLiteral("H="), frame));
+    gusset->addWidget(noteLabel(QStringLiteral("H="), frame));
     gusset->addWidget(m_inpTx[14]);
-    gusset->addWidget(note(QStringLiteral("以上は②とする"), frame));
+    gusset->addWidget(noteLabel(QStringLiteral("以上は②とする"), frame));
     gusset->addStretch(1);
     fields->addLayout(gusset, 6, 0, 1, 5);
     auto* basis = new QHBoxLayout;
-    basis->addWidget(heading(QStringLiteral("【採寸基準】"), frame));
+    basis->addWidget(headingLabel(QStringLiteral("【採寸基準】"), frame));
     m_saisunOp = makeOptions({QStringLiteral("実面積近似長方形"), QStringLiteral("最大外形寸法")},
                              QStringLiteral("SaisunOp"), basis, frame);
     basis->addStretch(1);
     fields->addLayout(basis, 7, 0, 1, 5);
     connect(m_saisunOp, &QButtonGroup::idClicked, this, [this](int option) { m_form.setSaisunOp(option); });
-    auto* explanation = note(QStringLiteral("[H]は積算する梁に対するA梁・B梁の高さを入力します。"
-                                            "低い場合（マイナス）は考慮されません"),
-                             frame);
+    auto* explanation = noteLabel(QStringLiteral("[H]は積算する梁に対するA梁・B梁の高さを入力します。"
+                                                 "低い場合（マイナス）は考慮されません"),
+                                  frame);
     explanation->setWordWrap(true);
     fields->addWidget(explanation, 8, 0, 1, 5);
     row->addLayout(fields);
@@ -336,19 +313,20 @@ QWidget* HariInpFormView::makePlatePanel() {
     auto* box = new QVBoxLayout(panel);
     box->setContentsMargins(0, 0, 0, 0);
     auto* top = new QHBoxLayout;
-    top->addWidget(heading(QStringLiteral("【溶接・プレート】"), panel));
+    top->addWidget(headingLabel(QStringLiteral("【溶接・プレート】"), panel));
     for (int index :
          {HariInpForm::ClearPlateRow, HariInpForm::DeletePlateBlankRow, HariInpForm::InsertPlateBlankRow})
         top->addWidget(addCommand(index));
     top->addWidget(
-        note(QStringLiteral("枚・単位L・締付Lは計算式可　入力例）9+12+9　右クリックで欄削除。"), panel));
+        noteLabel(QStringLiteral("枚・単位L・締付Lは計算式可　入力例）9+12+9　右クリックで欄削除。"), panel));
     top->addStretch(1);
     box->addLayout(top);
     box->addWidget(m_grids[PlateGrid], 0, Qt::AlignLeft);
-    box->addWidget(note(QStringLiteral("※枚は*側ガセット・*側ｽﾁﾌﾅｰを選択した場合のみ梁本数と同じになります。"
-                                       "他は実枚数を入力します。（梁本数とは関連しません）"),
-                        panel));
-    box->addWidget(note(
+    box->addWidget(
+        noteLabel(QStringLiteral("※枚は*側ガセット・*側ｽﾁﾌﾅｰを選択した場合のみ梁本数と同じになります。"
+                                 "他は実枚数を入力します。（梁本数とは関連しません）"),
+                  panel));
+    box->addWidget(noteLabel(
         QStringLiteral("※BOLTの単位本はPL1枚あたりの本数を入力します。（梁本数とは関連しません）"), panel));
     return panel;
 }
@@ -359,14 +337,14 @@ QWidget* HariInpFormView::makeCoatingPanel() {
     row->setContentsMargins(0, 0, 0, 0);
     auto* box = new QVBoxLayout;
     auto* top = new QHBoxLayout;
-    top->addWidget(heading(QStringLiteral("【耐火被覆】"), panel));
+    top->addWidget(headingLabel(QStringLiteral("【耐火被覆】"), panel));
     for (int index : {HariInpForm::ClearCoatingRow, HariInpForm::DeleteCoatingBlankRow,
                       HariInpForm::InsertCoatingBlankRow})
         top->addWidget(addCommand(index));
     top->addStretch(1);
     box->addLayout(top);
     box->addWidget(m_grids[CoatingGrid], 0, Qt::AlignLeft);
-    box->addWidget(note(QStringLiteral("[形状]（番号入力）"), panel));
+    box->addWidget(noteLabel(QStringLiteral("[形状]（番号入力）"), panel));
     box->addStretch(1);
     row->addLayout(box);
     auto* shapes = new QGridLayout;
@@ -384,7 +362,7 @@ QWidget* HariInpFormView::makeCommandRow() {
     row->setContentsMargins(0, 0, 0, 0);
     for (int index : {HariInpForm::Ok, HariInpForm::Cancel, HariInpForm::LoadEntered, HariInpForm::Help})
         row->addWidget(addCommand(index));
-    row->addWidget(note(QStringLiteral("F12キーでもOKできます。"), panel));
+    row->addWidget(noteLabel(QStringLiteral("F12キーでもOKできます。"), panel));
     row->addStretch(1);
     // The commands in the order of their numbers, for command(index).
     std::sort(m_commandLabels.begin(), m_commandLabels.end(),

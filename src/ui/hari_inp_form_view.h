@@ -84,7 +84,6 @@ private:
     bool editorKey(Grid which);
     void openFieldList(int field);
     void fieldListPicked(const QString& item);
-    void fitToScreen();
 
     beam_input::HariInpForm& m_form;
     QScrollArea* m_scroll;

@@ -3,6 +3,7 @@
 #include "beam_input/plate_columns.h"
 #include "ui/beam_pictures.h"
 #include "ui/buzai_form_view.h"
+#include "ui/entry_dialog_parts.h"
 #include "ui/hari_inp_form_view.h"
 #include "ui/text_grid_view.h"
 
@@ -152,12 +153,7 @@ void HariInpFormView::refreshGrid(Grid which) {
     applyWidths(which);
     view->refresh();
     m_shownRows[which] = grid->rowCount();
-    // As large as its columns and rows, so that it never scrolls sideways.
-    const int rowHeight = view->verticalHeader()->defaultSectionSize();
-    const int frame = 2 * view->frameWidth();
-    view->setFixedWidth(view->horizontalHeader()->length() + frame +
-                        (which == MarkGrid ? view->verticalScrollBar()->sizeHint().width() : 0));
-    view->setFixedHeight(kShownRows[which] * rowHeight + frame);
+    fitGridToCells(view, kShownRows[which], which == MarkGrid);
 }
 
 void HariInpFormView::showState() {
@@ -316,25 +312,9 @@ bool HariInpFormView::eventFilter(QObject* watched, QEvent* event) {
 void HariInpFormView::showEvent(QShowEvent* event) {
     if (!m_fitted) {
         m_fitted = true;
-        fitToScreen();
+        fitToScreen(*this, m_scroll);
     }
     QDialog::showEvent(event);
-}
-
-// As large as its content, at the screen's top left corner; on a smaller screen the window keeps
-// within it and the content scrolls under the commands.
-void HariInpFormView::fitToScreen() {
-    QWidget* content = m_scroll->widget();
-    content->ensurePolished();
-    const QSize wanted = content->sizeHint().expandedTo(content->minimumSizeHint());
-    const int commands = sizeHint().height() - m_scroll->sizeHint().height();
-    QSize size = wanted + QSize(m_scroll->verticalScrollBar()->sizeHint().width() + 4, commands + 4);
-    if (const QScreen* s = screen()) {
-        const QRect available = s->availableGeometry();
-        size = size.boundedTo(QSize(available.width() - 16, available.height() - 48));
-        move(available.topLeft());
-    }
-    resize(size);
 }
 
 } // namespace tv::ui

@@ -2,6 +2,7 @@
 // ends and a joint, a beam carried by girders with gussets and stiffeners, a copy of it through
 // 入力済データ読込, and Cancel.
 #include "beam_input/plate_columns.h"
+#include "entry_dialog_driver.h"
 #include "lists/list_files.h"
 #include "registries/reference_lists.h"
 #include "sheets/sheet_form.h"
@@ -41,26 +42,11 @@ public:
     bool open(tv::services::WindowId) override { return false; }
 };
 
-void clickCell(TextGridView* grid, int row, int column) {
-    grid->scrollTo(grid->model()->index(row, column));
-    const QRect cell = grid->visualRect(grid->model()->index(row, column));
-    QVERIFY(cell.isValid());
-    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, cell.center());
-}
-
-void pickFromList(QListWidget* list, const QString& text) {
-    QVERIFY2(list->isVisible(), qPrintable(text));
-    const QList<QListWidgetItem*> items = list->findItems(text, Qt::MatchExactly);
-    QVERIFY(!items.isEmpty());
-    list->scrollToItem(items.first());
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(items.first()).center());
-}
-
 // Picks each item from the list that opens next in the grid.
 void pickChain(TextGridView* grid, const QStringList& items) {
     for (const QString& item : items) {
         const int row = grid->grid()->currentRow(), column = grid->grid()->currentColumn();
-        pickFromList(grid->popupList(), item);
+        clickListItem(grid->popupList(), item);
         QCOMPARE(grid->grid()->text(row, column), item);
     }
 }
@@ -142,19 +128,7 @@ struct Project {
 
     // Selects sheet row `row` and opens the dialog on it; `work` runs in the open dialog window.
     void openDialog(int row, std::function<void(HariInpFormView&)> work) {
-        bool ran = false;
-        dialog.setWindowHook([&ran, work](HariInpFormView& window) {
-            QTimer::singleShot(0, &window, [&ran, &window, work] {
-                ran = true;
-                if (QTest::qWaitForWindowActive(&window))
-                    work(window);
-                if (window.isVisible()) // a failed check: leave the dialog
-                    window.reject();
-            });
-        });
-        clickCell(view->grid(), row, 3);
-        QTest::mouseClick(view->command(tv::sheets::SheetForm::NewInput), Qt::LeftButton);
-        QVERIFY(ran);
+        openEntryDialog(dialog, *view, row, std::move(work));
     }
 
     QString workFile() const {
@@ -207,7 +181,7 @@ void enterWeldedBeam(HariInpFormView& w) {
     click(w.jointBox());
     QVERIFY(w.input(2)->isVisible());
     QTest::mouseClick(w.input(2), Qt::LeftButton);
-    pickFromList(w.fieldList(), u"J1"_s);
+    clickListItem(w.fieldList(), u"J1"_s);
     QVERIFY(!w.fieldList()->isVisible());
     QCOMPARE(w.input(2)->text(), u"J1"_s);
     typeInto(w.input(3), u"1"_s);
@@ -241,7 +215,7 @@ void enterWeldedBeam(HariInpFormView& w) {
     // One coating line; F12 in the open editor confirms with the count typed so far.
     TextGridView* coating = w.grid(HariInpFormView::CoatingGrid);
     clickCell(coating, 1, kCoatingKind);
-    pickFromList(coating->popupList(), u"吹付材"_s);
+    clickListItem(coating->popupList(), u"吹付材"_s);
     typeChain(coating, {u"20"_s, u"1"_s, u"6000"_s});
     QTest::keyClicks(coating->lineEditor(), u"2"_s);
     QCOMPARE(cellText(coating, 1, kCoatingGirth), u"0.789"_s);
@@ -260,7 +234,7 @@ void enterPlateConnectedBeam(HariInpFormView& w) {
     for (int field : {9, 11}) {
         QTest::mouseClick(w.input(field), Qt::LeftButton);
         QCOMPARE(w.fieldList()->width(), w.input(field)->width());
-        pickFromList(w.fieldList(), u"G2"_s);
+        clickListItem(w.fieldList(), u"G2"_s);
         QCOMPARE(w.focusWidget(), w.input(field + 1));
         QTest::keyClicks(w.input(field + 1), u"0"_s);
     }
