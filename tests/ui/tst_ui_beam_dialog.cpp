@@ -60,6 +60,12 @@ void typeChain(TextGridView* grid, const QStringList& texts) {
     }
 }
 
+// Text that no key of the test keyboard gives, as an input method hands it to the field.
+void typeComposed(QWidget* field, const QString& text) {
+    QKeyEvent composed(QEvent::KeyPress, 0, Qt::NoModifier, text);
+    QApplication::sendEvent(field, &composed);
+}
+
 void typeInto(QLineEdit* field, const QString& text) {
     QTest::mouseClick(field, Qt::LeftButton);
     QTest::keyClicks(field, text);
@@ -162,8 +168,7 @@ void enterWeldedBeam(HariInpFormView& w) {
     QVERIFY(!w.girderFrame()->isVisible());
     // Count, comment and lengths with Enter moving on; the joint fields are hidden and passed over.
     QCOMPARE(w.focusWidget(), w.input(0));
-    QKeyEvent fullWidthTwo(QEvent::KeyPress, 0, Qt::NoModifier, u"２"_s); // typed through an input method
-    QApplication::sendEvent(w.input(0), &fullWidthTwo);                   // and stored half-width
+    typeComposed(w.input(0), u"２"_s); // stored half-width
     QCOMPARE(w.input(0)->text(), u"2"_s);
     QTest::keyClick(w.input(0), Qt::Key_Return);
     QCOMPARE(w.focusWidget(), w.input(1));
@@ -280,6 +285,7 @@ class TestUiBeamDialog : public QObject {
 private Q_SLOTS:
     void enterBothEndKindsAndCopy();
     void cancelChangesNothing();
+    void messagesAndRowCommands();
 };
 
 void TestUiBeamDialog::enterBothEndKindsAndCopy() {
@@ -391,6 +397,46 @@ void TestUiBeamDialog::cancelChangesNothing() {
     QCOMPARE(p.cell(kFirstDataRow, 9), u"1"_s);
     QCOMPARE(p.cell(kFirstDataRow + 1, 3), QString());
     QCOMPARE(readBytes(p.workFile()), saved);
+}
+
+void TestUiBeamDialog::messagesAndRowCommands() {
+    Project p;
+    QVERIFY(p.open());
+    const QString confirm = u"確認"_s;
+    p.prompter.expectOk(u"符号を選択してください。"_s, confirm)
+        .expectOk(u"長さを入力してください。"_s, confirm)
+        .expectOk(u"「･」は使用できない文字です。"_s, confirm)
+        .expect(u"選択行を削除します。"_s, confirm, tv::services::PromptButtons::OkCancel,
+                tv::services::PromptAnswer::Ok);
+    p.openDialog(kFirstDataRow, [](HariInpFormView& w) {
+        TextGridView* plates = w.grid(HariInpFormView::PlateGrid);
+        clickCell(plates, kLine1, kName); // no mark yet: nothing opens
+        QVERIFY(!plates->popupList()->isVisible());
+        chooseMark(w, u"G1"_s);
+        QTest::keyClicks(w.input(0), u"1"_s);
+        // F12 checks like OK and puts the focus on the missing length.
+        QTest::keyClick(w.input(0), Qt::Key_F12);
+        QVERIFY(w.isVisible());
+        QCOMPARE(w.focusWidget(), w.input(4));
+        // The list separator is refused and the field keeps its text.
+        QTest::mouseClick(w.input(1), Qt::LeftButton);
+        typeComposed(w.input(1), u"･"_s);
+        QCOMPARE(w.input(1)->text(), QString());
+        // A right click empties a cell; 選択行入力削除 empties the current line after asking.
+        clickCell(plates, kLine1, kName);
+        clickListItem(plates->popupList(), u"雑"_s);
+        clickListItem(plates->popupList(), u"SS400"_s);
+        QTest::keyClicks(plates->lineEditor(), u"6"_s);
+        QTest::keyClick(plates->lineEditor(), Qt::Key_Escape);
+        QCOMPARE(cellText(plates, kLine1, kThickness), u"6"_s);
+        const QRect cell = plates->visualRect(plates->model()->index(kLine1, kThickness));
+        QTest::mouseClick(plates->viewport(), Qt::RightButton, {}, cell.center());
+        QCOMPARE(cellText(plates, kLine1, kThickness), QString());
+        clickCommand(w, HariInpForm::ClearPlateRow);
+        QCOMPARE(cellText(plates, kLine1, kName), QString());
+        QCOMPARE(cellText(plates, kLine1, kGrade), QString());
+    });
+    TV_VERIFY_PROMPTS(p.prompter);
 }
 
 QTEST_MAIN(TestUiBeamDialog)
