@@ -4,6 +4,7 @@
 #include "app/console_ports.h"
 #include "app/sheet_print_command.h"
 #include "app/print_secondary.h"
+#include "shell/data_root_lock.h"
 #include "shell/info_form.h"
 #include "shell/installation.h"
 #include "shell/project_dialogs.h"
@@ -17,6 +18,7 @@
 #include <QRegularExpression>
 
 #include <cstdio>
+#include <optional>
 
 namespace tv::app {
 
@@ -27,11 +29,29 @@ void printErr(const QString& text) {
     std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stderr);
 }
 
+// Starts up for a command: the data root locked for the command's run, notices on stderr. Null when
+// the data folder cannot be used (the reason is printed).
+std::optional<shell::Startup> startCommand(const CommandLine& line, const QString& programFolder) {
+    shell::Startup start = shell::startUp(line.dataRootOption, programFolder);
+    if (!start.error.isEmpty()) {
+        printErr(start.error);
+        return std::nullopt;
+    }
+    if (!start.notice.isEmpty())
+        printErr(start.notice);
+    return start;
+}
+
 int runInit(const CommandLine& line, const QString& programFolder) {
     const QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     const shell::DataRoot root(shell::DataRoot::resolve(line.dataRootOption,
                                                         env.value(QStringLiteral("TORVANEL_DATA_ROOT")),
                                                         programFolder, QDir::homePath()));
+    const shell::DataRootLock lock = shell::DataRootLock::acquire(root);
+    if (!lock.held()) {
+        printErr(lock.refusal());
+        return 1;
+    }
     const shell::InstallReport report = shell::layDownInstallation(root);
     for (const QString& path : report.created)
         printErr(QStringLiteral("作成: ") + QDir::toNativeSeparators(path));
@@ -44,12 +64,10 @@ int runInit(const CommandLine& line, const QString& programFolder) {
 }
 
 int runProject(const CommandLine& line, const QString& programFolder) {
-    shell::Startup start = shell::startUp(line.dataRootOption, programFolder);
-    if (!start.error.isEmpty()) {
-        printErr(start.error);
-        return 2;
-    }
-    shell::ShellState& state = start.state;
+    std::optional<shell::Startup> start = startCommand(line, programFolder);
+    if (!start)
+        return 1;
+    shell::ShellState& state = start->state;
     const QStringList& words = line.command;
 
     ConsolePrompter prompter;
@@ -64,7 +82,9 @@ int runProject(const CommandLine& line, const QString& programFolder) {
             shell::runOpenDialog(state.dataRoot, state.project.projectName, chooser, prompter);
         if (!choice)
             return 1;
-        return operations.open(*choice) ? 0 : 2;
+        if (operations.open(*choice))
+            return 0;
+        return operations.inputUnreadable() ? 2 : 1;
     }
     const auto choice = shell::runNewProjectDialog(state.dataRoot, chooser, prompter);
     if (!choice)
@@ -94,20 +114,18 @@ bool splitPrint(const QStringList& c, QString* what, QString* pdf) {
 int runPrint(const CommandLine& line, const QString& programFolder) {
     QString what, pdf;
     splitPrint(line.command, &what, &pdf);
-    const shell::Startup start = shell::startUp(line.dataRootOption, programFolder);
-    if (!start.error.isEmpty()) {
-        printErr(start.error);
-        return 2;
-    }
+    const std::optional<shell::Startup> start = startCommand(line, programFolder);
+    if (!start)
+        return 1;
     if (isSheetPrintout(what)) {
         QString message;
-        const int code = printSheetToPdf(start.state, what, pdf, message);
+        const int code = printSheetToPdf(start->state, what, pdf, message);
         printErr(message);
         return code;
     }
     const QString helpFile =
-        start.state.dataRoot.file(shell::kInfoFolder, QStringLiteral("info-%1.txt").arg(helpNumber(what)));
-    const shell::HelpPrintout printout = what == kSecondaryPrintout ? secondaryPrintout(start.state.dataRoot)
+        start->state.dataRoot.file(shell::kInfoFolder, QStringLiteral("info-%1.txt").arg(helpNumber(what)));
+    const shell::HelpPrintout printout = what == kSecondaryPrintout ? secondaryPrintout(start->state.dataRoot)
                                                                     : shell::InfoForm::printout(helpFile);
     if (!printout.error.isEmpty()) {
         printErr(printout.error);
@@ -147,15 +165,16 @@ CommandLine parseCommandLine(const QStringList& arguments) {
     CommandLine line;
     for (qsizetype i = 1; i < arguments.size(); ++i) {
         const QString& a = arguments[i];
-        if (a == u"--data-root") {
-            if (i + 1 >= arguments.size()) {
+        if (a == u"--data-root" || a.startsWith(QStringLiteral("--data-root="))) {
+            // An empty folder would silently mean the home folder's default: it is bad usage.
+            const bool separate = a == u"--data-root";
+            line.dataRootOption = separate ? arguments.value(++i) : a.mid(12);
+            if (line.dataRootOption.isEmpty()) {
                 line.usageError = QStringLiteral("--data-root にはフォルダを指定してください。");
                 return line;
             }
-            line.dataRootOption = arguments[++i];
-        } else if (a.startsWith(QStringLiteral("--data-root="))) {
-            line.dataRootOption = a.mid(12);
-        } else if ((a == u"--open-help" || a == u"--screenshot" || a == u"--open-window" || a == u"--click") &&
+        } else if ((a == u"--open-help" || a == u"--screenshot" || a == u"--open-window" ||
+                    a == u"--click") &&
                    line.command.isEmpty()) {
             // Hidden options of the window program, for pictures of its windows (tools/screenshots.sh):
             // --screenshot FILE saves the screen shortly after start and quits; --open-help N shows help

@@ -1,4 +1,5 @@
-// Console answers follow the window's default buttons: OK, or Yes where Yes, No and Cancel are offered.
+// Console answers follow the window's default buttons: OK, Yes where Yes, No and Cancel are offered,
+// and No where only Yes and No are (those questions guard against opening a damaged bundle).
 #include "app/console_ports.h"
 
 #include <QDir>
@@ -16,7 +17,15 @@ PromptAnswer ConsolePrompter::ask(const QString& text, const QString& title, Pro
                              QString(text).replace(u'\n', QStringLiteral("\n  ")) + u'\n')
                                 .toUtf8();
     std::fwrite(line.constData(), 1, size_t(line.size()), stderr);
-    return buttons == PromptButtons::YesNoCancel ? PromptAnswer::Yes : PromptAnswer::Ok;
+    switch (buttons) {
+    case PromptButtons::YesNoCancel:
+        return PromptAnswer::Yes;
+    case PromptButtons::YesNo:
+        // A question that guards against harm (opening a damaged bundle) is answered No.
+        return PromptAnswer::No;
+    default:
+        return PromptAnswer::Ok;
+    }
 }
 
 services::FileChoice ConsoleFileChooser::choose(const services::FileDialogRequest& request) {

@@ -1,5 +1,6 @@
 // Ports for the headless commands: messages go to standard error, questions are answered with
-// OK or Yes, and the file dialog answers with the path given on the command line.
+// OK or Yes (No for a Yes/No question that guards against damage), and the file dialog answers
+// with the path given on the command line.
 #pragma once
 
 #include "services/file_chooser.h"

@@ -5,7 +5,8 @@
 
 namespace tv::services {
 
-enum class PromptButtons { Ok, OkCancel, YesNoCancel };
+// YesNo is for a question whose safe answer is No (No is the default; the command line answers No).
+enum class PromptButtons { Ok, OkCancel, YesNoCancel, YesNo };
 enum class PromptAnswer { Ok, Cancel, Yes, No };
 
 class Prompter {

@@ -105,8 +105,9 @@ void SheetForm::clickRow(int row) {
         while (first > kFirstDataRow && !startsEntry(m_grid, first))
             --first;
     }
+    const int unpainted = m_highlighted;
     select(first);
-    Q_EMIT changed();
+    Q_EMIT rowsRepainted(unpainted, m_selected);
 }
 
 void SheetForm::select(int row) {
@@ -221,9 +222,9 @@ void SheetForm::newInput() {
         insertEmptyRows(row + 1, int(rows.size()) - 1);
         for (int r = 0; r < rows.size(); ++r)
             for (int c = kFirstCell; c <= kLastCell; ++c)
-                m_grid.setText(row + r, c, rows[r][c]);
-        ensureSpareRows(m_grid);
+                m_grid.setText(row + r, c, storedCellText(rows[r][c]));
     }
+    ensureSpareRows(m_grid);
     finishChange();
 }
 

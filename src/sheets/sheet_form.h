@@ -85,6 +85,8 @@ public:
 Q_SIGNALS:
     // Rows, selection or the first visible row changed: the view redraws from the model.
     void changed();
+    // Only the colours of these rows changed (a click moved the selection); -1 for none.
+    void rowsRepainted(int first, int second);
     void closeRequested();
 
 private:

@@ -29,6 +29,13 @@ Status loadSheet(TextGrid& grid, const QString& path) {
     return Status::success();
 }
 
+QString storedCellText(QString text) {
+    text = services::ReplaceApostrophe(std::move(text));
+    text.replace(u'\r', u' ');
+    text.replace(u'\n', u' ');
+    return text;
+}
+
 QStringList sheetLines(const TextGrid& grid, const QString& tag) {
     QStringList lines;
     lines.reserve(grid.rowCount());
@@ -38,7 +45,7 @@ QStringList sheetLines(const TextGrid& grid, const QString& tag) {
             continue;
         cells.clear();
         for (int c = kFirstCell; c <= kLastCell; ++c)
-            cells.append(services::ReplaceApostrophe(grid.text(row, c)));
+            cells.append(storedCellText(grid.text(row, c)));
         lines.append(shell::joinRecord(tag, cells));
     }
     return lines;

@@ -17,7 +17,11 @@ namespace tv::sheets {
 // not decode is refused with its message and the grid is left as it was.
 services::Status loadSheet(services::TextGrid& grid, const QString& path);
 
-// The lines a save writes: every data row with text in cells 1 to 28, each cell's "'" as "’".
+// A cell's text as the work file holds it: "'" as "’", and a line break (which would split the
+// row's line in two) as a blank.
+QString storedCellText(QString text);
+
+// The lines a save writes: every data row with text in cells 1 to 28, each cell as storedCellText.
 QStringList sheetLines(const services::TextGrid& grid, const QString& tag);
 
 // Rewrites the work file whole; on failure the file stays as it was and the message says why.

@@ -1,4 +1,7 @@
-// The shipped files are compiled in as UTF-8 resources and written as CP932 record files.
+// The shipped files are compiled in as UTF-8 resources and written as CP932 record files. A marker
+// written after the last file tells a complete installation from an interrupted one: only while
+// it is missing are files that were cut short laid down again, so that a file the user emptied
+// after a complete installation is never touched.
 #include "shell/installation.h"
 
 #include "shell/record_file.h"
@@ -38,10 +41,24 @@ QStringList shippedLines(const QString& resourcePath) {
     return lines;
 }
 
+// A file that an interrupted installation left cut short: empty, or a beginning of the shipped
+// bytes that stops inside a line. (Files written whole never end inside a line.)
+bool cutShort(const QString& path, const QByteArray& shipped) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    const QByteArray bytes = file.readAll();
+    if (bytes.size() >= shipped.size() || !shipped.startsWith(bytes))
+        return false;
+    return bytes.isEmpty() || !bytes.endsWith('\n');
+}
+
 } // namespace
 
 InstallReport layDownInstallation(const DataRoot& root) {
     InstallReport report;
+    const QString marker = root.file(kSetFolder, kInstalledMarker);
+    const bool complete = QFileInfo::exists(marker);
     QDir dir;
     for (const QString& folder : QStringList{root.path()} + installFolders()) {
         const QString path = folder == root.path() ? folder : root.folder(folder);
@@ -63,20 +80,24 @@ InstallReport layDownInstallation(const DataRoot& root) {
     for (const QString& resource : resources) {
         const QString relative = resource.mid(kResourceRoot.size() + 1);
         const QString target = QDir(root.path()).filePath(relative);
-        if (QFileInfo::exists(target))
+        const EncodedLines shipped = encodeLines(target, shippedLines(resource));
+        if (QFileInfo::exists(target) && (complete || !cutShort(target, shipped.bytes)))
             continue;
         if (!dir.mkpath(QFileInfo(target).absolutePath())) {
             report.status = services::Status::failure(
                 QStringLiteral("フォルダ「%1」を作成できません。").arg(QDir::toNativeSeparators(target)));
             return report;
         }
-        const services::Status written = writeLines(target, shippedLines(resource));
+        const services::Status written =
+            shipped.status.ok() ? writeBytesAtomically(target, shipped.bytes) : shipped.status;
         if (!written.ok()) {
             report.status = written;
             return report;
         }
         report.created.append(target);
     }
+    if (!complete)
+        report.status = writeBytesAtomically(marker, QByteArrayLiteral("complete\n"));
     return report;
 }
 

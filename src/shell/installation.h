@@ -10,6 +10,9 @@
 
 namespace tv::shell {
 
+// Written in `set` when every file of the installation is in place.
+inline constexpr QStringView kInstalledMarker = u".installation-complete";
+
 struct InstallReport {
     QStringList created; // paths of the folders and files laid down now
     services::Status status;

@@ -1,12 +1,21 @@
-// Bundle packing and unpacking. Opening decodes and sorts the whole bundle in memory before a single
-// working file is written, so a refused file changes nothing.
+// Bundle packing, reading and checking. Opening and New decide everything in memory and then hand
+// the new files to one switch (shell/project_switch.h), so a refused or failed operation changes
+// nothing; saving keeps the bundle it replaces as a safety copy.
 #include "shell/project_bundle.h"
 
+#include "services/cp932.h"
+#include "shell/bukken_name.h"
+#include "shell/durable_file.h"
+#include "shell/project_switch.h"
 #include "shell/record_file.h"
-#include "shell/working_files.h"
+#include "shell/safety_copies.h"
 
-#include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QStringDecoder>
+
+#include <algorithm>
+#include <optional>
 
 namespace tv::shell::ProjectBundle {
 
@@ -24,93 +33,236 @@ bool hasBinaryBytes(const QByteArray& bytes) {
     return false;
 }
 
-QString notABundle(const QString& path) {
-    return QStringLiteral("ファイル「%1」は物件データ(.tkd)ではありません。\n読み込みを中止しました。")
-        .arg(QDir::toNativeSeparators(path));
+// Bytes that only make sense as UTF-8: a byte order mark, or non-ASCII text that is valid UTF-8
+// throughout (Japanese Shift-JIS text practically never is).
+bool looksLikeUtf8(const QByteArray& bytes) {
+    if (bytes.startsWith("\xEF\xBB\xBF"))
+        return true;
+    if (std::all_of(bytes.begin(), bytes.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; }))
+        return false;
+    QStringDecoder decoder(QStringDecoder::Utf8);
+    const QString decoded = decoder.decode(bytes); // decoding happens on conversion to text
+    return !decoder.hasError();
 }
 
-Status packInto(const DataRoot& root, const QString& bundlePath) {
-    QStringList bundle;
-    for (const WorkingFile& file : kWorkingFiles) {
-        const LinesResult read = readLines(workingFilePath(root, file));
-        if (!read.ok())
-            return Status::failure(read.error);
-        bundle.append(read.lines);
+QString refusalText(const QString& path, const QString& reason) {
+    return QStringLiteral(
+               "ファイル「%1」は物件データ(.tkd)として読み込めません。\n%2\n読み込みを中止しました。")
+        .arg(displayPath(path), reason);
+}
+
+QString headerLine(qsizetype lines, qsizetype bytes) {
+    return kHeaderTag.toString() + kSeparator + QString::number(lines) + kSeparator + QString::number(bytes);
+}
+
+// Checks the header line against the bytes after it; returns a doubt, or empty text when it matches.
+QString checkHeader(const QString& header, const QByteArray& bytes) {
+    const QStringList fields = header.split(kSeparator);
+    bool linesOk = false;
+    bool bytesOk = false;
+    const qsizetype lines = fieldAt(fields, 1).toLongLong(&linesOk);
+    const qsizetype size = fieldAt(fields, 2).toLongLong(&bytesOk);
+    const QByteArray body = bytes.mid(bytes.indexOf('\n') + 1);
+    const qsizetype actualLines = body.count('\n');
+    if (!linesOk || !bytesOk)
+        return QStringLiteral("先頭の確認用の行が読めません。");
+    if (lines == actualLines && size == body.size())
+        return {};
+    return QStringLiteral("保存時は%1行(%2バイト)でしたが、%3行(%4バイト)しかないか、書き換えられています。")
+        .arg(lines)
+        .arg(size)
+        .arg(actualLines)
+        .arg(body.size());
+}
+
+std::optional<std::size_t> fileOfLine(const QString& line) {
+    if (line.size() < 4)
+        return std::nullopt;
+    const QStringView tag = QStringView(line).first(4);
+    for (std::size_t i = 0; i < kWorkingFiles.size(); ++i) {
+        if (tag == kWorkingFiles[i].tag)
+            return i;
     }
-    return writeLines(bundlePath, bundle);
+    return std::nullopt;
+}
+
+QStringList nonEmpty(const QStringList& lines) {
+    QStringList out;
+    for (const QString& l : lines)
+        if (!l.isEmpty())
+            out.append(l);
+    return out;
 }
 
 } // namespace
 
-Status save(const DataRoot& root, const QString& bundlePath) { return packInto(root, bundlePath); }
-
-Status open(const DataRoot& root, const QString& bundlePath) {
+Reading read(const QString& bundlePath) {
+    Reading reading;
     QFile file(bundlePath);
-    if (!file.open(QIODevice::ReadOnly))
-        return Status::failure(QStringLiteral("ファイル「%1」を開けません。").arg(QDir::toNativeSeparators(bundlePath)));
+    if (!file.open(QIODevice::ReadOnly)) {
+        reading.refusal = QStringLiteral("ファイル「%1」を開けません。").arg(displayPath(bundlePath));
+        return reading;
+    }
     const QByteArray bytes = file.readAll();
     file.close();
-    if (hasBinaryBytes(bytes))
-        return Status::failure(notABundle(bundlePath));
+    if (bytes.isEmpty()) {
+        reading.refusal = refusalText(bundlePath, QStringLiteral("ファイルが空です(0バイト)。"));
+        return reading;
+    }
+    if (hasBinaryBytes(bytes)) {
+        reading.refusal = refusalText(bundlePath, QStringLiteral("文字のファイルではありません。"));
+        return reading;
+    }
+    if (looksLikeUtf8(bytes)) {
+        reading.refusal = refusalText(
+            bundlePath, QStringLiteral("UTF-8で書かれたファイルです。物件データはShift-JISのファイルです。"));
+        return reading;
+    }
+    if (bytes.contains('\r') && !bytes.contains('\n')) {
+        reading.refusal = refusalText(
+            bundlePath, QStringLiteral("改行がCRだけのため、ファイル全体が1行になってしまいます。"));
+        return reading;
+    }
+    LinesResult read = readLines(bundlePath);
+    if (!read.ok()) {
+        reading.refusal = read.error;
+        return reading;
+    }
 
-    const LinesResult read = readLines(bundlePath);
-    if (!read.ok())
-        return Status::failure(read.error);
+    if (!read.lines.isEmpty() && read.lines.first().startsWith(kHeaderTag)) {
+        const QString doubt = checkHeader(read.lines.takeFirst(), bytes);
+        if (!doubt.isEmpty())
+            reading.doubts.append(doubt);
+    }
+    if (!bytes.endsWith('\n'))
+        reading.doubts.append(
+            QStringLiteral("最後の1行に改行がありません(ファイルが途中で切れているおそれがあります)。"));
 
-    std::array<QStringList, kWorkingFiles.size()> sorted;
+    qsizetype unknown = 0;
     bool anyRecord = false;
-    bool anyForeignText = false;
-    for (const QString& line : read.lines) {
-        const QStringView tag = QStringView(line).first(std::min<qsizetype>(4, line.size()));
-        bool matched = false;
-        for (std::size_t i = 0; i < kWorkingFiles.size(); ++i) {
-            if (line.size() >= 4 && tag == kWorkingFiles[i].tag) {
-                sorted[i].append(line);
-                matched = anyRecord = true;
-                break;
-            }
+    for (const QString& line : std::as_const(read.lines)) {
+        if (const auto index = fileOfLine(line)) {
+            reading.files[*index].append(line);
+            anyRecord = true;
+        } else if (!line.trimmed().isEmpty()) {
+            ++unknown;
         }
-        if (!matched && !line.trimmed().isEmpty())
-            anyForeignText = true;
     }
     // Text with content but not one record of the project is some other file: opening it would
     // only wipe the working files.
-    if (anyForeignText && !anyRecord)
-        return Status::failure(notABundle(bundlePath));
-
-    for (std::size_t i = 0; i < kWorkingFiles.size(); ++i) {
-        const Status written = writeLines(workingFilePath(root, kWorkingFiles[i]), sorted[i]);
-        if (!written.ok())
-            return written;
+    if (unknown > 0 && !anyRecord) {
+        reading.refusal = refusalText(bundlePath, QStringLiteral("物件データの行が1行もありません。"));
+        return reading;
     }
-    return Status::success();
+    if (unknown > 0)
+        reading.doubts.append(QStringLiteral("%1行が読み込めません。").arg(unknown));
+    if (!anyRecord)
+        reading.doubts.append(QStringLiteral("データの行が1行もありません(空の物件として開きます)。"));
+    return reading;
 }
 
-Status createNew(const DataRoot& root, const QString& bundlePath) {
-    // The bundle is written first, so a bundle that cannot be written leaves the open project's
-    // working files untouched.
-    QStringList bundle;
+Packed pack(const QString& bundlePath, const QStringList& lines) {
+    const EncodedLines body = encodeLines(bundlePath, lines);
+    if (!body.status.ok())
+        return {{}, body.status};
+    const auto header =
+        services::Cp932::encode(headerLine(lines.size(), body.bytes.size()) + QStringLiteral("\r\n"));
+    return {*header + body.bytes, Status::success()};
+}
+
+WorkingLines workingLines(const DataRoot& root, bool emptyProjectFiles) {
+    WorkingLines result;
     for (const WorkingFile& file : kWorkingFiles) {
-        if (file.emptiedByNewProject) {
-            bundle.append(QString());
+        if (emptyProjectFiles && file.emptiedByNewProject) {
+            result.lines.append(QString());
             continue;
         }
         const LinesResult read = readLines(workingFilePath(root, file));
         if (!read.ok())
-            return Status::failure(read.error);
-        bundle.append(read.lines);
+            return {{}, Status::failure(read.error)};
+        result.lines.append(read.lines);
     }
-    const Status written = writeLines(bundlePath, bundle);
-    if (!written.ok())
+    return result;
+}
+
+Status save(const DataRoot& root, const QString& bundlePath) {
+    const WorkingLines lines = workingLines(root);
+    if (!lines.status.ok())
+        return lines.status;
+    const Packed packed = pack(bundlePath, lines.lines);
+    if (!packed.status.ok())
+        return packed.status;
+    const SafetyCopy copy = keepSafetyCopy(root, bundlePath);
+    if (!copy.status.ok())
+        return copy.status;
+    const Status written = writeBytesAtomically(bundlePath, packed.bytes);
+    if (!written.ok()) {
+        // The bundle is unchanged, so the copy just made would only be a duplicate.
+        removeFile(copy.path);
         return written;
-    for (const WorkingFile& file : kWorkingFiles) {
-        if (!file.emptiedByNewProject)
-            continue;
-        const Status emptied = writeLines(workingFilePath(root, file), {QString()});
-        if (!emptied.ok())
-            return emptied;
     }
-    return Status::success();
+    pruneSafetyCopies(root, bundlePath);
+    return written;
+}
+
+Status open(const DataRoot& root, const Reading& reading, const QString& name, const QString& bundlePath) {
+    QList<StagedFile> files;
+    for (std::size_t i = 0; i < kWorkingFiles.size(); ++i) {
+        const QString path = workingFilePath(root, kWorkingFiles[i]);
+        const EncodedLines encoded = encodeLines(path, reading.files[i]);
+        if (!encoded.status.ok())
+            return encoded.status;
+        files.append({path, encoded.bytes});
+    }
+    const auto record = encodeBukkenName(root, name, bundlePath);
+    if (!record.status.ok())
+        return record.status;
+    files.append({bukkenNamePath(root), record.bytes});
+    return switchFiles(root, files);
+}
+
+Status createNew(const DataRoot& root, const QString& name, const QString& bundlePath, bool carryOver) {
+    const WorkingLines lines = workingLines(root, !carryOver);
+    if (!lines.status.ok())
+        return lines.status;
+    const Packed packed = pack(bundlePath, lines.lines);
+    if (!packed.status.ok())
+        return packed.status;
+    const auto record = encodeBukkenName(root, name, bundlePath);
+    if (!record.status.ok())
+        return record.status;
+    QList<StagedFile> files;
+    if (!carryOver) {
+        for (const WorkingFile& file : kWorkingFiles) {
+            if (file.emptiedByNewProject)
+                files.append({workingFilePath(root, file), QByteArrayLiteral("\r\n")});
+        }
+    }
+    files.append({bukkenNamePath(root), record.bytes});
+    files.append({bundlePath, packed.bytes});
+    return switchFiles(root, files);
+}
+
+bool projectFilesEmpty(const DataRoot& root) {
+    for (const WorkingFile& file : kWorkingFiles) {
+        if (file.emptiedByNewProject && !splitRecords(readLines(workingFilePath(root, file)).lines).isEmpty())
+            return false;
+    }
+    return true;
+}
+
+bool workingFilesMatch(const DataRoot& root, const QString& bundlePath) {
+    if (!QFileInfo::exists(bundlePath))
+        return false;
+    const Reading reading = read(bundlePath);
+    if (!reading.refusal.isEmpty() || !reading.doubts.isEmpty())
+        return false;
+    for (std::size_t i = 0; i < kWorkingFiles.size(); ++i) {
+        const LinesResult current = readLines(workingFilePath(root, kWorkingFiles[i]));
+        if (!current.ok() || nonEmpty(current.lines) != nonEmpty(reading.files[i]))
+            return false;
+    }
+    return true;
 }
 
 } // namespace tv::shell::ProjectBundle

@@ -1,26 +1,69 @@
 // The project bundle (.tkd): the nine working files packed into one CP932 text file, each record
 // line copied unchanged and recognised again by its four-character tag.
+//
+// A saved bundle starts with a header line `ZZHD'<lines>'<bytes>` giving the number of lines and
+// bytes that follow, so that a bundle cut short, even exactly at a line end, is recognised. Readers
+// that sort lines by the nine tags drop the header like any other unknown line; bundles written
+// without it open as before.
 #pragma once
 
 #include "services/status.h"
 #include "shell/data_root.h"
+#include "shell/working_files.h"
 
 #include <QString>
+#include <QStringList>
+
+#include <array>
 
 namespace tv::shell {
 
 namespace ProjectBundle {
 
-// Packs the nine working files into `bundlePath`. A missing working file counts as empty.
+inline constexpr QStringView kHeaderTag = u"ZZHD";
+
+// What a bundle file holds, read and checked before anything is written from it.
+struct Reading {
+    QString refusal;    // set when the file cannot be a bundle; nothing may be opened from it
+    QStringList doubts; // signs of damage; opening needs the user's consent
+    std::array<QStringList, kWorkingFiles.size()> files; // each working file's lines, in bundle order
+};
+
+Reading read(const QString& bundlePath);
+
+// The bundle bytes for the lines of the nine working files: the header, then the lines.
+struct Packed {
+    QByteArray bytes;
+    services::Status status;
+};
+Packed pack(const QString& bundlePath, const QStringList& lines);
+
+// The lines of the nine working files in bundle order; a missing file counts as empty. With
+// `emptyProjectFiles` the six files a new project clears give one empty line each.
+struct WorkingLines {
+    QStringList lines;
+    services::Status status;
+};
+WorkingLines workingLines(const DataRoot& root, bool emptyProjectFiles = false);
+
+// Packs the working files into `bundlePath`, keeping the bundle it replaces as a safety copy.
 services::Status save(const DataRoot& root, const QString& bundlePath);
 
-// Reads and checks the whole bundle, then rewrites the nine working files from its tagged lines.
-// A file that is not a CP932 text bundle is refused and the working files stay as they were.
-services::Status open(const DataRoot& root, const QString& bundlePath);
+// Rewrites the nine working files from `reading` and records `name` and `bundlePath` as the open
+// project, all together or not at all.
+services::Status open(const DataRoot& root, const Reading& reading, const QString& name,
+                      const QString& bundlePath);
 
-// Empties the six project files (one empty line each), keeps the registries, and packs the
-// working files into `bundlePath`.
-services::Status createNew(const DataRoot& root, const QString& bundlePath);
+// Starts `bundlePath` as the open project: the six project files emptied (unless `carryOver`,
+// which keeps the current input) and the bundle written from the result, all together or not at all.
+services::Status createNew(const DataRoot& root, const QString& name, const QString& bundlePath,
+                           bool carryOver = false);
+
+// Whether the six files a new project clears hold no record.
+bool projectFilesEmpty(const DataRoot& root);
+
+// Whether opening the bundle at `bundlePath` would give back the working files' records unchanged.
+bool workingFilesMatch(const DataRoot& root, const QString& bundlePath);
 
 } // namespace ProjectBundle
 

@@ -35,6 +35,11 @@ FileDialogRequest bundleRequest(const DataRoot& root, FileDialogRequest::Kind ki
 
 } // namespace
 
+QString projectNameOf(const QString& title) {
+    const QString extension = u'.' + kBundleExtension.toString();
+    return title.endsWith(extension, Qt::CaseInsensitive) ? title.chopped(extension.size()) : title;
+}
+
 std::optional<ProjectChoice> runNewProjectDialog(const DataRoot& root, services::FileChooser& chooser,
                                                  services::Prompter& prompter) {
     const QString caption = QStringLiteral("新規物件作成");
@@ -51,8 +56,7 @@ std::optional<ProjectChoice> runNewProjectDialog(const DataRoot& root, services:
                       caption);
         return std::nullopt;
     }
-    const qsizetype stop = choice.title.indexOf(u'.');
-    return ProjectChoice{stop < 0 ? choice.title : choice.title.left(stop), choice.path};
+    return ProjectChoice{projectNameOf(choice.title), choice.path};
 }
 
 std::optional<ProjectChoice> runOpenDialog(const DataRoot& root, const QString& currentName,
@@ -67,7 +71,7 @@ std::optional<ProjectChoice> runOpenDialog(const DataRoot& root, const QString& 
     }
     if (choice.title.isEmpty())
         return std::nullopt;
-    const QString name = choice.title.left(std::max<qsizetype>(0, choice.title.size() - 4));
+    const QString name = projectNameOf(choice.title);
     if (name == currentName) {
         const PromptAnswer reload =
             prompter.ask(QStringLiteral("現在開かれています。再読込しますか？") + u'\n' +

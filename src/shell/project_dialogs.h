@@ -20,6 +20,10 @@ struct ProjectChoice {
 inline constexpr QStringView kBundleFilter = u"鉄骨積算データ(.tkd)|*.tkd";
 inline constexpr QStringView kBundleExtension = u"tkd";
 
+// The project's name: the bundle's file name without its ".tkd" extension (New and Open alike, so
+// "2024.05 Tokyo.tkd" is "2024.05 Tokyo").
+QString projectNameOf(const QString& title);
+
 // Save dialog for a new bundle. Refuses a name that already exists in the chosen folder.
 std::optional<ProjectChoice> runNewProjectDialog(const DataRoot& root, services::FileChooser& chooser,
                                                  services::Prompter& prompter);

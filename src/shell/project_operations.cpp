@@ -1,11 +1,13 @@
 // Each operation clears its progress text before any message, so the window never shows a stale one.
+// Failures are titled as the dialogs title them ("読込エラー", "新規物件作成"), the others "エラー".
 #include "shell/project_operations.h"
 
-#include "shell/bukken_name.h"
 #include "shell/project_bundle.h"
 
 namespace tv::shell {
 
+using services::PromptAnswer;
+using services::PromptButtons;
 using services::Status;
 
 ProjectOperations::ProjectOperations(ShellState& state, services::Prompter& prompter,
@@ -23,47 +25,64 @@ bool ProjectOperations::fail(const QString& message, const QString& title) {
     return false;
 }
 
-bool ProjectOperations::remember(const ProjectChoice& choice) {
+void ProjectOperations::remember(const ProjectChoice& choice) {
     m_state.project.projectName = choice.name;
     m_state.project.bundlePath = choice.path;
-    const Status written = writeBukkenName(m_state.dataRoot, choice.name, choice.path);
-    return written.ok() || fail(written.error, QStringLiteral("確認"));
 }
 
 bool ProjectOperations::save() {
     if (m_state.project.bundlePath.isEmpty()) {
         // A fresh installation has no bundle yet: there is nowhere to save to.
-        return fail(QStringLiteral("保存先の物件ファイルがありません。\n「新規作成」で物件を作成してください。"),
-                    QStringLiteral("保存エラー"));
+        return fail(
+            QStringLiteral("保存先の物件ファイルがありません。\n「新規作成」で物件を作成してください。"),
+            QStringLiteral("エラー"));
     }
     status(QStringLiteral("保存中･･･"));
     const Status saved = ProjectBundle::save(m_state.dataRoot, m_state.project.bundlePath);
     if (!saved.ok())
-        return fail(saved.error, QStringLiteral("保存エラー"));
+        return fail(saved.error + QStringLiteral("\n物件ファイルは保存前のままです。"),
+                    QStringLiteral("エラー"));
     status(QString());
     m_prompter.tell(QStringLiteral("保存しました。"), QStringLiteral("確認"));
     return true;
 }
 
 bool ProjectOperations::open(const ProjectChoice& choice) {
+    m_unreadable = false;
     status(QStringLiteral("読込中･･･"));
-    const Status opened = ProjectBundle::open(m_state.dataRoot, choice.path);
+    const ProjectBundle::Reading reading = ProjectBundle::read(choice.path);
+    if (!reading.refusal.isEmpty()) {
+        m_unreadable = true;
+        return fail(reading.refusal, QStringLiteral("読込エラー"));
+    }
+    if (!reading.doubts.isEmpty()) {
+        status(QString());
+        const QString question =
+            QStringLiteral("ファイル「%1」は壊れているおそれがあります。\n").arg(choice.path) +
+            reading.doubts.join(u'\n') + QStringLiteral("\n続けますか？");
+        if (m_prompter.ask(question, QStringLiteral("確認"), PromptButtons::YesNo) != PromptAnswer::Yes)
+            return false;
+        status(QStringLiteral("読込中･･･"));
+    }
+    const Status opened = ProjectBundle::open(m_state.dataRoot, reading, choice.name, choice.path);
     if (!opened.ok())
-        return fail(opened.error, QStringLiteral("読込エラー"));
-    if (!remember(choice))
-        return false;
+        return fail(opened.error + QStringLiteral("\n作業中のデータは読込前のままです。"),
+                    QStringLiteral("読込エラー"));
+    remember(choice);
     status(QString());
     m_prompter.tell(QStringLiteral("読込みました。"), QStringLiteral("確認"));
     return true;
 }
 
-bool ProjectOperations::createNew(const ProjectChoice& choice) {
+bool ProjectOperations::createNew(const ProjectChoice& choice, bool carryOver) {
     status(QStringLiteral("処理中･･･"));
-    const Status created = ProjectBundle::createNew(m_state.dataRoot, choice.path);
-    if (!created.ok())
-        return fail(created.error, QStringLiteral("新規物件作成"));
-    if (!remember(choice))
-        return false;
+    const Status created = ProjectBundle::createNew(m_state.dataRoot, choice.name, choice.path, carryOver);
+    if (!created.ok()) {
+        return fail(created.error +
+                        QStringLiteral("\n物件は作成されませんでした。作業中のデータはそのままです。"),
+                    QStringLiteral("新規物件作成"));
+    }
+    remember(choice);
     status(QString());
     m_prompter.tell(QStringLiteral("入力を開始できます。"), QStringLiteral("確認"));
     return true;

@@ -1,5 +1,5 @@
 // Save, Open and New of the open project, as the start window and the command line run them:
-// progress text, the bundle operation, the current-project record, and the closing message.
+// progress text, the bundle operation with the current-project record, and the closing message.
 #pragma once
 
 #include "services/prompter.h"
@@ -18,19 +18,25 @@ public:
 
     // Packs the working files into the open project's bundle; says "保存しました。".
     bool save();
-    // Rewrites the working files from the chosen bundle and makes it the open project.
+    // Rewrites the working files from the chosen bundle and makes it the open project. A bundle that
+    // looks damaged is opened only when the user says Yes.
     bool open(const ProjectChoice& choice);
-    // Starts the chosen bundle as a new project with empty lists and sheets.
-    bool createNew(const ProjectChoice& choice);
+    // Starts the chosen bundle as a new project with empty lists and sheets; with `carryOver` the
+    // new bundle is written from the current working files and nothing is emptied.
+    bool createNew(const ProjectChoice& choice, bool carryOver = false);
+
+    // After a failed open: whether the bundle itself could not be read (not a bundle at all).
+    bool inputUnreadable() const { return m_unreadable; }
 
 private:
     void status(const QString& text);
     bool fail(const QString& message, const QString& title);
-    bool remember(const ProjectChoice& choice);
+    void remember(const ProjectChoice& choice);
 
     ShellState& m_state;
     services::Prompter& m_prompter;
     std::function<void(const QString&)> m_showStatus;
+    bool m_unreadable = false;
 };
 
 } // namespace tv::shell

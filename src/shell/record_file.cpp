@@ -3,14 +3,11 @@
 #include "shell/record_file.h"
 
 #include "services/cp932.h"
+#include "shell/durable_file.h"
 
-#include <QDir>
 #include <QFile>
-#include <QFileInfo>
-#include <QSaveFile>
 
 #include <algorithm>
-#include <optional>
 
 namespace tv::shell {
 
@@ -23,7 +20,9 @@ namespace {
 // in small pieces that the allocator reuses: time stays proportional to the file's size.
 constexpr qsizetype kBlockBytes = 256 * 1024;
 
-QString displayName(const QString& path) { return QDir::toNativeSeparators(path); }
+QString displayName(const QString& path) {
+    return displayPath(path);
+}
 
 QString refusal(const QString& path, qsizetype line) {
     return QStringLiteral("ファイル「%1」を読み込めません。\n%2行目にShift-JISの文字として読めないデータがあります。")
@@ -124,58 +123,52 @@ QString joinRecord(const QString& tag, const QStringList& fields) {
     return line;
 }
 
-Status writeLines(const QString& path, const QStringList& lines) {
-    QByteArray bytes;
+EncodedLines encodeLines(const QString& path, const QStringList& lines) {
+    EncodedLines result;
     QString block;
-    const auto flush = [&](qsizetype lastLine) -> std::optional<Status> {
+    const auto flush = [&](qsizetype lastLine) -> bool {
         const auto encoded = Cp932::encode(block);
         block.clear();
         if (encoded) {
-            bytes += *encoded;
-            return std::nullopt;
+            result.bytes += *encoded;
+            return true;
         }
+        result.bytes.clear();
         for (qsizetype i = 0; i <= lastLine; ++i) {
             if (const auto bad = Cp932::firstUnencodable(lines[i])) {
-                return Status::failure(
-                    QStringLiteral("文字%1はShift-JISで保存できません(%2行目)。\nファイル「%3」は保存されませんでした。")
+                result.status = Status::failure(
+                    QStringLiteral(
+                        "文字%1はShift-JISで保存できません(%2行目)。\nファイル「%3」は保存されませんでした。")
                         .arg(Cp932::describe(*bad))
                         .arg(i + 1)
                         .arg(displayName(path)));
+                return false;
             }
         }
-        return Status::failure(QStringLiteral("ファイル「%1」は保存されませんでした。").arg(displayName(path)));
+        result.status =
+            Status::failure(QStringLiteral("ファイル「%1」は保存されませんでした。").arg(displayName(path)));
+        return false;
     };
     for (qsizetype i = 0; i < lines.size(); ++i) {
         block += lines[i];
         block += QLatin1String("\r\n");
         if (block.size() >= kBlockBytes / 2 || i + 1 == lines.size()) {
-            if (const auto failed = flush(i))
-                return *failed;
+            if (!flush(i))
+                return result;
         }
     }
-    return writeBytesAtomically(path, bytes);
+    return result;
+}
+
+Status writeLines(const QString& path, const QStringList& lines) {
+    const EncodedLines encoded = encodeLines(path, lines);
+    if (!encoded.status.ok())
+        return encoded.status;
+    return writeBytesAtomically(path, encoded.bytes);
 }
 
 Status writeBytesAtomically(const QString& path, const QByteArray& bytes, const std::function<bool()>& beforeCommit) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        return Status::failure(
-            QStringLiteral("ファイル「%1」に書き込めません。\n%2").arg(displayName(path), file.errorString()));
-    }
-    if (file.write(bytes) != bytes.size()) {
-        const QString reason = file.errorString();
-        file.cancelWriting();
-        return Status::failure(QStringLiteral("ファイル「%1」に書き込めません。\n%2").arg(displayName(path), reason));
-    }
-    if (beforeCommit && !beforeCommit()) {
-        file.cancelWriting();
-        return Status::failure(QStringLiteral("ファイル「%1」の書き込みを中断しました。").arg(displayName(path)));
-    }
-    if (!file.commit()) {
-        return Status::failure(
-            QStringLiteral("ファイル「%1」に書き込めません。\n%2").arg(displayName(path), file.errorString()));
-    }
-    return Status::success();
+    return replaceFile(path, bytes, beforeCommit);
 }
 
 } // namespace tv::shell

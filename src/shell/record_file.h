@@ -2,7 +2,8 @@
 //
 // Reading accepts CR LF and LF and a last line without a line break; a file that does not decode
 // as CP932, or holds a NUL byte, is refused with a message naming the file and line. Writing
-// replaces the file in one atomic step: a crash or a full disk leaves the old file as it was.
+// replaces the file in one atomic step (shell/durable_file.h): a crash or a full disk leaves the
+// old file as it was, and the write reports failure.
 #pragma once
 
 #include "services/status.h"
@@ -38,8 +39,16 @@ QString fieldAt(const QStringList& fields, qsizetype index);
 // Joins a tag and its fields with the separator.
 QString joinRecord(const QString& tag, const QStringList& fields);
 
+struct EncodedLines {
+    QByteArray bytes;        // the lines as CP932, CR LF after each
+    services::Status status; // a refusal naming the character and line that CP932 cannot hold
+};
+
+// The bytes `writeLines` would write to `path`.
+EncodedLines encodeLines(const QString& path, const QStringList& lines);
+
 // Writes `lines` as CP932 with CR LF after every line. Refuses, writing nothing, when a character
-// cannot be held in CP932.
+// cannot be held in CP932. Failures name the file and the reason (no permission, disk full, ...).
 services::Status writeLines(const QString& path, const QStringList& lines);
 
 // Replaces `path` with `bytes` atomically. `beforeCommit`, when given, runs after the data is

@@ -1,7 +1,9 @@
 // Start window commands. New and Open replace the working files, so they go ahead only when the
-// current data is safe: the user declined to save it, or saving it succeeded.
+// current data is safe: it is already in the project file, the user declined to save it, saving it
+// succeeded, or, before any project file exists, the user chose to carry it over or replace it.
 #include "shell/start_form.h"
 
+#include "shell/project_bundle.h"
 #include "shell/project_dialogs.h"
 #include "shell/project_operations.h"
 
@@ -91,7 +93,14 @@ void StartForm::openWindow(WindowId id) {
         m_prompter.tell(QStringLiteral("この画面はまだ利用できません。"), QStringLiteral("確認"));
 }
 
+bool StartForm::hasProjectFile() const {
+    return !m_state.project.bundlePath.isEmpty();
+}
+
 bool StartForm::askToSave() {
+    // Nothing to lose when the project file already holds exactly what the working files hold.
+    if (ProjectBundle::workingFilesMatch(m_state.dataRoot, m_state.project.bundlePath))
+        return true;
     const PromptAnswer answer = m_prompter.ask(QStringLiteral("現在のデータを保存しますか？"),
                                                QStringLiteral("確認"), PromptButtons::YesNoCancel);
     if (answer == PromptAnswer::Cancel)
@@ -106,20 +115,39 @@ bool StartForm::askToSave() {
 }
 
 void StartForm::newProject() {
-    if (!askToSave())
+    bool carryOver = false;
+    if (!hasProjectFile()) {
+        // Input made before any project file existed can only be kept by carrying it over.
+        if (!ProjectBundle::projectFilesEmpty(m_state.dataRoot)) {
+            const PromptAnswer answer =
+                m_prompter.ask(QStringLiteral("現在の入力内容を新しい物件に引き継ぎますか？"),
+                               QStringLiteral("確認"), PromptButtons::YesNoCancel);
+            if (answer == PromptAnswer::Cancel)
+                return;
+            carryOver = answer == PromptAnswer::Yes;
+        }
+    } else if (!askToSave()) {
         return;
+    }
     const auto choice = runNewProjectDialog(m_state.dataRoot, m_chooser, m_prompter);
     if (!choice)
         return;
     ProjectOperations operations(m_state, m_prompter, [this](const QString& text) { showStatus(text); });
-    operations.createNew(*choice);
+    operations.createNew(*choice, carryOver);
     BNameGd = m_state.project.projectName;
     notify();
 }
 
 void StartForm::openProject() {
-    if (!askToSave())
+    if (!hasProjectFile()) {
+        if (!ProjectBundle::projectFilesEmpty(m_state.dataRoot) &&
+            m_prompter.ask(
+                QStringLiteral("現在の保存されていない入力内容は、開く物件のデータに置き換えられます。"),
+                QStringLiteral("確認"), PromptButtons::OkCancel) != PromptAnswer::Ok)
+            return;
+    } else if (!askToSave()) {
         return;
+    }
     const auto choice = runOpenDialog(m_state.dataRoot, m_state.project.projectName, m_chooser, m_prompter);
     if (!choice)
         return;
@@ -130,11 +158,12 @@ void StartForm::openProject() {
 }
 
 void StartForm::saveProject() {
-    const PromptAnswer answer = m_prompter.ask(QStringLiteral("現在のデータを保存します。"),
-                                               QStringLiteral("上書保存"), PromptButtons::OkCancel);
-    if (answer != PromptAnswer::Ok)
-        return;
     ProjectOperations operations(m_state, m_prompter, [this](const QString& text) { showStatus(text); });
+    // Without a project file the save can only fail: say so at once instead of asking first.
+    if (hasProjectFile() &&
+        m_prompter.ask(QStringLiteral("現在のデータを保存します。"), QStringLiteral("上書保存"),
+                       PromptButtons::OkCancel) != PromptAnswer::Ok)
+        return;
     operations.save();
     notify();
 }

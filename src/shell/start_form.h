@@ -86,8 +86,10 @@ private:
     void notify();
     void showStatus(const QString& text);
     void openWindow(services::WindowId id);
-    // The save question of New and Open; false when the user cancels or the save fails.
+    // The save question of New and Open, asked only when the working files differ from the project
+    // file; false when the user cancels or the save fails.
     bool askToSave();
+    bool hasProjectFile() const;
 
     ShellState& m_state;
     services::Prompter& m_prompter;

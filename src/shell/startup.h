@@ -1,14 +1,20 @@
-// What every start does, window or command: find the data root, lay down what is missing of the
-// installation, and read the current project.
+// What every start does, window or command: find the data root, take its lock, finish or undo a
+// project switch that a crash interrupted, lay down what is missing of the installation, and read
+// the current project.
 #pragma once
 
+#include "shell/data_root_lock.h"
 #include "shell/project_state.h"
+
+#include <memory>
 
 namespace tv::shell {
 
 struct Startup {
     ShellState state;
-    QString error; // a message for the user when the data folder or the project record is unusable
+    QString error;  // the data folder cannot be used (in use by another program, cannot be written)
+    QString notice; // something the user should know; the program goes on
+    std::shared_ptr<DataRootLock> lock; // held for as long as the program uses the data root
 };
 
 // `dataRootOption` is the --data-root value (may be empty); the environment and home folder are

@@ -1,6 +1,6 @@
 // Button captions come from Qt's Japanese translation (installed by the window program), without
 // the translation's mnemonic suffix: "はい(&Y)" shows as "はい". The first button is the default, and
-// Escape answers Cancel where there is one.
+// Escape answers Cancel where there is one; a Yes/No question defaults to No, its safe answer.
 #include "ui/qt_prompter.h"
 
 #include <QAbstractButton>
@@ -41,6 +41,11 @@ PromptAnswer QtPrompter::ask(const QString& text, const QString& title, PromptBu
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
         box.setDefaultButton(QMessageBox::Yes);
         break;
+    case PromptButtons::YesNo:
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+        box.setDefaultButton(QMessageBox::No);
+        box.setEscapeButton(QMessageBox::No);
+        break;
     }
     plainCaptions(box);
     switch (box.exec()) {
@@ -51,8 +56,11 @@ PromptAnswer QtPrompter::ask(const QString& text, const QString& title, PromptBu
     case QMessageBox::No:
         return PromptAnswer::No;
     default:
-        // Closing the box without a button is Cancel; an OK-only box can only mean OK.
-        return buttons == PromptButtons::Ok ? PromptAnswer::Ok : PromptAnswer::Cancel;
+        // Closing the box without a button is Cancel (No for a Yes/No question); an OK-only box can
+        // only mean OK.
+        return buttons == PromptButtons::Ok      ? PromptAnswer::Ok
+               : buttons == PromptButtons::YesNo ? PromptAnswer::No
+                                                 : PromptAnswer::Cancel;
     }
 }
 

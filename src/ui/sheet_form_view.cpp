@@ -14,6 +14,7 @@
 #include <QHeaderView>
 #include <QScreen>
 #include <QScrollBar>
+#include <QTableView>
 #include <QVBoxLayout>
 
 namespace tv::ui {
@@ -38,7 +39,8 @@ const char16_t* const kTypicalTexts[sheets::kSheetColumns] = {
 } // namespace
 
 SheetFormView::SheetFormView(SheetForm& model, QWidget* parent)
-    : QDialog(parent), m_model(model), m_grid(new TextGridView(model.gridForView(), this)) {
+    : QDialog(parent), m_model(model), m_grid(new TextGridView(model.gridForView(), this)),
+      m_header(new QTableView(this)) {
     setWindowTitle(model.traits().windowTitle.toString());
     setObjectName(model.traits().kind == sheets::SheetKind::Column ? QStringLiteral("MainInputForm")
                                                                    : QStringLiteral("MainInput2Form"));
@@ -64,20 +66,66 @@ SheetFormView::SheetFormView(SheetForm& model, QWidget* parent)
         connect(label, &CommandLabel::clicked, &m_model, &SheetForm::command);
     }
     commands->addStretch(1);
+    setUpHeader();
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(4, 4, 4, 4);
+    layout->setSpacing(0);
     layout->addLayout(commands);
+    layout->addSpacing(4);
+    layout->addWidget(m_header);
     layout->addWidget(m_grid, 1);
 
     connect(&m_model, &SheetForm::changed, this, &SheetFormView::showState);
+    connect(&m_model, &SheetForm::rowsRepainted, this, [this](int first, int second) {
+        for (const int row : {first, second})
+            if (row >= 0)
+                m_grid->refreshRows(row, row);
+    });
     connect(&m_model, &SheetForm::closeRequested, this, &QDialog::accept);
     showState();
     fitToScreen();
 }
 
+// The two header rows stay in view above the scrolling rows: a second view over the same grid that
+// shows only them, with the grid's spans and column widths and its horizontal scroll.
+void SheetFormView::setUpHeader() {
+    m_header->setObjectName(QStringLiteral("HeaderGrid"));
+    m_header->setModel(m_grid->model());
+    m_header->setFont(m_grid->font());
+    m_header->horizontalHeader()->hide();
+    m_header->verticalHeader()->hide();
+    m_header->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    m_header->verticalHeader()->setDefaultSectionSize(m_grid->verticalHeader()->defaultSectionSize());
+    m_header->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_header->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_header->setSelectionMode(QAbstractItemView::NoSelection);
+    m_header->setFocusPolicy(Qt::NoFocus);
+    m_header->setAttribute(Qt::WA_TransparentForMouseEvents);
+    m_header->setFrameShape(QFrame::NoFrame);
+    m_header->setFixedHeight(sheets::kHeaderRows * m_header->verticalHeader()->defaultSectionSize());
+    connect(m_grid->horizontalScrollBar(), &QScrollBar::valueChanged, m_header->horizontalScrollBar(),
+            &QScrollBar::setValue);
+}
+
 void SheetFormView::showState() {
+    const int top = m_model.DataGrid().topRow();
     m_grid->refresh();
     widenColumns();
+    m_header->clearSpans();
+    for (const services::CellSpan& span : m_model.DataGrid().spans())
+        m_header->setSpan(span.row, span.column, span.rowSpan, span.columnSpan);
+    for (int c = 0; c < sheets::kSheetColumns; ++c) {
+        m_header->setColumnHidden(c, m_grid->isColumnHidden(c));
+        m_header->setColumnWidth(c, m_grid->columnWidth(c));
+    }
+    m_header->scrollToTop();
+    m_header->horizontalScrollBar()->setValue(m_grid->horizontalScrollBar()->value());
+    // The grid shows its data rows only; with the header rows hidden, scroll position n is the n-th
+    // data row.
+    for (int row = 0; row < sheets::kHeaderRows; ++row)
+        m_grid->setRowHidden(row, true);
+    m_grid->verticalScrollBar()->setValue(qMax(0, top - sheets::kHeaderRows));
+    m_model.gridForView()->setTopRow(top);
 }
 
 void SheetFormView::widenColumns() {

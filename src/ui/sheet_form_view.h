@@ -9,6 +9,8 @@
 
 #include <functional>
 
+class QTableView;
+
 namespace tv::ui {
 
 class CommandLabel;
@@ -24,12 +26,14 @@ public:
     CommandLabel* command(int index) const { return m_commands.value(index); }
 
 private:
+    void setUpHeader();
     void showState();
     void widenColumns();
     void fitToScreen();
 
     sheets::SheetForm& m_model;
     TextGridView* m_grid;
+    QTableView* m_header;
     QList<CommandLabel*> m_commands;
 };
 

@@ -116,8 +116,13 @@ int runWindowProgram(QApplication& app, const WindowOptions& options) {
         shell::startUp(options.dataRootOption, QCoreApplication::applicationDirPath());
     state.shell = start.state;
     QtPrompter prompter;
-    if (!start.error.isEmpty())
-        prompter.tell(start.error, QStringLiteral("確認"));
+    if (!start.error.isEmpty()) {
+        // The data folder cannot be used (another Torvanel has it, or it cannot be written).
+        prompter.tell(start.error, QStringLiteral("エラー"));
+        return 1;
+    }
+    if (!start.notice.isEmpty())
+        prompter.tell(start.notice, QStringLiteral("確認"));
 
     QtFileChooser chooser;
     QtSettingsStore settings;

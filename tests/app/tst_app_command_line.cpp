@@ -3,6 +3,7 @@
 #include "shell/bukken_name.h"
 #include "shell/record_file.h"
 #include "support/test_files.h"
+#include "torvanel_run.h"
 
 #include <QDir>
 #include <QProcess>
@@ -13,20 +14,6 @@ using namespace tv::shell;
 using namespace tv::test;
 using namespace Qt::StringLiterals;
 
-namespace {
-struct Run {
-    int exitCode;
-    QString err;
-};
-
-Run torvanel(const QString& root, const QStringList& args) {
-    QProcess p;
-    p.start(QStringLiteral(TV_EXECUTABLE), QStringList{u"--data-root"_s, root} + args);
-    p.waitForFinished(60000);
-    return {p.exitCode(), QString::fromUtf8(p.readAllStandardError())};
-}
-} // namespace
-
 class TestCommandLine : public QObject {
     Q_OBJECT
 private Q_SLOTS:
@@ -35,6 +22,8 @@ private Q_SLOTS:
     void badUsageAndProblems_data();
     void badUsageAndProblems();
     void printHelpAsPdf();
+    void damagedBundlesAreNotOpened();
+    void oneProgramPerDataRoot();
 };
 
 void TestCommandLine::initTwiceChangesNothing() {
@@ -91,6 +80,10 @@ void TestCommandLine::badUsageAndProblems_data() {
     QTest::newRow("print without a file") << QStringList{u"print"_s, u"help-0"_s} << 2 << u"使い方"_s;
     QTest::newRow("print an unknown text")
         << QStringList{u"print"_s, u"help-6"_s, u"--pdf"_s, u"x.pdf"_s} << 2 << u"使い方"_s;
+    QTest::newRow("empty data root") << QStringList{u"--data-root"_s, QString(), u"init"_s} << 2
+                                     << u"--data-root"_s;
+    QTest::newRow("empty data root, one word")
+        << QStringList{u"--data-root="_s, u"init"_s} << 2 << u"--data-root"_s;
     QTest::newRow("save before any project")
         << QStringList{u"project"_s, u"save"_s} << 1 << u"保存先の物件ファイルがありません。"_s;
 }
@@ -142,6 +135,50 @@ void TestCommandLine::printHelpAsPdf() {
     QCOMPARE(refused.exitCode, 2);
     QVERIFY2(refused.err.contains(u"info-2.txt"_s), qPrintable(refused.err));
     QVERIFY(!QFile::exists(pdf));
+}
+
+void TestCommandLine::damagedBundlesAreNotOpened() {
+    QTemporaryDir dir;
+    const QString root = dir.path();
+    QCOMPARE(torvanel(root, {u"init"_s}).exitCode, 0);
+    const QByteArray before = readBytes(QDir(root).filePath(u"set/BukkenName.ini"_s));
+    const QString cut = QDir(root).filePath(u"Data/cut.tkd"_s);
+    writeBytes(cut, "ZZLH'1'2F'C1'x\r\nZZ01'1'y"); // no line end after the last line
+    const Run asked = torvanel(root, {u"project"_s, u"open"_s, cut});
+    QCOMPARE(asked.exitCode, 1); // the question is answered No
+    QVERIFY2(asked.err.contains(u"続けますか？"_s), qPrintable(asked.err));
+    const QString empty = QDir(root).filePath(u"Data/empty.tkd"_s);
+    writeBytes(empty, {});
+    const Run refused = torvanel(root, {u"project"_s, u"open"_s, empty});
+    QCOMPARE(refused.exitCode, 2); // input that cannot be read
+    QVERIFY2(refused.err.contains(u"0バイト"_s), qPrintable(refused.err));
+    QCOMPARE(readBytes(QDir(root).filePath(u"set/BukkenName.ini"_s)), before);
+}
+
+void TestCommandLine::oneProgramPerDataRoot() {
+    QTemporaryDir dir;
+    const QString root = dir.path();
+    QProcess window;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(u"QT_QPA_PLATFORM"_s, u"offscreen"_s);
+    window.setProcessEnvironment(environment);
+    window.start(QStringLiteral(TV_EXECUTABLE), {u"--data-root"_s, root});
+    QVERIFY(window.waitForStarted());
+    const QString lockFile = QDir(root).filePath(u".torvanel.lock"_s);
+    QTRY_VERIFY_WITH_TIMEOUT(readBytes(lockFile).startsWith(QByteArray::number(window.processId())), 20000);
+
+    const Run second = torvanel(root, {u"project"_s, u"new"_s, QDir(root).filePath(u"Data/x.tkd"_s)});
+    QCOMPARE(second.exitCode, 1);
+    QVERIFY2(second.err.contains(u"別のTorvanel(プロセス番号 %1)が使用中です。"_s.arg(window.processId())),
+             qPrintable(second.err));
+    QVERIFY(!QFile::exists(QDir(root).filePath(u"Data/x.tkd"_s)));
+
+    // Killed, the window leaves its lock behind; the next program takes it over.
+    window.kill();
+    QVERIFY(window.waitForFinished());
+    QVERIFY(QFile::exists(lockFile));
+    const Run after = torvanel(root, {u"project"_s, u"new"_s, QDir(root).filePath(u"Data/x.tkd"_s)});
+    QCOMPARE(after.exitCode, 0);
 }
 
 QTEST_GUILESS_MAIN(TestCommandLine)

@@ -1,5 +1,6 @@
 // `print column-sheet` and `print beam-sheet` write the sheets' printout as PDF.
 #include "support/test_files.h"
+#include "torvanel_run.h"
 
 #include <QDir>
 #include <QProcess>
@@ -10,18 +11,6 @@ using namespace tv::test;
 using namespace Qt::StringLiterals;
 
 namespace {
-
-struct Run {
-    int exitCode;
-    QString err;
-};
-
-Run torvanel(const QString& root, const QStringList& args) {
-    QProcess p;
-    p.start(QStringLiteral(TV_EXECUTABLE), QStringList{u"--data-root"_s, root} + args);
-    p.waitForFinished(60000);
-    return {p.exitCode(), QString::fromUtf8(p.readAllStandardError())};
-}
 
 QString tool(const QString& program, const QStringList& args) {
     QProcess p;

@@ -313,6 +313,15 @@ void TestSheetForm::beamSheetTakesTheDialogsRows() {
              (QStringList{workLine(u"ZZ02"_s, firstCells), workLine(u"ZZ02"_s, secondCells)}));
     QCOMPARE(form.DataGrid().text(R, 0), u"1"_s);
     QCOMPARE(form.DataGrid().text(R + 1, 0), QString());
+
+    // Texts are stored on screen as in the file: "'" as "’", a line break (which would split the
+    // row's line) as a blank.
+    form.clickRow(R);
+    second[4] = u"X1'\nY2"_s;
+    m_dialog->answer(EntryDialogResult{texts, {first, second}});
+    form.newInput();
+    QCOMPARE(form.DataGrid().text(R + 1, 4), u"X1’ Y2"_s);
+    QCOMPARE(savedLines(u"WorkData-2.ini").size(), 2);
 }
 
 void TestSheetForm::deleteBlankRowOnlyOnEmptyRows() {

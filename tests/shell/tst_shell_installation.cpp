@@ -120,7 +120,9 @@ void TestInstallation::sampleProjectOpens() {
     QVERIFY(layDownInstallation(root).status.ok());
     const QString sample = root.file(kDataFolder, u"サンプル物件.tkd"_s);
     QVERIFY(QFileInfo::exists(sample));
-    QVERIFY(ProjectBundle::open(root, sample).ok());
+    const ProjectBundle::Reading reading = ProjectBundle::read(sample);
+    QVERIFY2(reading.refusal.isEmpty() && reading.doubts.isEmpty(), qPrintable(reading.refusal + reading.doubts.join(u'\n')));
+    QVERIFY(ProjectBundle::open(root, reading, u"サンプル物件"_s, sample).ok());
     for (int i : {0, 1, 2, 3, 4}) // lists, unit weights and weld rates all come with the sample
         QVERIFY2(!readLines(workingFilePath(root, kWorkingFiles[i])).lines.isEmpty(),
                  qPrintable(kWorkingFiles[i].name.toString()));

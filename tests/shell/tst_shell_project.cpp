@@ -10,6 +10,8 @@
 #include "support/test_files.h"
 
 #include <QDir>
+#include <QFileInfo>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -71,8 +73,14 @@ private Q_SLOTS:
     void openDialogMissingFile();
     void operationsReportProgressAndMessages();
     void saveWithoutABundleSaysSo();
+    void namesCp932CannotStoreAreRefused_data();
+    void namesCp932CannotStoreAreRefused();
+    void saveKeepsTheLastTenVersions();
 
 private:
+    tv::services::Status openBundle(const QString& bundle) const {
+        return ProjectBundle::open(m_root, ProjectBundle::read(bundle), u"物件"_s, bundle);
+    }
     QString working(int index) const { return workingFilePath(m_root, kWorkingFiles[index]); }
     QString dataFile(const QString& name) const { return QDir(m_root.folder(kDataFolder)).filePath(name); }
     void writeProject() {
@@ -105,24 +113,27 @@ void TestProject::saveThenOpenRestoresEveryRecord() {
     QStringList all;
     for (const QStringList& f : kProject)
         all.append(f);
-    QCOMPARE(readBytes(bundle), cp932Lines(all));
+    // The header line counts the lines and bytes that follow it.
+    const QByteArray body = cp932Lines(all);
+    QCOMPARE(readBytes(bundle), "ZZHD'" + QByteArray::number(all.size()) + "'" +
+                                    QByteArray::number(body.size()) + "\r\n" + body);
 
     for (int i = 0; i < 9; ++i)
         writeCp932Lines(working(i), {u"ZZXX'garbage"_s});
-    QVERIFY(ProjectBundle::open(m_root, bundle).ok());
+    QVERIFY(openBundle(bundle).ok());
     for (int i = 0; i < 9; ++i)
         QCOMPARE(readLines(working(i)).lines, nonEmpty(kProject[i]));
 }
 
 void TestProject::newProjectClearsSixFilesAndKeepsRegistries() {
     const QString bundle = dataFile(u"新規.tkd"_s);
-    QVERIFY(ProjectBundle::createNew(m_root, bundle).ok());
-    QCOMPARE(readLines(bundle).lines, (QStringList{{}, {}, {}} + kProject[3] + kProject[4] + kProject[5] +
-                                       QStringList{{}, {}, {}}));
+    QVERIFY(ProjectBundle::createNew(m_root, u"新規"_s, bundle).ok());
+    QCOMPARE(readLines(bundle).lines.mid(1),
+             (QStringList{{}, {}, {}} + kProject[3] + kProject[4] + kProject[5] + QStringList{{}, {}, {}}));
     for (int i : {0, 1, 2, 6, 7, 8})
         QCOMPARE(readBytes(working(i)), QByteArray("\r\n"));
 
-    QVERIFY(ProjectBundle::open(m_root, bundle).ok());
+    QVERIFY(openBundle(bundle).ok());
     for (int i : {0, 1, 2, 6, 7, 8})
         QCOMPARE(readBytes(working(i)), QByteArray());
     for (int i : {3, 4, 5})
@@ -133,7 +144,7 @@ void TestProject::openSortsLinesByTagKeepingTheirOrder() {
     const QString bundle = dataFile(u"順不同.tkd"_s);
     writeCp932Lines(bundle, {u"ZZ01'b"_s, u"ZZLH'x"_s, u"zz01'lower case"_s, u"ZZ01'a"_s, u"ZZ0"_s,
                              u"ZZKN'k"_s, u"ZZLH'y"_s, u"ZZ01"_s, u"free text"_s});
-    QVERIFY(ProjectBundle::open(m_root, bundle).ok());
+    QVERIFY(openBundle(bundle).ok());
     QCOMPARE(readLines(working(0)).lines, (QStringList{u"ZZLH'x"_s, u"ZZLH'y"_s}));
     QCOMPARE(readLines(working(6)).lines, (QStringList{u"ZZ01'b"_s, u"ZZ01'a"_s, u"ZZ01"_s}));
     QCOMPARE(readLines(working(4)).lines, QStringList{u"ZZKN'k"_s});
@@ -182,7 +193,7 @@ void TestProject::saveTreatsAMissingWorkingFileAsEmpty() {
     QStringList expected;
     for (int i : {0, 1, 2, 3, 5, 6, 7})
         expected.append(kProject[i]);
-    QCOMPARE(readLines(bundle).lines, expected);
+    QCOMPARE(readLines(bundle).lines.mid(1), expected);
 }
 
 void TestProject::newDialogRequestAndName() {
@@ -191,7 +202,7 @@ void TestProject::newDialogRequestAndName() {
     chooser.choose(dataFile(u"第2工場.増築.tkd"_s));
     const auto choice = runNewProjectDialog(m_root, chooser, prompter);
     QVERIFY(choice);
-    QCOMPARE(choice->name, u"第2工場"_s); // the title before its first full stop
+    QCOMPARE(choice->name, u"第2工場.増築"_s); // the title without its extension, as Open names it
     QCOMPARE(choice->path, dataFile(u"第2工場.増築.tkd"_s));
     const auto& request = chooser.requests().first();
     QCOMPARE(request.kind, tv::services::FileDialogRequest::Kind::Save);
@@ -287,10 +298,64 @@ void TestProject::operationsReportProgressAndMessages() {
 void TestProject::saveWithoutABundleSaysSo() {
     ShellState state{m_root, {}};
     ScriptedPrompter prompter;
-    prompter.expectOk(u"保存先の物件ファイルがありません。\n「新規作成」で物件を作成してください。"_s, u"保存エラー"_s);
+    prompter.expectOk(u"保存先の物件ファイルがありません。\n「新規作成」で物件を作成してください。"_s,
+                      u"エラー"_s);
     ProjectOperations operations(state, prompter);
     QVERIFY(!operations.save());
     TV_VERIFY_PROMPTS(prompter);
+}
+
+void TestProject::namesCp932CannotStoreAreRefused_data() {
+    QTest::addColumn<bool>("isNew");
+    QTest::newRow("new") << true;
+    QTest::newRow("open") << false;
+}
+
+void TestProject::namesCp932CannotStoreAreRefused() {
+    // BukkenName.ini could not give such a project back: nothing may change.
+    QFETCH(bool, isNew);
+    const QString bundle = dataFile(u"家🏠.tkd"_s);
+    if (!isNew)
+        QVERIFY(ProjectBundle::save(m_root, bundle).ok());
+    writeCp932Lines(working(0), {u"ZZLH'今の入力"_s});
+    const auto before = snapshot();
+    ShellState state{m_root, {}};
+    state.project.projectName = u"前の物件"_s;
+    RecordingPrompter prompter;
+    ProjectOperations operations(state, prompter);
+    const ProjectChoice choice{u"家🏠"_s, bundle};
+    QVERIFY(!(isNew ? operations.createNew(choice) : operations.open(choice)));
+    QCOMPARE(prompter.messages.size(), 1);
+    QCOMPARE(prompter.messages[0].first, isNew ? u"新規物件作成"_s : u"読込エラー"_s);
+    QVERIFY2(prompter.messages[0].second.contains(u"Shift-JISで保存できない文字"_s),
+             qPrintable(prompter.messages[0].second));
+    QCOMPARE(snapshot(), before);
+    QCOMPARE(QFileInfo::exists(bundle), !isNew);
+    QCOMPARE(state.project.projectName, u"前の物件"_s);
+}
+
+void TestProject::saveKeepsTheLastTenVersions() {
+    const QString bundle = dataFile(u"控え.tkd"_s);
+    QList<QByteArray> versions;
+    for (int i = 0; i < 13; ++i) {
+        writeCp932Lines(working(8), {u"ZZ03'%1"_s.arg(i)});
+        QVERIFY(ProjectBundle::save(m_root, bundle).ok());
+        versions.append(readBytes(bundle));
+    }
+    // Each save kept the version it replaced; the last ten remain, oldest first.
+    const QDir copies(QDir(m_root.folder(kDataFolder)).filePath(u".backup"_s));
+    QStringList names = copies.entryList(QDir::Files);
+    QCOMPARE(names.size(), 10);
+    for (const QString& name : names)
+        QVERIFY2(QRegularExpression(u"^控え-\\d{8}-\\d{6}(-\\d+)?\\.tkd$"_s).match(name).hasMatch(),
+                 qPrintable(name));
+    QList<QByteArray> kept;
+    for (const QString& name : names)
+        kept.append(readBytes(copies.filePath(name)));
+    std::sort(kept.begin(), kept.end(), [&](const QByteArray& a, const QByteArray& b) {
+        return versions.indexOf(a) < versions.indexOf(b);
+    });
+    QCOMPARE(kept, versions.mid(2, 10));
 }
 
 QTEST_GUILESS_MAIN(TestProject)

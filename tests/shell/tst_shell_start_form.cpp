@@ -1,6 +1,7 @@
 // The start window: save questions of New and Open, Save, restarting, menu windows, closing.
 #include "services/cp932.h"
 #include "shell/bukken_name.h"
+#include "shell/project_bundle.h"
 #include "shell/project_operations.h"
 #include "shell/record_file.h"
 #include "shell/start_form.h"
@@ -37,6 +38,14 @@ struct RecordingOpener : tv::services::WindowOpener {
 
 const QString kSaveQuestion = u"現在のデータを保存しますか？"_s;
 
+QStringList nonEmptyLines(const QStringList& lines) {
+    QStringList out;
+    for (const QString& l : lines)
+        if (!l.isEmpty())
+            out.append(l);
+    return out;
+}
+
 // A fresh data root with a saved project "A棟" whose working data then changed without being saved.
 struct Fixture {
     QString workData() const { return state.dataRoot.file(kWorkDataFolder, u"WorkData-3.ini"); }
@@ -62,7 +71,11 @@ private Q_SLOTS:
     void declinedOrCancelledChangesNothing();
     void newProjectShowsProgressAndSurvivesRestart();
     void openProjectLoadsTheBundle();
-    void failedSaveStopsNewProject();
+    void firstRunWithoutAProjectFile_data();
+    void firstRunWithoutAProjectFile();
+    void saveWithoutAProjectFileSaysSoAtOnce();
+    void openRightAfterASaveAsksNothing();
+    void unreadableProjectRecordDoesNotBlockNew();
     void saveAsksFirst_data();
     void saveAsksFirst();
     void menuCommandsOpenTheirWindows_data();
@@ -160,7 +173,7 @@ void TestStartForm::openProjectLoadsTheBundle() {
     QVERIFY(operations.save());
     QVERIFY(operations.createNew({u"B棟"_s, f.bundle(u"B棟.tkd"_s)}));
 
-    f.prompter.expect(kSaveQuestion, u"確認"_s, PromptButtons::YesNoCancel, PromptAnswer::No);
+    // B棟 was just created: its project file holds what the working files hold, so nothing is asked.
     f.prompter.expectOk(u"読込みました。"_s, u"確認"_s);
     f.chooser.choose(f.bundle(u"A棟.tkd"_s));
     StartForm form(f.state, f.prompter, f.chooser, f.settings, f.opener);
@@ -172,19 +185,96 @@ void TestStartForm::openProjectLoadsTheBundle() {
     QCOMPARE(readLines(f.workData()).lines, QStringList{u"ZZ03'1'ブレース"_s});
 }
 
-void TestStartForm::failedSaveStopsNewProject() {
+void TestStartForm::firstRunWithoutAProjectFile_data() {
+    QTest::addColumn<int>("command");
+    QTest::addColumn<bool>("hasInput");
+    QTest::addColumn<int>("answer"); // to the one question asked, -1 when none is
+    QTest::addColumn<bool>("dialogShown");
+    QTest::addColumn<QStringList>("workAfter"); // the secondary work file's records afterwards
+    const QStringList input{u"ZZ03'1'ブレース"_s};
+    const QStringList opened{u"ZZ03'1'開く物件"_s};
+    const int none = -1;
+    QTest::newRow("new, nothing entered: no question")
+        << int(StartForm::NewProject) << false << none << true << QStringList();
+    QTest::newRow("new, carry over: input kept")
+        << int(StartForm::NewProject) << true << int(PromptAnswer::Yes) << true << input;
+    QTest::newRow("new, do not carry over: emptied")
+        << int(StartForm::NewProject) << true << int(PromptAnswer::No) << true << QStringList();
+    QTest::newRow("new, cancel: nothing happens")
+        << int(StartForm::NewProject) << true << int(PromptAnswer::Cancel) << false << input;
+    QTest::newRow("open, nothing entered: no question")
+        << int(StartForm::OpenProject) << false << none << true << opened;
+    QTest::newRow("open, replace the input")
+        << int(StartForm::OpenProject) << true << int(PromptAnswer::Ok) << true << opened;
+    QTest::newRow("open, cancel: nothing happens")
+        << int(StartForm::OpenProject) << true << int(PromptAnswer::Cancel) << false << input;
+}
+
+void TestStartForm::firstRunWithoutAProjectFile() {
+    QFETCH(int, command);
+    QFETCH(bool, hasInput);
+    QFETCH(int, answer);
+    QFETCH(bool, dialogShown);
+    QFETCH(QStringList, workAfter);
     Fixture& f = *m_f;
-    // Nowhere to save to: going on would empty the working files that were not saved.
-    f.state.project.bundlePath.clear();
-    f.prompter.expect(kSaveQuestion, u"確認"_s, PromptButtons::YesNoCancel, PromptAnswer::Yes);
-    f.prompter.expectOk(u"保存先の物件ファイルがありません。\n「新規作成」で物件を作成してください。"_s,
-                        u"保存エラー"_s);
-    f.chooser.choose(f.bundle(u"B棟.tkd"_s));
+    // The project to open, then a first run: no project file, input entered or not.
+    QVERIFY(writeLines(f.workData(), {u"ZZ03'1'開く物件"_s}).ok());
+    QVERIFY(ProjectBundle::save(f.state.dataRoot, f.bundle(u"開く.tkd"_s)).ok());
+    QVERIFY(writeLines(f.workData(), hasInput ? QStringList{u"ZZ03'1'ブレース"_s} : QStringList{}).ok());
+    f.state.project = {};
+    QVERIFY(writeBukkenName(f.state.dataRoot, {}, {}).ok());
+
+    const bool isNew = command == StartForm::NewProject;
+    if (answer >= 0) {
+        if (isNew)
+            f.prompter.expect(u"現在の入力内容を新しい物件に引き継ぎますか？"_s, u"確認"_s,
+                              PromptButtons::YesNoCancel, PromptAnswer(answer));
+        else
+            f.prompter.expect(u"現在の保存されていない入力内容は、開く物件のデータに置き換えられます。"_s,
+                              u"確認"_s, PromptButtons::OkCancel, PromptAnswer(answer));
+    }
+    if (dialogShown)
+        f.prompter.expectOk(isNew ? u"入力を開始できます。"_s : u"読込みました。"_s, u"確認"_s);
+    f.chooser.choose(f.bundle(isNew ? u"C棟.tkd"_s : u"開く.tkd"_s));
     StartForm form(f.state, f.prompter, f.chooser, f.settings, f.opener);
-    form.command(StartForm::NewProject);
+    form.command(command);
+
     TV_VERIFY_PROMPTS(f.prompter);
-    QVERIFY(f.chooser.requests().isEmpty());
-    QCOMPARE(readLines(f.workData()).lines, QStringList{u"ZZ03'1'ブレース"_s});
+    QCOMPARE(f.chooser.requests().size(), dialogShown ? 1 : 0);
+    QCOMPARE(nonEmptyLines(readLines(f.workData()).lines), workAfter);
+    if (isNew && dialogShown) {
+        // The new project file holds what the working files hold.
+        QCOMPARE(form.BNameGd, u"C棟"_s);
+        QVERIFY(ProjectBundle::workingFilesMatch(f.state.dataRoot, f.bundle(u"C棟.tkd"_s)));
+    }
+}
+
+void TestStartForm::saveWithoutAProjectFileSaysSoAtOnce() {
+    Fixture& f = *m_f;
+    f.state.project.bundlePath.clear();
+    f.prompter.expectOk(u"保存先の物件ファイルがありません。\n「新規作成」で物件を作成してください。"_s,
+                        u"エラー"_s);
+    StartForm form(f.state, f.prompter, f.chooser, f.settings, f.opener);
+    form.command(StartForm::SaveProject);
+    TV_VERIFY_PROMPTS(f.prompter);
+}
+
+void TestStartForm::openRightAfterASaveAsksNothing() {
+    Fixture& f = *m_f;
+    ScriptedPrompter quiet;
+    quiet.expectOk(u"保存しました。"_s, u"確認"_s);
+    QVERIFY(ProjectOperations(f.state, quiet).save());
+    f.chooser.cancel().cancel();
+    StartForm form(f.state, f.prompter, f.chooser, f.settings, f.opener);
+    form.command(StartForm::OpenProject);
+    TV_VERIFY_PROMPTS(f.prompter);
+    QCOMPARE(f.chooser.requests().size(), 1);
+
+    // A change after the save makes the working files differ: the question comes back.
+    QVERIFY(writeLines(f.workData(), {u"ZZ03'1'変更"_s}).ok());
+    f.prompter.expect(kSaveQuestion, u"確認"_s, PromptButtons::YesNoCancel, PromptAnswer::Cancel);
+    form.command(StartForm::OpenProject);
+    TV_VERIFY_PROMPTS(f.prompter);
 }
 
 void TestStartForm::saveAsksFirst_data() {
@@ -268,6 +358,27 @@ void TestStartForm::pointerFeedbackAndClosing() {
                                           {u"KelAppT/FormPos/Top"_s, u"2250"_s}};
     QCOMPARE(f.settings.values, expected);
     QCOMPARE(readBukkenName(f.state.dataRoot).name, u"A棟"_s);
+}
+
+void TestStartForm::unreadableProjectRecordDoesNotBlockNew() {
+    Fixture& f = *m_f;
+    writeBytes(f.state.dataRoot.file(kSetFolder, kBukkenNameFile), QByteArray("A\x82\r\n"));
+    Startup start = startUp(f.dir.path(), QString());
+    QVERIFY2(start.error.isEmpty(), qPrintable(start.error));
+    QVERIFY2(start.notice.contains(u"BukkenName.ini"_s) && start.notice.contains(u"「新規作成」か「読込」"_s),
+             qPrintable(start.notice));
+    QCOMPARE(start.state.project.bundlePath, QString());
+    start.lock.reset();
+
+    f.prompter.expect(u"現在の入力内容を新しい物件に引き継ぎますか？"_s, u"確認"_s, PromptButtons::YesNoCancel,
+                      PromptAnswer::Yes);
+    f.prompter.expectOk(u"入力を開始できます。"_s, u"確認"_s);
+    f.chooser.choose(f.bundle(u"D棟.tkd"_s));
+    StartForm form(start.state, f.prompter, f.chooser, f.settings, f.opener);
+    form.command(StartForm::NewProject);
+    TV_VERIFY_PROMPTS(f.prompter);
+    QCOMPARE(readBukkenName(f.state.dataRoot).name, u"D棟"_s);
+    QCOMPARE(readLines(f.workData()).lines, QStringList{u"ZZ03'1'ブレース"_s});
 }
 
 QTEST_GUILESS_MAIN(TestStartForm)

@@ -11,6 +11,7 @@
 #include "ui/text_grid_view.h"
 
 #include <QAbstractItemModelTester>
+#include <QBrush>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -65,10 +66,17 @@ void TestUiSheetForm::selectInsertAndDeleteThroughTheWindow() {
     QAbstractItemModelTester tester(view.grid()->model());
     for (int c = kFirstEntryText; c <= kLastCell; ++c)
         QVERIFY(view.grid()->isColumnHidden(c));
+    QCOMPARE(view.grid()->rowAt(0), kFirstDataRow); // the header rows stand in their own view above
 
     clickCell(view.grid(), kFirstDataRow + 3, 12); // C2's third row
     QCOMPARE(model.selectedRow(), kFirstDataRow + 1);
+    const auto background = [&view](int row) {
+        return view.grid()->model()->index(row, 5).data(Qt::BackgroundRole).value<QBrush>().color();
+    };
+    QCOMPARE(background(kFirstDataRow + 1), QColor(238, 252, 188));
     QTest::mouseClick(view.command(SheetForm::InsertBlankRow), Qt::LeftButton);
+    QCOMPARE(background(kFirstDataRow + 1), QColor(238, 252, 188)); // the new empty row
+    QVERIFY(background(kFirstDataRow + 2) != QColor(238, 252, 188));
     QCOMPARE(model.selectedRow(), kFirstDataRow + 1);
     QCOMPARE(view.grid()->model()->index(kFirstDataRow + 2, 3).data().toString(), u"C2"_s);
 

@@ -1,0 +1,68 @@
+// Durable file operations: a whole file replaced in one atomic step, renames and removals that are
+// known to be on disk, and Japanese reasons for every failure.
+//
+// A replacement writes a temporary file beside the target (".NAME.tvtmp"), checks every write, syncs
+// it, checks its size on disk, and only then renames it over the target: on any failure the temporary
+// file is removed and the target is exactly as it was. The folder is synced after a rename.
+//
+// Tests inject faults through `WriteFaults`: a full disk after N bytes (counted over every file
+// written), a failing sync, a failing rename. The faults and counts belong to the calling thread.
+#pragma once
+
+#include "services/status.h"
+
+#include <QByteArray>
+#include <QString>
+
+#include <functional>
+
+namespace tv::shell {
+
+// Suffix of the temporary file of a replacement; start-up removes strays that a crash left.
+inline constexpr QStringView kTemporarySuffix = u".tvtmp";
+
+// The temporary file used while `path` is replaced.
+QString temporaryPathFor(const QString& path);
+
+// Replaces `path` with `bytes`. `beforeCommit`, when given, runs after the data is on disk in the
+// temporary file and may abort the write by returning false (the old file stays).
+services::Status replaceFile(const QString& path, const QByteArray& bytes,
+                             const std::function<bool()>& beforeCommit = {});
+
+// Renames `from` to `to`, replacing `to` atomically, and syncs the folder.
+services::Status renameFile(const QString& from, const QString& to);
+
+// Removes `path` if it exists; true when it is gone.
+bool removeFile(const QString& path);
+
+// The path as a user reads it in a message.
+QString displayPath(const QString& path);
+
+// Faults injected into the file operations of this thread. -1 = never fail.
+struct WriteFaults {
+    qint64 bytesBeforeFailure = -1; // the disk is full once this many bytes were written (all files)
+    int syncsBeforeFailure = -1;    // this many syncs succeed, the next one fails, later ones succeed
+    int renamesBeforeFailure = -1;  // this many renames succeed, the next one fails, later ones succeed
+};
+
+// What the file operations of this thread did since the faults were last set.
+struct WriteCounts {
+    qint64 bytes = 0;
+    int syncs = 0;
+    int renames = 0;
+};
+
+// Sets the faults and resets the counts.
+void setWriteFaults(const WriteFaults& faults);
+WriteCounts writeCounts();
+
+// Sets faults for its lifetime and clears them after.
+class ScopedWriteFaults {
+public:
+    explicit ScopedWriteFaults(const WriteFaults& faults) { setWriteFaults(faults); }
+    ~ScopedWriteFaults() { setWriteFaults({}); }
+    ScopedWriteFaults(const ScopedWriteFaults&) = delete;
+    ScopedWriteFaults& operator=(const ScopedWriteFaults&) = delete;
+};
+
+} // namespace tv::shell

@@ -1,0 +1,173 @@
+// A child process killed at random moments during open, new and save: after each restart the
+// working files and BukkenName.ini are wholly the old project or wholly the new one, the bundle is
+// wholly old or new, and no temporary file is left anywhere in the data folder.
+#include "shell/bukken_name.h"
+#include "shell/installation.h"
+#include "shell/project_bundle.h"
+#include "shell/record_file.h"
+#include "shell/startup.h"
+#include "shell/tree_snapshot.h"
+#include "shell/working_files.h"
+
+#include <QElapsedTimer>
+#include <QProcess>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QThread>
+
+#include <limits>
+
+using namespace tv::shell;
+using namespace tv::test;
+using namespace Qt::StringLiterals;
+
+namespace {
+
+constexpr int kKillsPerOperation = 70;
+
+// Sheet rows enough for each operation to take a while, so that kills land in every step.
+QStringList rows(const QString& tag, const QString& project, int count) {
+    QStringList lines;
+    for (int i = 0; i < count; ++i)
+        lines.append(u"%1'%2'2F'C1'%3の行'SN490B'H鋼'H-400×200×9×12'3500'2"_s.arg(tag).arg(i).arg(project));
+    return lines;
+}
+
+// The files that belong to the open project: the nine working files and BukkenName.ini; and the
+// bundles in Data. Safety copies are whole copies and may stay.
+QMap<QString, QByteArray> projectFiles(const QMap<QString, QByteArray>& tree) {
+    QMap<QString, QByteArray> files;
+    for (auto it = tree.begin(); it != tree.end(); ++it)
+        if (!it.key().startsWith(u"Data/.backup/"_s) && !it.key().startsWith(u"info/"_s))
+            files.insert(it.key(), it.value());
+    return files;
+}
+
+bool isStray(const QString& name) {
+    return name.endsWith(u".tvtmp"_s) || name.endsWith(u".tvstage"_s) || name.endsWith(u".tvold"_s) ||
+           name.endsWith(u".journal"_s);
+}
+
+} // namespace
+
+class TestCrash : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void killedOperationsLeaveOldOrNew_data();
+    void killedOperationsLeaveOldOrNew();
+    void cleanupTestCase();
+
+private:
+    int m_kills = 0;
+    int m_finishedFirst = 0; // the operation had ended before the kill
+    int m_old = 0;
+    int m_new = 0;
+    int m_rolledForward = 0;
+    int m_rolledBack = 0;
+};
+
+void TestCrash::killedOperationsLeaveOldOrNew_data() {
+    QTest::addColumn<QStringList>("command");
+    QTest::newRow("open") << QStringList{u"project"_s, u"open"_s, u"Data/B棟.tkd"_s};
+    QTest::newRow("new") << QStringList{u"project"_s, u"new"_s, u"Data/C棟.tkd"_s};
+    QTest::newRow("save") << QStringList{u"project"_s, u"save"_s};
+}
+
+void TestCrash::killedOperationsLeaveOldOrNew() {
+    QFETCH(QStringList, command);
+    QTemporaryDir dir;
+    const QString rootPath = QDir(dir.path()).filePath(u"Torvanel"_s);
+    const DataRoot root(rootPath);
+    QVERIFY(layDownInstallation(root).status.ok());
+    const QString work1 = workingFilePath(root, kWorkingFiles[6]);
+    const QString work2 = workingFilePath(root, kWorkingFiles[7]);
+    QVERIFY(writeLines(work1, rows(u"ZZ01"_s, u"B棟"_s, 5000)).ok());
+    QVERIFY(ProjectBundle::save(root, root.file(kDataFolder, u"B棟.tkd")).ok());
+    QVERIFY(ProjectBundle::createNew(root, u"A棟"_s, root.file(kDataFolder, u"A棟.tkd")).ok());
+    QVERIFY(writeLines(work1, rows(u"ZZ01"_s, u"A棟"_s, 5000)).ok());
+    QVERIFY(writeLines(work2, rows(u"ZZ02"_s, u"A棟"_s, 5000)).ok());
+    QVERIFY(ProjectBundle::save(root, root.file(kDataFolder, u"A棟.tkd")).ok());
+    QVERIFY(
+        writeLines(work2, rows(u"ZZ02"_s, u"A棟の変更"_s, 5000)).ok()); // unsaved: save changes the bundle
+    const auto baseline = snapshotTree(rootPath);
+
+    QStringList arguments{u"--data-root"_s, rootPath};
+    for (const QString& word : command)
+        arguments.append(word.startsWith(u"Data/"_s) ? QDir(rootPath).filePath(word) : word);
+    const auto runChild = [&](qint64 killAfterMicroseconds) {
+        QProcess child;
+        child.setStandardErrorFile(QProcess::nullDevice());
+        child.start(QStringLiteral(TV_EXECUTABLE), arguments);
+        child.waitForStarted();
+        if (killAfterMicroseconds >= 0) {
+            QThread::usleep(static_cast<unsigned long>(killAfterMicroseconds));
+            child.kill();
+        }
+        child.waitForFinished(60000);
+        return child.exitStatus() == QProcess::NormalExit;
+    };
+
+    // The old and the new project as a run without a kill leaves them.
+    // Kills aim at the time between the end of start-up (a run that fails at once tells how long
+    // that takes) and the end of the operation (the fastest of a few whole runs).
+    const auto oldFiles = projectFiles(baseline);
+    QMap<QString, QByteArray> newFiles;
+    qint64 fullRun = std::numeric_limits<qint64>::max();
+    qint64 startUpTime = std::numeric_limits<qint64>::max();
+    QElapsedTimer timer;
+    for (int i = 0; i < 3; ++i) {
+        timer.start();
+        QVERIFY(runChild(-1));
+        fullRun = std::min(fullRun, timer.nsecsElapsed() / 1000);
+        newFiles = projectFiles(snapshotTree(rootPath));
+        restoreTree(rootPath, baseline);
+        timer.restart();
+        QProcess failing;
+        failing.setStandardErrorFile(QProcess::nullDevice());
+        failing.start(QStringLiteral(TV_EXECUTABLE), {u"--data-root"_s, rootPath, u"project"_s, u"open"_s,
+                                                      QDir(rootPath).filePath(u"無い.tkd"_s)});
+        failing.waitForFinished(60000);
+        startUpTime = std::min(startUpTime, timer.nsecsElapsed() / 1000);
+    }
+    QVERIFY(newFiles != oldFiles);
+
+    QRandomGenerator random(20261210);
+    for (int i = 0; i < kKillsPerOperation; ++i) {
+        const qint64 from = startUpTime * 9 / 10;
+        const qint64 to = std::max(fullRun, from + 1000);
+        const bool finished = runChild(from + qint64(random.bounded(quint64(to - from))));
+        ++m_kills;
+        m_finishedFirst += finished;
+
+        Startup restart = startUp(rootPath, QString());
+        QVERIFY2(restart.error.isEmpty(), qPrintable(restart.error));
+        if (restart.notice.contains(u"最後まで行いました"_s))
+            ++m_rolledForward;
+        if (restart.notice.contains(u"取り消しました"_s))
+            ++m_rolledBack;
+        restart.lock.reset();
+
+        const auto tree = snapshotTree(rootPath);
+        for (const QString& name : tree.keys())
+            QVERIFY2(!isStray(name), qPrintable(u"left behind: "_s + name));
+        const auto files = projectFiles(tree);
+        const bool isOld = files == oldFiles;
+        const bool isNew = files == newFiles;
+        QVERIFY2(isOld || isNew,
+                 qPrintable(u"a mix after kill %1 (%2): %3"_s.arg(i).arg(
+                     finished ? u"had finished"_s : u"killed"_s, differences(oldFiles, files).join(u", "))));
+        m_old += isOld;
+        m_new += isNew;
+        restoreTree(rootPath, baseline);
+    }
+}
+
+void TestCrash::cleanupTestCase() {
+    qInfo("kills: %d (%d after the operation had ended); afterwards old project: %d, new project: %d; "
+          "interrupted switches rolled forward: %d, rolled back: %d",
+          m_kills, m_finishedFirst, m_old, m_new, m_rolledForward, m_rolledBack);
+}
+
+QTEST_GUILESS_MAIN(TestCrash)
+#include "tst_app_crash.moc"
