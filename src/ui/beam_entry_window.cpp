@@ -4,6 +4,7 @@
 #include "beam_input/beam_entry_dialog.h"
 #include "ui/hari_inp_form_view.h"
 #include "ui/mae_inp_form_view.h"
+#include "ui/qt_prompter.h"
 
 namespace tv::ui {
 
@@ -27,9 +28,15 @@ std::optional<sheets::EntryDialogResult> BeamEntryWindow::edit(const sheets::Ent
 void BeamEntryWindow::run(beam_input::HariInpForm& form) {
     HariInpFormView view(form, m_parent);
     m_shown = &view;
+    // The dialog's messages show over the dialog, the sheet's again over the sheet afterwards.
+    auto* messages = dynamic_cast<QtPrompter*>(&m_prompter);
+    if (messages)
+        messages->setParentWidget(&view);
     if (m_hook)
         m_hook(view);
     view.exec();
+    if (messages)
+        messages->setParentWidget(m_parent);
     m_shown = nullptr;
 }
 
