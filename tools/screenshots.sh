@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Pictures of the start window, the help viewer, the list window, the registry windows, the sheets
-# and the secondary-member sheet under a real X server (Xvfb), at 100 % and 150 %
+# Pictures of the start window, the help viewer, the list window, the registry windows, the sheets,
+# the secondary-member sheet and the totals window under a real X server (Xvfb), at 100 % and 150 %
 # scaling, for checking that every text is complete. Usage: tools/screenshots.sh <torvanel executable>
 # Writes screenshots/*.png (git-ignored) and uses a fresh data folder, so no real data is touched.
 set -euo pipefail
@@ -88,5 +88,21 @@ for scale in 1 1.5; do
     for mark in G1 B1; do
         root="$data/Dialog" shoot "beam-dialog-$mark-$pct" $scale --open-window beam-sheet \
             --click "$mark" --click 新規入力・修正
+    done
+done
+
+# The totals window after a run, one picture per table: a few column, beam and secondary rows of the
+# sample project (CP932 with CR LF, as the program keeps its files); the run's messages are answered.
+for n in 1 2 3; do
+    iconv -f UTF-8 -t CP932 "$here/screenshot-data/totals/WorkData-$n.ini" | sed 's/$/\r/' \
+        >"$data/Torvanel/WorkData/WorkData-$n.ini"
+done
+tables=(鋼材 溶接 ボルト 塗装・耐火被覆 溶融亜鉛メッキ JOINTの数量)
+names=(steel weld bolt coating galv joint)
+for scale in 1 1.5; do
+    pct=$([ "$scale" = 1 ] && echo 100 || echo 150)
+    for i in "${!tables[@]}"; do
+        shoot "syukei-${names[$i]}-$pct" $scale --open-window syukei --click 集計開始 --click OK --click OK --click OK \
+            --click "${tables[$i]}"
     done
 done

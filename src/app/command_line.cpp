@@ -4,6 +4,7 @@
 #include "app/console_ports.h"
 #include "app/sheet_print_command.h"
 #include "app/print_secondary.h"
+#include "app/totals_command.h"
 #include "shell/data_root_lock.h"
 #include "shell/info_form.h"
 #include "shell/installation.h"
@@ -114,6 +115,8 @@ bool splitPrint(const QStringList& c, QString* what, QString* pdf) {
 int runPrint(const CommandLine& line, const QString& programFolder) {
     QString what, pdf;
     splitPrint(line.command, &what, &pdf);
+    if (isTotalsPrintout(what))
+        return runTotalsPrint(line, programFolder, what, pdf);
     const std::optional<shell::Startup> start = startCommand(line, programFolder);
     if (!start)
         return 1;
@@ -158,7 +161,10 @@ QString usageText() {
         "  torvanel [--data-root DIR] print help-N --pdf FILE  入力説明 N (0～5) をPDFに印刷する\n"
         "  torvanel [--data-root DIR] print column-sheet --pdf FILE  柱積算をPDFに印刷する\n"
         "  torvanel [--data-root DIR] print beam-sheet --pdf FILE    梁積算をPDFに印刷する\n"
-        "  torvanel [--data-root DIR] print secondary --pdf FILE     副部材積算をPDFに印刷する");
+        "  torvanel [--data-root DIR] print secondary --pdf FILE     副部材積算をPDFに印刷する\n"
+        "  torvanel [--data-root DIR] totals [--table NAME]  集計して表をタブ区切りで出力する\n"
+        "  torvanel [--data-root DIR] print totals-NAME --pdf FILE  集計表をPDFに印刷する\n"
+        "    NAME: steel weld bolt coating galv joint");
 }
 
 CommandLine parseCommandLine(const QStringList& arguments) {
@@ -178,9 +184,9 @@ CommandLine parseCommandLine(const QStringList& arguments) {
                    line.command.isEmpty()) {
             // Hidden options of the window program, for pictures of its windows (tools/screenshots.sh):
             // --screenshot FILE saves the screen shortly after start and quits; --open-help N shows help
-            // text N; --open-window NAME opens list, buzai, kansan, kigou, settei, column-sheet, beam-sheet or
-            // secondary; each --click TEXT then clicks, in order, the button, command or list entry of that
-            // text in the open window.
+            // text N; --open-window NAME opens list, buzai, kansan, kigou, settei, column-sheet, beam-sheet,
+            // secondary or syukei; each --click TEXT then clicks, in order, the button, command or list entry
+            // of that text in the open window.
             if (i + 1 >= arguments.size()) {
                 line.usageError = a + QStringLiteral(" には値を指定してください。");
                 return line;
@@ -192,7 +198,8 @@ CommandLine parseCommandLine(const QStringList& arguments) {
                 static const QStringList names{QStringLiteral("list"), QStringLiteral("buzai"),
                                                QStringLiteral("kansan"), QStringLiteral("kigou"),
                                                QStringLiteral("settei"), QStringLiteral("column-sheet"),
-                                               QStringLiteral("beam-sheet"), QStringLiteral("secondary")};
+                                               QStringLiteral("beam-sheet"), QStringLiteral("secondary"),
+                                               QStringLiteral("syukei")};
                 if (!names.contains(value)) {
                     line.usageError = QStringLiteral("--open-window には ") + names.join(u' ') +
                                       QStringLiteral(" のどれかを指定してください。");
@@ -221,7 +228,9 @@ CommandLine parseCommandLine(const QStringList& arguments) {
     const bool ok =
         (verb == u"init" && c.size() == 1) ||
         (splitPrint(c, &what, &pdf) &&
-         (helpNumber(what) >= 0 || isSheetPrintout(what) || what == kSecondaryPrintout)) ||
+         (helpNumber(what) >= 0 || isSheetPrintout(what) || what == kSecondaryPrintout ||
+          isTotalsPrintout(what))) ||
+        isTotalsCommand(c) ||
         (verb == u"project" && ((c.value(1) == u"save" && c.size() == 2) ||
                                 ((c.value(1) == u"open" || c.value(1) == u"new") && c.size() == 3)));
     if (!ok)
@@ -239,6 +248,8 @@ int runCommand(const CommandLine& line, const QString& programFolder) {
         return runInit(line, programFolder);
     if (line.command.value(0) == u"print")
         return runPrint(line, programFolder);
+    if (line.command.value(0) == u"totals")
+        return runTotalsCommand(line, programFolder);
     return runProject(line, programFolder);
 }
 

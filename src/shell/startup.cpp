@@ -34,7 +34,7 @@ QString recoveryNotice(Recovery recovery, const QString& projectName) {
 
 } // namespace
 
-Startup startUp(const QString& dataRootOption, const QString& programFolder) {
+Startup startUp(const QString& dataRootOption, const QString& programFolder, InstallStep install) {
     Startup result;
     const QString environment =
         QProcessEnvironment::systemEnvironment().value(QStringLiteral("TORVANEL_DATA_ROOT"));
@@ -52,10 +52,12 @@ Startup startUp(const QString& dataRootOption, const QString& programFolder) {
         result.error = recoveryNotice(recovery, {});
         return result;
     }
-    const InstallReport installed = layDownInstallation(result.state.dataRoot);
-    if (!installed.status.ok()) {
-        result.error = installed.status.error;
-        return result;
+    if (install == InstallStep::LayDown) {
+        const InstallReport installed = layDownInstallation(result.state.dataRoot);
+        if (!installed.status.ok()) {
+            result.error = installed.status.error;
+            return result;
+        }
     }
     const BukkenName current = readBukkenName(result.state.dataRoot);
     QStringList notices;

@@ -17,8 +17,13 @@ struct Startup {
     std::shared_ptr<DataRootLock> lock; // held for as long as the program uses the data root
 };
 
+// Whether a start lays down what is missing of the installation. Commands that only read the
+// project (the totals) must find a lost working file missing, not recreated empty.
+enum class InstallStep { LayDown, Skip };
+
 // `dataRootOption` is the --data-root value (may be empty); the environment and home folder are
 // read from the process.
-Startup startUp(const QString& dataRootOption, const QString& programFolder);
+Startup startUp(const QString& dataRootOption, const QString& programFolder,
+                InstallStep install = InstallStep::LayDown);
 
 } // namespace tv::shell

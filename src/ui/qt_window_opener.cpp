@@ -15,6 +15,7 @@
 #include "ui/settei_form_view.h"
 #include "ui/sheet_form_view.h"
 #include "ui/zatu_inp_form_view.h"
+#include "ui/syukei_form_view.h"
 
 namespace tv::ui {
 
@@ -79,6 +80,9 @@ bool QtWindowOpener::open(services::WindowId id) {
         return true;
     case services::WindowId::ZatuInpForm:
         showZatuInpForm(m_parent, m_state);
+        return true;
+    case services::WindowId::SyukeiForm:
+        showSyukeiForm(m_parent, m_state);
         return true;
     default:
         return false;

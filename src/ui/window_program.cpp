@@ -90,9 +90,11 @@ void clickInTurn(QStringList texts) {
     if (texts.isEmpty())
         return;
     const QString text = texts.takeFirst();
+    // The next click is due before this one runs: a click that shows a message box returns only when
+    // the box is closed, and the next click is the one that closes it.
+    QTimer::singleShot(150, qApp, [texts] { clickInTurn(texts); });
     if (!clickText(text))
         qWarning("--click: %s not found", qUtf8Printable(text));
-    QTimer::singleShot(150, qApp, [texts] { clickInTurn(texts); });
 }
 
 } // namespace
@@ -168,6 +170,7 @@ int runWindowProgram(QApplication& app, const WindowOptions& options) {
                             : name == u"column-sheet" ? WindowId::MainInputForm
                             : name == u"beam-sheet"   ? WindowId::MainInput2Form
                             : name == u"secondary"    ? WindowId::ZatuInpForm
+                            : name == u"syukei"       ? WindowId::SyukeiForm
                                                       : WindowId::SetteiForm);
             }
         });

@@ -1,0 +1,129 @@
+// The headless totals: the same run as the totals window, its messages on standard error.
+#include "app/totals_command.h"
+
+#include "app/command_line.h"
+#include "shell/startup.h"
+#include "totals/totals_print.h"
+#include "totals/totals_run.h"
+#include "ui/print_renderer.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+#include <cstdio>
+#include <optional>
+
+namespace tv::app {
+
+using totals::TableId;
+
+namespace {
+
+const QStringList& tableNames() {
+    static const QStringList names{QStringLiteral("steel"), QStringLiteral("weld"),
+                                   QStringLiteral("bolt"),  QStringLiteral("coating"),
+                                   QStringLiteral("galv"),  QStringLiteral("joint")};
+    return names;
+}
+
+void write(FILE* stream, const QString& text) {
+    const QByteArray bytes = text.toUtf8();
+    std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stream);
+}
+
+// One message per line; a line break inside a message is written as " / ".
+void tell(const QString& message) {
+    write(stderr, QString(message).replace(u'\n', QStringLiteral(" / ")) + u'\n');
+}
+
+struct Run {
+    totals::TotalsTables tables;
+    shell::DataRoot root;
+    int exitCode = 0;
+    bool ran = false; // the tables hold a complete run
+};
+
+// Loads the lists and registries, runs the totals and tells the run's messages. Exit code 2 when a
+// file cannot be read (the tables are then not to be used), 1 when the data folder is in use.
+Run runTotals(const CommandLine& line, const QString& programFolder) {
+    Run run;
+    // The data root locked and an interrupted project switch settled, but the installation is not
+    // laid down: that would recreate a lost work file as an empty one, and the totals must report it.
+    const shell::Startup start =
+        shell::startUp(line.dataRootOption, programFolder, shell::InstallStep::Skip);
+    if (!start.error.isEmpty()) {
+        tell(start.error);
+        run.exitCode = 1;
+        return run;
+    }
+    if (!start.notice.isEmpty())
+        tell(start.notice);
+    run.root = start.state.dataRoot;
+    totals::TotalsRegistries registries;
+    services::Status loaded =
+        totals::loadTotalsRegistries(run.root, registries.lists, registries.weights, registries.rates);
+    if (!loaded.ok()) {
+        tell(loaded.error);
+        run.exitCode = 2;
+        return run;
+    }
+    const totals::TotalsOutcome outcome = totals::RunTotals(run.tables, run.root, registries.lists.JointList,
+                                                            registries.weights, registries.rates);
+    if (!outcome.ok()) {
+        tell(outcome.error);
+        run.exitCode = 2;
+        return run;
+    }
+    for (const totals::TotalsMessage& message : totals::closingMessages(outcome.flags))
+        tell(message.text);
+    run.ran = true;
+    run.exitCode = outcome.flags.unitWeightMissing || outcome.flags.weldRateMissing ? 1 : 0;
+    return run;
+}
+
+} // namespace
+
+bool isTotalsCommand(const QStringList& words) {
+    if (words.value(0) != u"totals")
+        return false;
+    return words.size() == 1 ||
+           (words.size() == 3 && words[1] == u"--table" && tableNames().contains(words[2]));
+}
+
+bool isTotalsPrintout(const QString& what) {
+    return what.startsWith(QStringLiteral("totals-")) && tableNames().contains(what.mid(7));
+}
+
+int runTotalsCommand(const CommandLine& line, const QString& programFolder) {
+    const Run run = runTotals(line, programFolder);
+    if (run.exitCode == 2 || !run.ran)
+        return run.exitCode;
+    const QString only = line.command.value(2);
+    for (int i = 0; i < totals::kTableCount; ++i) {
+        if (!only.isEmpty() && tableNames()[i] != only)
+            continue;
+        const QString text = totals::tableText(run.tables.table(TableId(i)), u"\n") + u'\n';
+        write(stdout, only.isEmpty() ? QStringLiteral("# ") + tableNames()[i] + u'\n' + text + u'\n' : text);
+    }
+    std::fflush(stdout);
+    return run.exitCode;
+}
+
+int runTotalsPrint(const CommandLine& line, const QString& programFolder, const QString& what,
+                   const QString& pdf) {
+    const Run run = runTotals(line, programFolder);
+    if (run.exitCode == 2 || !run.ran)
+        return run.exitCode;
+    const auto id = TableId(tableNames().indexOf(what.mid(7)));
+    const services::Status written =
+        ui::renderToPdf(totals::PrintTotalsTable(run.tables.table(id), id, QString()), pdf);
+    if (!written.ok()) {
+        tell(written.error);
+        return 1;
+    }
+    tell(QStringLiteral("PDFファイルに保存しました: ") +
+         QDir::toNativeSeparators(QFileInfo(pdf).absoluteFilePath()));
+    return run.exitCode;
+}
+
+} // namespace tv::app

@@ -1,0 +1,39 @@
+// 集計 on screen: the six totals tables, one shown at a time, with the commands that run, print and
+// copy them.
+#pragma once
+
+#include "state/app_state.h"
+#include "totals/syukei_form.h"
+
+#include <QDialog>
+
+class QButtonGroup;
+class QCheckBox;
+class QStackedWidget;
+
+namespace tv::ui {
+
+class TextGridView;
+
+class SyukeiFormView : public QDialog {
+    Q_OBJECT
+public:
+    explicit SyukeiFormView(totals::SyukeiForm& model, QWidget* parent = nullptr);
+
+    TextGridView* gridView(int index) const { return m_grids[index]; }
+
+private:
+    void showTable();
+    void refreshTables();
+
+    totals::SyukeiForm& m_model;
+    QButtonGroup* m_options;
+    QCheckBox* m_bnameCh;
+    QStackedWidget* m_frames;
+    QList<TextGridView*> m_grids;
+};
+
+// Opens the totals window modally over the working files of `state`; returns when it is closed.
+void showSyukeiForm(QWidget* parent, AppState& state);
+
+} // namespace tv::ui

@@ -1,0 +1,120 @@
+// `torvanel totals` and `torvanel print totals-NAME` on the prepared project: the tables as TAB text,
+// the run's messages on standard error and the exit codes.
+#include "totals/totals_tables.h"
+#include "totals_project.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace tv::test;
+using namespace Qt::StringLiterals;
+
+namespace {
+
+struct Run {
+    int exitCode;
+    QString out;
+    QString err;
+};
+
+Run torvanel(const QString& root, const QStringList& args) {
+    QProcess p;
+    p.start(QStringLiteral(TV_EXECUTABLE), QStringList{u"--data-root"_s, root} + args);
+    p.waitForFinished(60000);
+    return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()),
+            QString::fromUtf8(p.readAllStandardError())};
+}
+
+QString tableLines(int index) {
+    QString text = tv::totals::headerTexts(tv::totals::TableId(index)).join(u'\t') + u'\n';
+    const QList<QList<QStringList>> tables = expectedTables();
+    for (const QStringList& row : tables[index])
+        text += row.join(u'\t') + u'\n';
+    return text;
+}
+
+const QString kMessages =
+    u"単位重量が登録されていない部材があります。 / 登録後再度集計してください。\n終了しました。\n"_s;
+
+} // namespace
+
+class TestTotalsCommandLine : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void init();
+    void printsEveryTable();
+    void printsOneTable();
+    void unreadableWorkFileExitsTwo();
+    void printsATableAsPdf();
+
+private:
+    std::unique_ptr<QTemporaryDir> m_dir;
+    QString m_root;
+};
+
+void TestTotalsCommandLine::init() {
+    m_dir = std::make_unique<QTemporaryDir>();
+    m_root = m_dir->path();
+    makeDataFolders(m_root);
+    writeTotalsProject(tv::shell::DataRoot(m_root));
+}
+
+void TestTotalsCommandLine::printsEveryTable() {
+    const Run run = torvanel(m_root, {u"totals"_s});
+    QString expected;
+    const QStringList names{u"steel"_s, u"weld"_s, u"bolt"_s, u"coating"_s, u"galv"_s, u"joint"_s};
+    for (int i = 0; i < 6; ++i)
+        expected += u"# "_s + names[i] + u'\n' + tableLines(i) + u'\n';
+    QCOMPARE(run.out, expected);
+    QCOMPARE(run.err, kMessages);
+    QCOMPARE(run.exitCode, 1); // a unit weight is missing
+}
+
+void TestTotalsCommandLine::printsOneTable() {
+    const Run run = torvanel(m_root, {u"totals"_s, u"--table"_s, u"weld"_s});
+    QCOMPARE(run.out, tableLines(1));
+    QCOMPARE(run.exitCode, 1);
+    // Registered, the run is complete.
+    const QString weights = tv::shell::DataRoot(m_root).file(tv::shell::kSetFolder, u"BuzaiWeight.ini"_s);
+    writeBytes(weights, readBytes(weights) + cp932Lines({u"ZZBW'C形鋼'100*50*5*7.5'9.36'"_s}));
+    const Run complete = torvanel(m_root, {u"totals"_s, u"--table"_s, u"coating"_s});
+    QCOMPARE(complete.out, tableLines(3));
+    QCOMPARE(complete.err, u"終了しました。\n"_s);
+    QCOMPARE(complete.exitCode, 0);
+    QCOMPARE(torvanel(m_root, {u"totals"_s, u"--table"_s, u"paint"_s}).exitCode, 2);
+}
+
+void TestTotalsCommandLine::unreadableWorkFileExitsTwo() {
+    const QString file = tv::shell::DataRoot(m_root).file(tv::shell::kWorkDataFolder, u"WorkData-2.ini"_s);
+    writeBytes(file, QByteArray("ZZ02'\x81\x20'\r\n"));
+    const Run run = torvanel(m_root, {u"totals"_s});
+    QCOMPARE(run.exitCode, 2);
+    QVERIFY(run.out.isEmpty());
+    QVERIFY2(run.err.contains(u"WorkData-2.ini"_s), qPrintable(run.err));
+    // A lost work file is reported, never laid down again as an empty one.
+    writeCp932Lines(file, {});
+    const QString secondary =
+        tv::shell::DataRoot(m_root).file(tv::shell::kWorkDataFolder, u"WorkData-3.ini"_s);
+    QVERIFY(QFile::remove(secondary));
+    const Run lost =
+        torvanel(m_root, {u"print"_s, u"totals-steel"_s, u"--pdf"_s, m_dir->filePath(u"s.pdf"_s)});
+    QCOMPARE(lost.exitCode, 2);
+    QVERIFY2(lost.err.contains(u"WorkData-3.ini」がありません。"_s), qPrintable(lost.err));
+    QVERIFY(!QFile::exists(secondary));
+    QVERIFY(!QFile::exists(m_dir->filePath(u"s.pdf"_s)));
+}
+
+void TestTotalsCommandLine::printsATableAsPdf() {
+    const QString pdf = m_dir->filePath(u"joint.pdf"_s);
+    const Run run = torvanel(m_root, {u"print"_s, u"totals-joint"_s, u"--pdf"_s, pdf});
+    QCOMPARE(run.exitCode, 1);
+    QVERIFY2(run.err.contains(u"PDFファイルに保存しました"_s), qPrintable(run.err));
+    QVERIFY(QFileInfo(pdf).size() > 1000);
+    QCOMPARE(readBytes(pdf).left(5), QByteArray("%PDF-"));
+}
+
+QTEST_GUILESS_MAIN(TestTotalsCommandLine)
+#include "tst_totals_command_line.moc"
