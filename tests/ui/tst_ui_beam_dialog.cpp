@@ -10,6 +10,7 @@
 #include "support/recording_printer.h"
 #include "support/scripted_prompter.h"
 #include "support/test_files.h"
+#include "totals/totals_run.h"
 #include "ui/beam_entry_window.h"
 #include "ui/command_label.h"
 #include "ui/hari_inp_form_view.h"
@@ -335,6 +336,33 @@ void TestUiBeamDialog::enterBothEndKindsAndCopy() {
     const QStringList both = tv::shell::readLines(p.workFile()).lines;
     QCOMPARE(both.size(), 8);
     QVERIFY(both[4].contains(u"PL-9×244×676"_s));
+    {
+        // No columns and no secondary members: empty work files of their own.
+        for (QStringView name : {u"WorkData-1.ini", u"WorkData-3.ini"})
+            writeCp932Lines(p.state.shell.dataRoot.file(tv::shell::kWorkDataFolder, name), {});
+        tv::totals::TotalsTables tables;
+        const tv::totals::TotalsOutcome run =
+            tv::totals::RunTotals(tables, p.state.shell.dataRoot, {}, {}, {});
+        QVERIFY2(run.ok(), qPrintable(run.error));
+        // Both beams in the totals: their sections and plates, their welds, their bolts.
+        const auto lines = [&tables](tv::totals::TableId id) {
+            return tv::totals::tableText(tables.table(id), u"\n").split(u'\n');
+        };
+        const QStringList steel = lines(tv::totals::TableId::Steel);
+        for (const QString& row :
+             {u"1\tH鋼\tSN400B\tH-400×200×8×13\t17.10\tm"_s, u"1\tH鋼\tSN400B\tH-600×200×11×17\t12.00\tm"_s,
+              u"2\t普通鋼板\tSS400\t9\t1.16\tm2"_s, u"2\t普通鋼板\tSS400\t12\t0.56\tm2"_s})
+            QVERIFY2(std::any_of(steel.begin(), steel.end(),
+                                 [&row](const QString& l) { return l.startsWith(row); }),
+                     qPrintable(row));
+        const QStringList welds = lines(tv::totals::TableId::Weld);
+        for (const QString& row : {u"\tHF1\t9\t1.20"_s, u"\tHT2\t9\t5.64"_s, u"\tHT2\t11\t2.66"_s,
+                                   u"\tHT2\t12\t5.64"_s, u"\tHT2\t17\t1.60"_s})
+            QVERIFY2(std::any_of(welds.begin(), welds.end(),
+                                 [&row](const QString& l) { return l.startsWith(row); }),
+                     qPrintable(row));
+        QVERIFY(lines(tv::totals::TableId::Bolt).contains(u"\tHTB-F8T\tM20\t75\t56"_s)); // 32 + 2 × 12
+    }
 
     // A third beam G1 copies B1's content through the picker and keeps its own floor and mark.
     const int third = second + 5;
