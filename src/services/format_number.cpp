@@ -2,8 +2,9 @@
 #include "services/format_number.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cmath>
-#include <cstdio>
+#include <cstdlib>
 #include <string>
 
 namespace tv::services {
@@ -46,8 +47,12 @@ DecimalDigits toDecimal(double magnitude, int significantDigits) {
     DecimalDigits d;
     if (magnitude == 0)
         return d;
+    // The correctly rounded scientific form, as printf's "%.*e" gives it, at a fraction of its cost
+    // (the totals format every quantity they add).
     char buffer[64];
-    std::snprintf(buffer, sizeof buffer, "%.*e", significantDigits - 1, magnitude);
+    const auto written = std::to_chars(buffer, buffer + sizeof buffer - 1, magnitude,
+                                       std::chars_format::scientific, significantDigits - 1);
+    *written.ptr = '\0';
     // buffer: "d.dddddde±XX"
     std::string digits;
     const char* p = buffer;
