@@ -18,7 +18,7 @@ shoot() { # name scale [extra options]
     local screen=1366x768
     [ "$scale" = 1 ] || screen=1920x1080
     QT_SCALE_FACTOR=$scale xvfb-run -a -s "-screen 0 ${screen}x24" \
-        "$exe" --data-root "$data/Torvanel" --screenshot "$out/$name.png" "$@"
+        "$exe" --data-root "${root:-$data/Torvanel}" --screenshot "$out/$name.png" "$@"
     echo "$out/$name.png"
 }
 
@@ -41,6 +41,14 @@ printf '%s\r\n' \
     "ZZ03'雑-1'R'手摺'SS400'鋼管(丸)'○-114.3×3.5'24'1'24.00''''''''溶融亜鉛'0.36'24'8.64" |
     iconv -f UTF-8 -t CP932 >"$data/Torvanel/WorkData/WorkData-3.ini"
 
+# A second data folder for the column dialog: floor-1 columns of every section kind entered through
+# the dialog (C6, an H with two cut T, is added to the sample's column list).
+cp -r "$data/Torvanel" "$data/Dialog"
+printf '%s\r\n' "ZZLH'1'C6'H鋼'SN490B･H･500･200･10･16'SN490B･175･200･9･12'SN490B･175･200･9･12''" |
+    iconv -f UTF-8 -t CP932 >>"$data/Dialog/List/HasiraListData.ini"
+iconv -f UTF-8 -t CP932 "$here/screenshot-data/WorkData-1-dialog.ini" | sed 's/$/\r/' \
+    >"$data/Dialog/WorkData/WorkData-1.ini"
+
 shoot start-100 1
 shoot start-150 1.5
 shoot help-100 1 --open-help 0
@@ -59,6 +67,28 @@ for scale in 1 1.5; do
     shoot "column-sheet-$pct" $scale --open-window column-sheet
     shoot "beam-sheet-$pct" $scale --open-window beam-sheet
     shoot "secondary-$pct" $scale --open-window secondary
+done
+
+# The column dialog on an entry of each section kind (plain H, H with one and two cut T, square and
+# round pipe), with the fourteen coating shapes below.
+for scale in 1 1.5; do
+    pct=$([ "$scale" = 1 ] && echo 100 || echo 150)
+    for mark in C1 C3 C6 P1 P2; do
+        root="$data/Dialog" shoot "column-dialog-$mark-$pct" $scale --open-window column-sheet \
+            --click "$mark" --click 新規入力・修正
+    done
+done
+
+# The beam dialog on an entry of each end kind: G1 with welded ends and a joint, B1 carried by girders
+# with gussets and stiffeners (entries entered through the dialog on floor 2).
+iconv -f UTF-8 -t CP932 "$here/screenshot-data/WorkData-2-dialog.ini" | sed 's/$/\r/' \
+    >"$data/Dialog/WorkData/WorkData-2.ini"
+for scale in 1 1.5; do
+    pct=$([ "$scale" = 1 ] && echo 100 || echo 150)
+    for mark in G1 B1; do
+        root="$data/Dialog" shoot "beam-dialog-$mark-$pct" $scale --open-window beam-sheet \
+            --click "$mark" --click 新規入力・修正
+    done
 done
 
 # The totals window after a run, one picture per table: a few column, beam and secondary rows of the

@@ -51,6 +51,9 @@ enum ReadMode : int { ReadEditedEntry = 0, ReadPickedEntry = 1 };
 
 class HasiraInpForm : public QObject {
     Q_OBJECT
+    // The dialog's commands and cell editing work on its grids directly.
+    friend class HasiraInpCommands;
+
 public:
     HasiraInpForm(const lists::MemberLists& lists, InputDialogState& shared, ColumnReferenceLists reference,
                   services::Prompter& prompter, QObject* parent = nullptr);

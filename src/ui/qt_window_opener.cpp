@@ -3,7 +3,9 @@
 
 #include "lists/list_form.h"
 #include "shell/info_form.h"
+#include "ui/beam_entry_window.h"
 #include "ui/buzai_form_view.h"
+#include "ui/column_entry_window.h"
 #include "ui/info_form_view.h"
 #include "ui/kansan_form_view.h"
 #include "ui/list_form_view.h"
@@ -12,7 +14,6 @@
 #include "ui/qt_prompter.h"
 #include "ui/settei_form_view.h"
 #include "ui/sheet_form_view.h"
-#include "sheets/unavailable_entry_dialog.h"
 #include "ui/zatu_inp_form_view.h"
 #include "ui/syukei_form_view.h"
 
@@ -52,12 +53,26 @@ bool QtWindowOpener::open(services::WindowId id) {
     case services::WindowId::KansanForm:
         showKansanForm(m_parent, m_state.shell.dataRoot);
         return true;
-    case services::WindowId::MainInputForm:
+    case services::WindowId::MainInputForm: {
+        QtPrompter prompter(m_parent);
+        QtWindowOpener helpOpener(m_parent, m_state);
+        ColumnEntryWindow dialog(m_state, prompter, helpOpener);
+        showSheetForm(m_parent, m_state, prompter, dialog, sheets::SheetKind::Column,
+                      [&dialog, &helpOpener](sheets::SheetForm& sheet, QWidget* view) {
+                          dialog.setSheet(&sheet.DataGrid(), view);
+                          helpOpener.setParentWidget(view);
+                      });
+        return true;
+    }
     case services::WindowId::MainInput2Form: {
         QtPrompter prompter(m_parent);
-        sheets::UnavailableEntryDialog dialog(prompter);
-        showSheetForm(m_parent, m_state, prompter, dialog,
-                      id == services::WindowId::MainInputForm ? sheets::SheetKind::Column : sheets::SheetKind::Beam);
+        QtWindowOpener helpOpener(m_parent, m_state);
+        BeamEntryWindow dialog(m_state, prompter, helpOpener);
+        showSheetForm(m_parent, m_state, prompter, dialog, sheets::SheetKind::Beam,
+                      [&dialog, &helpOpener](sheets::SheetForm& sheet, QWidget* view) {
+                          dialog.setSheet(&sheet.DataGrid(), view);
+                          helpOpener.setParentWidget(view);
+                      });
         return true;
     }
     case services::WindowId::SetteiForm:

@@ -161,7 +161,7 @@ void SheetFormView::fitToScreen() {
 }
 
 void showSheetForm(QWidget* parent, AppState& state, QtPrompter& prompter, sheets::EntryDialog& dialog,
-                   sheets::SheetKind kind) {
+                   sheets::SheetKind kind, const std::function<void(sheets::SheetForm&, QWidget*)>& opened) {
     QtFileChooser chooser(parent);
     QtPrinter printer(prompter, chooser);
     QtWindowOpener opener(parent, state);
@@ -172,6 +172,8 @@ void showSheetForm(QWidget* parent, AppState& state, QtPrompter& prompter, sheet
     prompter.setParentWidget(&view);
     chooser.setParentWidget(&view);
     opener.setParentWidget(&view);
+    if (opened)
+        opened(model, &view);
     view.exec();
 }
 

@@ -7,6 +7,8 @@
 
 #include <QDialog>
 
+#include <functional>
+
 class QTableView;
 
 namespace tv::ui {
@@ -37,8 +39,10 @@ private:
 
 // Opens the sheet of `kind` modally on the project of `state`, with `dialog` for its entries;
 // `prompter` shows the sheet's messages (and the dialog's). Returns when the window is closed, at once
-// (after a message) when its work file cannot be read.
+// (after a message) when its work file cannot be read. `opened` is told the sheet and its window
+// once both exist (the entry dialog reads the sheet's rows and is modal to its window).
 void showSheetForm(QWidget* parent, AppState& state, QtPrompter& prompter, sheets::EntryDialog& dialog,
-                   sheets::SheetKind kind);
+                   sheets::SheetKind kind,
+                   const std::function<void(sheets::SheetForm&, QWidget*)>& opened = {});
 
 } // namespace tv::ui

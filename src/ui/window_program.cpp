@@ -1,9 +1,9 @@
 // Application set-up: Japanese button texts, a Japanese Gothic window font, the start window.
 #include "ui/window_program.h"
 
+#include "registries/kigou_form.h"
 #include "shell/startup.h"
 #include "state/app_state.h"
-#include "registries/kigou_form.h"
 #include "ui/command_label.h"
 #include "ui/kigou_form_view.h"
 #include "ui/qt_file_chooser.h"
@@ -11,6 +11,7 @@
 #include "ui/qt_settings_store.h"
 #include "ui/qt_window_opener.h"
 #include "ui/start_form_view.h"
+#include "ui/text_grid_view.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -18,6 +19,7 @@
 #include <QLibraryInfo>
 #include <QListWidget>
 #include <QLocale>
+#include <QMouseEvent>
 #include <QScreen>
 #include <QTimer>
 #include <QTranslator>
@@ -26,8 +28,31 @@ namespace tv::ui {
 
 namespace {
 
-// Clicks the button, command caption or list entry showing `text` in the active window, as a user
-// would; reports whether one was found.
+// Clicks the first cell of `grid` that shows `text`, as the mouse does.
+bool clickGridCell(TextGridView* grid, const QString& text) {
+    const QAbstractItemModel* model = grid->model();
+    for (int row = 0; row < model->rowCount(); ++row) {
+        for (int column = 0; column < model->columnCount(); ++column) {
+            const QModelIndex index = model->index(row, column);
+            if (index.data().toString() != text)
+                continue;
+            grid->scrollTo(index);
+            const QPointF at = grid->visualRect(index).center();
+            const QPointF global = grid->viewport()->mapToGlobal(at);
+            for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
+                QMouseEvent event(type, at, global, Qt::LeftButton,
+                                  type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton,
+                                  Qt::NoModifier);
+                QApplication::sendEvent(grid->viewport(), &event);
+            }
+            return true;
+        }
+    }
+    return false;
+}
+
+// Clicks the button, command caption, list entry or grid cell showing `text` in the active window,
+// as a user would; reports whether one was found.
 bool clickText(const QString& text) {
     QWidget* window = QApplication::activeModalWidget();
     if (!window)
@@ -41,9 +66,14 @@ bool clickText(const QString& text) {
         }
     for (auto* label : window->findChildren<CommandLabel*>())
         if (label->isVisible() && label->text() == text) {
-            Q_EMIT label->clicked(label->index());
+            // Later, so that a window the command opens modally does not hold up the next clicks.
+            QTimer::singleShot(0, label, [label] { Q_EMIT label->clicked(label->index()); });
             return true;
         }
+    for (auto* grid : window->findChildren<TextGridView*>()) {
+        if (grid->isVisible() && clickGridCell(grid, text))
+            return true;
+    }
     for (auto* list : window->findChildren<QListWidget*>()) {
         const QList<QListWidgetItem*> items = list->findItems(text, Qt::MatchExactly);
         if (list->isVisible() && !items.isEmpty()) {
@@ -134,8 +164,8 @@ int runWindowProgram(QApplication& app, const WindowOptions& options) {
                 KigouFormView dialog(model, &window);
                 dialog.exec();
             } else {
-                opener.open(name == u"list"     ? WindowId::ListForm
-                            : name == u"buzai"  ? WindowId::BuzaiForm
+                opener.open(name == u"list"           ? WindowId::ListForm
+                            : name == u"buzai"        ? WindowId::BuzaiForm
                             : name == u"kansan"       ? WindowId::KansanForm
                             : name == u"column-sheet" ? WindowId::MainInputForm
                             : name == u"beam-sheet"   ? WindowId::MainInput2Form

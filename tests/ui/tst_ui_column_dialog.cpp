@@ -1,0 +1,269 @@
+// The column dialog window driven with real clicks and keys from the column sheet: a new column,
+// changing it, copying its content into a second column with 入力済データ読込, and Cancel.
+#include "column_input/coating.h"
+#include "column_input/hasira_inp_commands.h"
+#include "column_input/plate_lines.h"
+#include "lists/list_files.h"
+#include "registries/reference_lists.h"
+#include "sheets/sheet_form.h"
+#include "shell/record_file.h"
+#include "support/recording_printer.h"
+#include "support/scripted_prompter.h"
+#include "support/test_files.h"
+#include "ui/column_entry_window.h"
+#include "ui/column_pictures.h"
+#include "ui/command_label.h"
+#include "ui/hasira_inp_form_view.h"
+#include "ui/mae_inp_form_view.h"
+#include "ui/sheet_form_view.h"
+#include "ui/text_grid_view.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+using namespace tv::column_input;
+using namespace tv::test;
+using namespace Qt::StringLiterals;
+using tv::sheets::kFirstDataRow;
+using tv::ui::HasiraInpFormView;
+using tv::ui::TextGridView;
+
+namespace {
+
+class NoWindows : public tv::services::WindowOpener {
+public:
+    bool open(tv::services::WindowId) override { return false; }
+};
+
+void clickCell(TextGridView* grid, int row, int column) {
+    grid->scrollTo(grid->model()->index(row, column));
+    const QRect cell = grid->visualRect(grid->model()->index(row, column));
+    QVERIFY(cell.isValid());
+    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, cell.center());
+}
+
+void pickFromList(QListWidget* list, const QString& text) {
+    QVERIFY(list->isVisible());
+    const QList<QListWidgetItem*> items = list->findItems(text, Qt::MatchExactly);
+    QVERIFY(!items.isEmpty());
+    list->scrollToItem(items.first());
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(items.first()).center());
+    QVERIFY(!list->isVisible());
+}
+
+// Types `text` into the open editor of the grid and presses Enter.
+void typeAndEnter(TextGridView* grid, const QString& text) {
+    QVERIFY(grid->isEditing());
+    QTest::keyClicks(grid->lineEditor(), text);
+    QTest::keyClick(grid->lineEditor(), Qt::Key_Return);
+}
+
+void replaceText(QLineEdit* field, const QString& text) {
+    QTest::mouseClick(field, Qt::LeftButton);
+    field->selectAll();
+    QTest::keyClicks(field, text);
+}
+
+// A project with two H columns C1 and C2 on floor 2, the reference lists and an empty column sheet.
+struct Project {
+    QTemporaryDir dir;
+    tv::AppState state;
+    ScriptedPrompter prompter;
+    RecordingPrinter printer;
+    NoWindows windows;
+    tv::ui::ColumnEntryWindow dialog{state, prompter, windows};
+    std::unique_ptr<tv::sheets::MainInputForm> sheet;
+    std::unique_ptr<tv::ui::SheetFormView> view;
+
+    bool open() {
+        makeDataFolders(dir.path());
+        state.shell.dataRoot = tv::shell::DataRoot(dir.path());
+        auto set = [this](QStringView file, const QStringList& lines) {
+            writeCp932Lines(state.shell.dataRoot.file(tv::shell::kSetFolder, file), lines);
+        };
+        set(tv::registries::kHtbKataFile, {u"HTB-F10T"_s});
+        set(tv::registries::kBoltKeiFile, {u"M20"_s, u"M24"_s});
+        set(tv::registries::kPLNameFile, {u"ベースプレート"_s, u"平鋼"_s});
+        set(tv::registries::kHasiraKikakuFile, {u"SS400"_s, u"SN490B"_s});
+        tv::lists::MemberLists lists;
+        for (const QString& mark : {u"C1"_s, u"C2"_s})
+            tv::lists::appendEntry(
+                lists.HasiraList,
+                tv::lists::HasiraListEntry{
+                    u"2"_s, mark, u"H鋼"_s, u"SN490C･H･400･200･8･13"_s, u"････"_s, u"････"_s, {}, {}});
+        if (!tv::lists::SaveLists(state.shell.dataRoot, lists).ok())
+            return false;
+        sheet = std::make_unique<tv::sheets::MainInputForm>(
+            state.shell, state.lists, tv::sheets::SheetForm::Ports{prompter, printer, windows, dialog});
+        if (!sheet->open())
+            return false;
+        view = std::make_unique<tv::ui::SheetFormView>(*sheet);
+        dialog.setSheet(&sheet->DataGrid(), view.get());
+        view->show();
+        return QTest::qWaitForWindowExposed(view.get());
+    }
+
+    // Selects sheet row `row` and opens the dialog on it; `work` runs in the open dialog window.
+    void openDialog(int row, std::function<void(HasiraInpFormView&)> work) {
+        bool ran = false;
+        dialog.setWindowHook([&ran, work](HasiraInpFormView& window) {
+            QTimer::singleShot(0, &window, [&ran, &window, work] {
+                ran = true;
+                if (QTest::qWaitForWindowActive(&window))
+                    work(window);
+                if (window.isVisible()) // a failed check: leave the dialog
+                    window.reject();
+            });
+        });
+        clickCell(view->grid(), row, 3);
+        QTest::mouseClick(view->command(tv::sheets::SheetForm::NewInput), Qt::LeftButton);
+        QVERIFY(ran);
+    }
+
+    QString workFile() const {
+        return state.shell.dataRoot.file(tv::shell::kWorkDataFolder, u"WorkData-1.ini");
+    }
+    QString cell(int row, int column) const { return sheet->DataGrid().text(row, column); }
+};
+
+void clickCommand(HasiraInpFormView& window, int index) {
+    QTest::mouseClick(window.command(index), Qt::LeftButton);
+}
+
+} // namespace
+
+class TestUiColumnDialog : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void enterChangeAndCopyAColumn();
+    void cancelChangesNothing();
+};
+
+void TestUiColumnDialog::enterChangeAndCopyAColumn() {
+    Project p;
+    QVERIFY(p.open());
+    const int first = kFirstDataRow;
+    p.openDialog(first, [](HasiraInpFormView& w) {
+        QTest::keyClicks(w.floorField(), u"2"_s);
+        QCOMPARE(w.grid(MarkGrid)->model()->rowCount(), 3);
+        clickCell(w.grid(MarkGrid), 2, 1);
+        QCOMPARE(w.info(3)->text(), u"C2"_s);
+        QCOMPARE(w.sectionPicture()->sectionCode(), 0);
+        // Length, count and ロ部 places with Enter moving between them.
+        QCOMPARE(w.focusWidget(), w.input(LengthInput));
+        QTest::keyClicks(w.input(LengthInput), u"3500"_s);
+        QTest::keyClick(w.input(LengthInput), Qt::Key_Return);
+        QCOMPARE(w.focusWidget(), w.input(CountInput));
+        QTest::keyClicks(w.input(CountInput), u"2"_s);
+        QTest::keyClick(w.input(CountInput), Qt::Key_Return);
+        QCOMPARE(w.focusWidget(), w.input(SecondPlacesInput));
+        QTest::keyClicks(w.input(SecondPlacesInput), u"4"_s);
+
+        // One plate line through its lists and editors: Enter walks 厚, B, D, 枚 and opens 工法's list.
+        TextGridView* plates = w.grid(PlateGrid);
+        clickCell(plates, kPlateFirstRow, PlateName);
+        pickFromList(plates->popupList(), u"ベースプレート"_s);
+        clickCell(plates, kPlateFirstRow, PlateGrade);
+        pickFromList(plates->popupList(), u"SN490B"_s);
+        clickCell(plates, kPlateFirstRow, PlateThickness);
+        for (const QString& text : {u"36"_s, u"500"_s, u"500"_s, u"2"_s})
+            typeAndEnter(plates, text);
+        pickFromList(plates->popupList(), u"H"_s);
+        clickCell(plates, kPlateFirstRow, PlateWeldLength);
+        QTest::keyClicks(plates->lineEditor(), u"1600"_s);
+        // Each keystroke is in the cell already: 2 plates × 1.6 m.
+        QCOMPARE(plates->model()->index(kPlateFirstRow, PlateWeldQuantity).data().toString(), u"3.20"_s);
+        QTest::keyClick(plates->lineEditor(), Qt::Key_Escape);
+
+        // One coating line; F12 in the open editor confirms with the count typed so far.
+        TextGridView* coating = w.grid(CoatingGrid);
+        clickCell(coating, 1, tv::column_input::CoatingKind);
+        pickFromList(coating->popupList(), u"吹付材"_s);
+        clickCell(coating, 1, tv::column_input::CoatingThickness);
+        for (const QString& text : {u"20"_s, u"1"_s, u"3000"_s})
+            typeAndEnter(coating, text);
+        QVERIFY(coating->isEditing());
+        QTest::keyClicks(coating->lineEditor(), u"2"_s);
+        QTest::keyClick(coating->lineEditor(), Qt::Key_F12);
+        QVERIFY(!w.isVisible());
+    });
+    TV_VERIFY_PROMPTS(p.prompter);
+    // The entry on the sheet: the column, its coating line (girth 0.592, area 3.552) and the base plate.
+    QCOMPARE(p.cell(first, 3), u"C2"_s);
+    QCOMPARE(p.cell(first, 8), u"3500"_s);
+    QCOMPARE(p.cell(first, 9), u"2"_s);
+    QCOMPARE(p.cell(first + 1, 17), u"吹付材:20"_s);
+    QCOMPARE(p.cell(first + 1, 19), u"3.552"_s);
+    QCOMPARE(p.cell(first + 1, 6), u"BASE.PL"_s);
+    const QStringList saved = tv::shell::readLines(p.workFile()).lines;
+    QVERIFY(saved.size() >= 3);
+    QVERIFY(saved.first().contains(u"3500"_s));
+    const int rows = int(saved.size());
+
+    // Changing the count replaces the entry's rows.
+    p.openDialog(first + 1, [](HasiraInpFormView& w) {
+        QCOMPARE(w.info(3)->text(), u"C2"_s);
+        replaceText(w.input(CountInput), u"3"_s);
+        clickCommand(w, CommandOk);
+        QVERIFY(!w.isVisible());
+    });
+    QCOMPARE(p.cell(first, 9), u"3"_s);
+    QCOMPARE(p.cell(first + rows, 3), QString());
+    QCOMPARE(tv::shell::readLines(p.workFile()).lines.size(), rows);
+
+    // A second column C1 copies C2's content and keeps its own floor and mark.
+    p.openDialog(first + rows, [](HasiraInpFormView& w) {
+        QTest::keyClicks(w.floorField(), u"2"_s);
+        clickCell(w.grid(MarkGrid), 1, 1);
+        QTimer::singleShot(0, [] {
+            auto* picker = qobject_cast<tv::ui::MaeInpFormView*>(QApplication::activeModalWidget());
+            QVERIFY(picker);
+            QCOMPARE(picker->grid()->model()->rowCount(), 2);
+            clickCell(picker->grid(), 1, 2);
+            QTest::mouseClick(picker->command(0), Qt::LeftButton);
+            QVERIFY(!picker->isVisible());
+        });
+        clickCommand(w, CommandLoadEntered);
+        QCOMPARE(w.info(3)->text(), u"C1"_s);
+        QCOMPARE(w.input(LengthInput)->text(), u"3500"_s);
+        QCOMPARE(w.input(CountInput)->text(), u"3"_s);
+        clickCommand(w, CommandOk);
+        QVERIFY(!w.isVisible());
+    });
+    TV_VERIFY_PROMPTS(p.prompter);
+    QCOMPARE(p.cell(first + rows, 3), u"C1"_s);
+    QCOMPARE(p.cell(first + rows, 8), u"3500"_s);
+    for (int offset = 1; offset < rows; ++offset) {
+        for (int column = 5; column <= 23; ++column)
+            QCOMPARE(p.cell(first + rows + offset, column), p.cell(first + offset, column));
+    }
+    QCOMPARE(tv::shell::readLines(p.workFile()).lines.size(), 2 * rows);
+}
+
+void TestUiColumnDialog::cancelChangesNothing() {
+    Project p;
+    QVERIFY(p.open());
+    p.openDialog(kFirstDataRow, [](HasiraInpFormView& w) {
+        QTest::keyClicks(w.floorField(), u"2"_s);
+        clickCell(w.grid(MarkGrid), 1, 1);
+        QTest::keyClicks(w.input(LengthInput), u"3500"_s);
+        clickCommand(w, CommandCancel);
+        QVERIFY(!w.isVisible());
+    });
+    p.openDialog(kFirstDataRow, [](HasiraInpFormView& w) {
+        QTest::keyClicks(w.floorField(), u"2"_s);
+        clickCell(w.grid(MarkGrid), 1, 1);
+        QTest::keyClick(&w, Qt::Key_Escape);
+        QVERIFY(!w.isVisible());
+    });
+    TV_VERIFY_PROMPTS(p.prompter);
+    QCOMPARE(p.cell(kFirstDataRow, 3), QString());
+    QVERIFY(tv::shell::readLines(p.workFile()).lines.isEmpty());
+}
+
+QTEST_MAIN(TestUiColumnDialog)
+#include "tst_ui_column_dialog.moc"
