@@ -79,6 +79,18 @@ for scale in 1 1.5; do
     done
 done
 
+# The beam dialog on an entry of each end kind: G1 with welded ends and a joint, B1 carried by girders
+# with gussets and stiffeners (entries entered through the dialog on floor 2).
+iconv -f UTF-8 -t CP932 "$here/screenshot-data/WorkData-2-dialog.ini" | sed 's/$/\r/' \
+    >"$data/Dialog/WorkData/WorkData-2.ini"
+for scale in 1 1.5; do
+    pct=$([ "$scale" = 1 ] && echo 100 || echo 150)
+    for mark in G1 B1; do
+        root="$data/Dialog" shoot "beam-dialog-$mark-$pct" $scale --open-window beam-sheet \
+            --click "$mark" --click 新規入力・修正
+    done
+done
+
 # The totals window after a run, one picture per table: a few column, beam and secondary rows of the
 # sample project (CP932 with CR LF, as the program keeps its files); the run's messages are answered.
 for n in 1 2 3; do

@@ -172,6 +172,12 @@ public:
     // Recomputation after an input field changed.
     void RecalcBeamInputs(int index);
 
+    // The three grids for the view, which shows them and keeps their widths, current cell and top
+    // row as the window's grid control does; their cells change only through the events above.
+    services::TextGrid* indexGridForView() { return &m_indexGrid; }
+    services::TextGrid* dataGridForView() { return &m_dataGrid; }
+    services::TextGrid* hifukuGridForView() { return &m_hifukuGrid; }
+
 Q_SIGNALS:
     // Any field, caption, option, grid or list may have changed: the view redraws from the model.
     void changed();

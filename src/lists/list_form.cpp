@@ -6,6 +6,8 @@
 #include "services/cp932.h"
 #include "services/text.h"
 
+#include <algorithm>
+
 namespace tv::lists {
 
 using services::Cp932;
@@ -77,7 +79,10 @@ QStringList ListForm::jointGradeCandidates() const {
 void ListForm::addGrades(const QStringList& values) {
     bool added = false;
     for (const QString& value : values) {
-        if (m_grades.contains(value))
+        const bool known = std::any_of(m_grades.cbegin(), m_grades.cend(), [&value](const QString& grade) {
+            return services::SameIdentifier(grade, value);
+        });
+        if (known)
             continue;
         m_grades.append(value); // an empty field adds an empty item, which the file never holds
         added = added || !value.isEmpty();
@@ -114,7 +119,9 @@ void ListForm::selectBeamKind(BeamKind kind) {
 }
 
 bool ListForm::acceptText(QString& text) {
-    text = Cp932::mapLookAlikes(text);
+    // Every field and cell holds an identifier or a number: full-width letters, digits and size signs
+    // typed with an input method are stored half-width, so that "Ｃ２" and "C2" are one mark.
+    text = services::HalfWidthIdentifier(Cp932::mapLookAlikes(text));
     if (text.contains(kPartSeparator)) {
         m_prompter.tell(QStringLiteral("「%1」は使用できない文字です。").arg(kPartSeparator), kConfirm);
         return false;
@@ -275,6 +282,28 @@ const QStringList& ListForm::notes() {
         QStringLiteral("F厚(肉厚)"),
     };
     return texts;
+}
+
+bool startsWithNumber(QStringView text) {
+    const QString t = services::Trim(text);
+    qsizetype i = 0;
+    if (i < t.size() && (t[i] == u'+' || t[i] == u'-'))
+        ++i;
+    if (i < t.size() && t[i] == u'.')
+        ++i;
+    return i < t.size() && t[i] >= u'0' && t[i] <= u'9';
+}
+
+bool ListForm::refuseNonNumbers(const QList<NumberField>& fields) {
+    for (const NumberField& field : fields) {
+        if (field.text.isEmpty() || startsWithNumber(field.text))
+            continue;
+        m_prompter.tell(QStringLiteral("「%1」には数値を入力してください。").arg(field.name), kConfirm);
+        if (field.index >= 0 || field.panel == ListPanel::Joint)
+            Q_EMIT focusRequested(field.panel, field.index);
+        return true;
+    }
+    return false;
 }
 
 bool ListForm::confirmDeletion(const QString& floor, const QString& mark) {

@@ -14,6 +14,7 @@
 
 #include "lists/member_lists.h"
 #include "services/prompter.h"
+#include "services/text.h"
 #include "services/text_grid.h"
 #include "shell/data_root.h"
 
@@ -88,6 +89,9 @@ public:
     bool MekkiCh() const { return m_galvanized; }
     void setMekkiCh(bool checked);
 
+    // The name of a column or beam field in messages ("①高", "端部 W厚").
+    static QString columnFieldName(int index);
+    static QString beamFieldName(int index);
     // The column fields of the selected shape in panel order (Enter and Tab follow it).
     QList<int> columnFieldOrder() const;
 
@@ -148,7 +152,18 @@ Q_SIGNALS:
     void focusRequested(tv::lists::ListPanel panel, int index);
 
 private:
+    // A field that holds a number, with its name for the message.
+    struct NumberField {
+        ListPanel panel;
+        int index; // InpTx or HariInpTx index; -1 for a joint cell
+        QString name;
+        QString text;
+    };
+
     bool acceptText(QString& text);
+    // Refuses the first field whose text does not start with a number (it would count as 0): the
+    // message names it and the cursor goes there. True when one was refused.
+    bool refuseNonNumbers(const QList<NumberField>& fields);
     void markChanged() { Q_EMIT changed(); }
     // Asks "<floor>階の<mark>を削除します。"; true on OK.
     bool confirmDeletion(const QString& floor, const QString& mark);
@@ -194,14 +209,18 @@ private:
     bool m_dirty = false;
 };
 
+// Whether the text, once trimmed, starts with a number (a sign and a point may come first).
+bool startsWithNumber(QStringView text);
+
 // Stored form of a typed value: outer blanks removed, then SanitizeField.
 QString storedValue(const QString& typed);
 
 // Marks the first live entry of floor and mark as deleted (blank floor); true when one was found.
-template <typename Entry>
-bool markDeleted(QList<Entry>& list, const QString& floor, const QString& mark) {
+// Full-width letters and digits match their half-width forms.
+template <typename Entry> bool markDeleted(QList<Entry>& list, const QString& floor, const QString& mark) {
     for (Entry& e : list) {
-        if (!e.isDeleted() && e.Floor == floor && e.Mark == mark) {
+        if (!e.isDeleted() && services::SameIdentifier(e.Floor, floor) &&
+            services::SameIdentifier(e.Mark, mark)) {
             e.Floor.clear();
             return true;
         }

@@ -14,6 +14,17 @@ constexpr int kCentreColumn = 3;
 constexpr int kEndColumn = kCentreColumn + kSectionParts;
 } // namespace
 
+QString ListForm::beamFieldName(int index) {
+    static const QStringList parts{QStringLiteral("規格"), QStringLiteral("型"),  QStringLiteral("高"),
+                                   QStringLiteral("巾"),   QStringLiteral("W厚"), QStringLiteral("F厚")};
+    if (index == 0)
+        return QStringLiteral("階");
+    if (index == 1)
+        return QStringLiteral("符号");
+    const QString section = index < 8 ? QStringLiteral("中央部") : QStringLiteral("端部");
+    return section + u' ' + parts.value((index - 2) % kSectionParts);
+}
+
 void ListForm::setUpBeamGrid() {
     services::TextGrid& g = m_hariGrid;
     g.resize(kBeamGridHeaderRows, kBeamGridColumns);
@@ -79,6 +90,11 @@ void ListForm::registerBeam() {
             return;
         }
     }
+    QList<NumberField> numbers;
+    for (int k : {4, 5, 6, 7, 10, 11, 12, 13})
+        numbers.append({ListPanel::Beam, k, beamFieldName(k), m_beamFields[k]});
+    if (refuseNonNumbers(numbers))
+        return;
     services::TextGrid& g = m_hariGrid;
     const QString floor = storedValue(m_beamFields[0]);
     const QString mark = storedValue(m_beamFields[1]);

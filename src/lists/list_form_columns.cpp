@@ -51,7 +51,25 @@ ColumnShape shapeOf(const QString& caption) {
     return ColumnShape::H;
 }
 
+// InpTx fields that hold dimensions: numbers.
+bool isColumnNumberField(int index) {
+    return (index >= 4 && index <= 7) || (index >= 9 && index <= 12) || (index >= 14 && index <= 17) ||
+           (index >= 19 && index <= 21) || index >= 23;
+}
+
 } // namespace
+
+QString ListForm::columnFieldName(int index) {
+    static const QStringList names{
+        QStringLiteral("階"),    QStringLiteral("符号"),   QStringLiteral("①規格"),  QStringLiteral("①型"),
+        QStringLiteral("①高"),   QStringLiteral("①巾"),    QStringLiteral("①W厚"),   QStringLiteral("①F厚"),
+        QStringLiteral("②規格"), QStringLiteral("②CT=高"), QStringLiteral("②巾"),    QStringLiteral("②W厚"),
+        QStringLiteral("②F厚"),  QStringLiteral("③規格"),  QStringLiteral("③CT=高"), QStringLiteral("③巾"),
+        QStringLiteral("③W厚"),  QStringLiteral("③F厚"),   QStringLiteral("規格"),   QStringLiteral("B"),
+        QStringLiteral("D"),     QStringLiteral("t"),      QStringLiteral("規格"),   QStringLiteral("外径"),
+        QStringLiteral("t")};
+    return names.value(index);
+}
 
 void ListForm::setUpColumnGrid() {
     services::TextGrid& g = m_hasiraGrid;
@@ -138,6 +156,13 @@ void ListForm::registerColumn() {
         }
     }
 
+    QList<NumberField> numbers;
+    for (int k : columnFieldOrder())
+        if (isColumnNumberField(k))
+            numbers.append({ListPanel::Column, k, columnFieldName(k), m_columnFields[k]});
+    if (refuseNonNumbers(numbers))
+        return;
+
     services::TextGrid& g = m_hasiraGrid;
     const QString floor = storedValue(m_columnFields[0]);
     const QString mark = storedValue(m_columnFields[1]);
@@ -164,8 +189,10 @@ void ListForm::registerColumn() {
 }
 
 void ListForm::clearColumnFields() {
-    for (int k = 2; k <= 17; ++k)
-        m_columnFields[k].clear();
+    // The section fields of the shape shown: floor and mark stay.
+    for (int k : columnFieldOrder())
+        if (k >= 2)
+            m_columnFields[k].clear();
     markChanged();
 }
 

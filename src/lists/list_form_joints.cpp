@@ -37,6 +37,12 @@ bool isDataCell(const services::TextGrid& g, int row, int column) {
     return row >= g.fixedRows() && row < g.rowCount() && jointCellOf(column).group != JointCell::Group::None;
 }
 
+// Cells that hold numbers: 厚 巾 長 枚 of the plates and 本 of the bolts.
+bool isNumberCell(int column) {
+    const JointCell cell = jointCellOf(column);
+    return (cell.part >= 1 && cell.part <= 4) || (cell.group != JointCell::Group::Filler && cell.part == 7);
+}
+
 } // namespace
 
 void ListForm::setUpJointGrid() {
@@ -90,13 +96,15 @@ CellOffer ListForm::jointCellOffer(int row, int column) {
         Q_EMIT focusRequested(ListPanel::Joint, -1);
         return {};
     }
+    // Every cell opens for typing; 規格, 種類 and 呼径 offer their candidates beside the editor, so
+    // that a grade or bolt missing from the reference files can still be typed.
     const JointCell cell = jointCellOf(column);
     if (cell.part == 0)
-        return {CellOffer::Kind::List, jointGradeCandidates()};
+        return {CellOffer::Kind::Text, jointGradeCandidates()};
     if (cell.group != JointCell::Group::Filler && cell.part == 5)
-        return {CellOffer::Kind::List, m_boltKinds};
+        return {CellOffer::Kind::Text, m_boltKinds};
     if (cell.group != JointCell::Group::Filler && cell.part == 6)
-        return {CellOffer::Kind::List, m_boltDiameters};
+        return {CellOffer::Kind::Text, m_boltDiameters};
     return {CellOffer::Kind::Text, {}};
 }
 
@@ -120,6 +128,20 @@ void ListForm::registerJoint() {
     if (mark.isEmpty())
         return;
     const services::TextGrid& g = m_jointGrid;
+    QList<NumberField> numbers;
+    for (int row = kJointGridHeaderRows; row < g.rowCount(); ++row) {
+        for (int column = 1; column < kJointGridColumns; ++column) {
+            if (!isNumberCell(column))
+                continue;
+            const QString group = g.text(0, column < kJointWebColumn      ? kJointFlangeColumn
+                                            : column < kJointFillerColumn ? kJointWebColumn
+                                                                          : kJointFillerColumn);
+            const QString name = QStringLiteral("%1 %2行目 %3").arg(group, g.text(row, 0), g.text(2, column));
+            numbers.append({ListPanel::Joint, -1, name, g.text(row, column)});
+        }
+    }
+    if (refuseNonNumbers(numbers))
+        return;
     const auto line = [&g](int row, int column, int count) {
         QStringList parts = texts(g, row, column, count);
         for (QString& p : parts)
@@ -135,8 +157,9 @@ void ListForm::registerJoint() {
         entry.WebLines[n] = line(row, kJointWebColumn, kBoltLineParts);
         entry.FillerLines[n] = line(row, kJointFillerColumn, kFillerLineParts);
     }
-    auto same = std::find_if(m_lists.JointList.begin(), m_lists.JointList.end(),
-                             [&mark](const JointListEntry& e) { return e.Mark == mark; });
+    auto same =
+        std::find_if(m_lists.JointList.begin(), m_lists.JointList.end(),
+                     [&mark](const JointListEntry& e) { return services::SameIdentifier(e.Mark, mark); });
     if (same != m_lists.JointList.end())
         *same = entry;
     else
@@ -163,7 +186,7 @@ void ListForm::deleteJoint() {
                        PromptButtons::OkCancel) != PromptAnswer::Ok)
         return;
     for (JointListEntry& e : m_lists.JointList) {
-        if (!e.isDeleted() && e.Mark == storedValue(mark)) {
+        if (!e.isDeleted() && services::SameIdentifier(e.Mark, storedValue(mark))) {
             e.Mark.clear();
             m_dirty = true;
             break;

@@ -1,6 +1,8 @@
 // Grid routines of the list window.
 #include "lists/list_grid_helpers.h"
 
+#include "services/text.h"
+
 namespace tv::lists {
 
 void sortByFloorAndMark(services::TextGrid& grid) {
@@ -12,7 +14,8 @@ void sortByFloorAndMark(services::TextGrid& grid) {
 
 int registrationRow(services::TextGrid& grid, const QString& floor, const QString& mark) {
     for (int r = grid.fixedRows(); r < grid.rowCount(); ++r)
-        if (grid.text(r, 1) == floor && grid.text(r, 2) == mark)
+        if (services::SameIdentifier(grid.text(r, 1), floor) &&
+            services::SameIdentifier(grid.text(r, 2), mark))
             return r;
     for (int r = grid.fixedRows(); r < grid.rowCount(); ++r)
         if (grid.text(r, 1).isEmpty())

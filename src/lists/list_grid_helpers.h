@@ -11,7 +11,7 @@ namespace tv::lists {
 void sortByFloorAndMark(services::TextGrid& grid);
 
 // The data row a registration of floor and mark writes into: the row already holding them, else the
-// first empty row, else a new row at the end.
+// first empty row, else a new row at the end. Full-width letters and digits match half-width ones.
 int registrationRow(services::TextGrid& grid, const QString& floor, const QString& mark);
 
 // Colours `row` as the selected entry and clears the colour of every other data row (-1: none).

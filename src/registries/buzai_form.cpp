@@ -1,21 +1,18 @@
 // The unit-weight window model: name choice, the grid of one name's rows, and its commands.
 #include "registries/buzai_form.h"
 
-#include "registries/registry_text.h"
+#include <array>
 
-#include <QHash>
+#include "services/text.h"
+
+#include <algorithm>
 
 namespace tv::registries {
 
 using services::CellAlignment;
-using services::CellOffer;
-using services::PromptAnswer;
-using services::PromptButtons;
 using services::TextGrid;
 
 namespace {
-
-const QString kConfirm = QStringLiteral("確認");
 
 struct KnownName {
     QStringList names;
@@ -53,10 +50,33 @@ const KnownName* findKnown(const QString& name) {
     return nullptr;
 }
 
+bool isDigit(QChar c) {
+    return c >= u'0' && c <= u'9';
+}
+
+// The run that starts at `at`: a number (digits with at most one point) or a stretch of other text.
+QStringView runAt(const QString& text, qsizetype at, bool number) {
+    qsizetype end = at;
+    bool point = false;
+    while (end < text.size()) {
+        const QChar c = text[end];
+        if (number && c == u'.' && !point && end + 1 < text.size() && isDigit(text[end + 1]))
+            point = true;
+        else if (isDigit(c) != number)
+            break;
+        ++end;
+    }
+    return QStringView(text).mid(at, end - at);
+}
+
 } // namespace
 
 BuzaiForm::BuzaiForm(const shell::DataRoot& root, services::Prompter& prompter, QObject* parent)
-    : QObject(parent), m_root(root), m_prompter(prompter) {
+    : RegistryForm(root, prompter,
+                   {kBuzaiWeightFile.toString(),
+                    QStringLiteral("部材名称欄に直接入力はできません。\n▼をクリックして選択してください。"),
+                    QStringLiteral("部材を選択してください。")},
+                   parent) {
     setupGrid(kOpeningRows);
 }
 
@@ -77,23 +97,52 @@ QString BuzaiForm::weightCaption(const QString& name) {
     return k ? k->unit : QString();
 }
 
-QString BuzaiForm::path() const {
-    return m_root.file(shell::kSetFolder, kBuzaiWeightFile);
+int BuzaiForm::compareSizes(const QString& a, const QString& b) {
+    qsizetype i = 0;
+    qsizetype j = 0;
+    while (i < a.size() && j < b.size()) {
+        const bool numberA = isDigit(a[i]);
+        const bool numberB = isDigit(b[j]);
+        const QStringView runA = runAt(a, i, numberA);
+        const QStringView runB = runAt(b, j, numberB);
+        int order = 0;
+        if (numberA && numberB) {
+            const double x = runA.toDouble();
+            const double y = runB.toDouble();
+            order = x < y ? -1 : x > y ? 1 : 0;
+        } else {
+            order = services::compareGridCells(runA.toString(), runB.toString());
+        }
+        if (order != 0)
+            return order;
+        i += runA.size();
+        j += runB.size();
+    }
+    return int(i < a.size()) - int(j < b.size());
 }
 
-bool BuzaiForm::open() {
-    const services::Status loaded = m_table.load(path());
-    if (!loaded.ok()) {
-        m_prompter.tell(loaded.error, kConfirm);
-        return false;
+bool BuzaiForm::isEditableColumn(int column) const {
+    return column == SizeColumn || column == WeightColumn;
+}
+
+QString BuzaiForm::rowLabel(int row) const {
+    return QStringLiteral("%1行目").arg(m_grid.text(row, NumberColumn));
+}
+
+std::optional<QString> BuzaiForm::refusal(int row, int column, const QString& text) const {
+    if (column != SizeColumn || text.isEmpty())
+        return std::nullopt;
+    for (int g = 1; g < m_grid.rowCount(); ++g) {
+        if (g != row && services::SameIdentifier(m_grid.text(g, SizeColumn), text))
+            return QStringLiteral("このサイズは既に%1行目に登録されています。")
+                .arg(m_grid.text(g, NumberColumn));
     }
-    m_nameList = m_table.names();
-    Q_EMIT changed();
-    return true;
+    return std::nullopt;
 }
 
 void BuzaiForm::setupGrid(int rows) {
     m_grid = TextGrid(rows, kColumns);
+    m_origin = QList<qsizetype>(rows, -1);
     m_grid.setFixedRows(1);
     m_grid.setFixedColumns(1);
     const int widths[kColumns] = {350, 2000, 1100, 1};
@@ -117,89 +166,24 @@ void BuzaiForm::renumber() {
         m_grid.setText(r, NumberColumn, QString::number(r));
 }
 
-void BuzaiForm::command(int index) {
-    switch (index) {
-    case 0:
-        save();
-        break;
-    case 1:
-        close();
-        break;
-    case 2:
-        openNameList();
-        break;
-    case 3:
-        deleteSelectedRow();
-        break;
-    case 4:
-        deleteBlankRow();
-        break;
-    case 5:
-        insertBlankRow();
-        break;
-    default:
-        break;
-    }
+void BuzaiForm::rowCommand(int index) {
+    // CmdGd(3), CmdGd(4) and CmdGd(5) in order.
+    const std::array<void (BuzaiForm::*)(), 3> commands{
+        &BuzaiForm::deleteSelectedRow, &BuzaiForm::deleteBlankRow, &BuzaiForm::insertBlankRow};
+    if (index >= 3 && index - 3 < int(commands.size()))
+        (this->*commands[index - 3])();
 }
 
-void BuzaiForm::hideEditor() {
-    if (!m_editorVisible)
-        return;
-    m_editorVisible = false;
-    Q_EMIT changed();
-}
-
-void BuzaiForm::save() {
-    hideEditor();
-    if (m_nameTx.isEmpty())
-        return;
-    applyGrid();
-    const services::Status saved = m_table.save(path());
-    m_prompter.tell(saved.ok() ? QStringLiteral("保存しました。") : saved.error, kConfirm);
-}
-
-void BuzaiForm::close() {
-    hideEditor();
-    if (m_closed)
-        return;
-    m_closed = true;
-    Q_EMIT closeRequested();
-}
-
-void BuzaiForm::openNameList() {
-    hideEditor();
-    m_nameList = m_table.names();
-    m_nameListVisible = true;
-    Q_EMIT changed();
-}
-
-void BuzaiForm::mouseOverBackground() {
-    if (!m_nameListVisible)
-        return;
-    m_nameListVisible = false;
-    Q_EMIT changed();
-}
-
-void BuzaiForm::clickNameTx() {
-    m_prompter.tell(QStringLiteral("部材名称欄に直接入力はできません。\n▼をクリックして選択してください。"),
-                    kConfirm);
-}
-
-void BuzaiForm::chooseName(int index) {
-    if (index < 0 || index >= m_nameList.size())
-        return;
-    if (!m_nameTx.isEmpty())
-        applyGrid();
-    m_nameTx = m_nameList[index];
-    m_nameListVisible = false;
-    m_editorVisible = false;
-
+void BuzaiForm::showChosenName() {
     QList<qsizetype> shown;
     for (qsizetype i = 0; i < m_table.rows.size(); ++i) {
         const BuzaiWeightRow& r = m_table.rows[i];
         if (r.name == m_nameTx && !r.size.isEmpty())
             shown.append(i);
     }
+    std::stable_sort(shown.begin(), shown.end(), [this](qsizetype a, qsizetype b) {
+        return compareSizes(m_table.rows[a].size, m_table.rows[b].size) < 0;
+    });
     const int first = 2; // the header, then one empty row, then the name's rows
     const int count = int(shown.size());
     setupGrid(first + count + kBlankRowsAfter);
@@ -209,56 +193,25 @@ void BuzaiForm::chooseName(int index) {
         m_grid.setText(first + i, WeightColumn, r.unitWeight);
         m_grid.setText(first + i, ExtraColumn, r.extra);
         markNumberCell(m_grid, first + i, WeightColumn);
+        m_origin[first + i] = shown[i];
     }
-    if (count >= 2)
-        m_grid.sortRows(first, first + count - 1, SizeColumn, SizeColumn);
-    renumber();
-    Q_EMIT gridChanged();
-    Q_EMIT changed();
 }
 
 void BuzaiForm::applyGrid() {
     if (m_nameTx.isEmpty())
         return;
-    QHash<QString, QList<qsizetype>> rowsBySize;
-    for (qsizetype i = 0; i < m_table.rows.size(); ++i) {
-        const BuzaiWeightRow& r = m_table.rows[i];
-        if (r.name == m_nameTx && !r.size.isEmpty())
-            rowsBySize[r.size].append(i);
-    }
-    QHash<QString, int> seen;
     for (int g = 1; g < m_grid.rowCount(); ++g) {
         const QString& size = m_grid.text(g, SizeColumn);
         if (size.isEmpty())
             continue;
-        const int k = seen[size]++;
-        QList<qsizetype>& matches = rowsBySize[size];
-        if (k < matches.size()) {
-            BuzaiWeightRow& r = m_table.rows[matches[k]];
-            r.unitWeight = m_grid.text(g, WeightColumn);
-            r.extra = m_grid.text(g, ExtraColumn);
+        const BuzaiWeightRow shown{m_nameTx, size, m_grid.text(g, WeightColumn), m_grid.text(g, ExtraColumn)};
+        if (m_origin[g] >= 0) {
+            m_table.rows[m_origin[g]] = shown;
         } else {
-            matches.append(m_table.rows.size());
-            m_table.rows.append({m_nameTx, size, m_grid.text(g, WeightColumn), m_grid.text(g, ExtraColumn)});
+            m_origin[g] = m_table.rows.size();
+            m_table.rows.append(shown);
         }
     }
-}
-
-qsizetype BuzaiForm::tableRowFor(int gridRow) const {
-    const QString& size = m_grid.text(gridRow, SizeColumn);
-    if (size.isEmpty())
-        return -1;
-    int k = 0;
-    for (int g = 1; g < gridRow; ++g) {
-        if (m_grid.text(g, SizeColumn) == size)
-            ++k;
-    }
-    for (qsizetype i = 0; i < m_table.rows.size(); ++i) {
-        const BuzaiWeightRow& r = m_table.rows[i];
-        if (r.name == m_nameTx && r.size == size && k-- == 0)
-            return i;
-    }
-    return -1;
 }
 
 void BuzaiForm::deleteSelectedRow() {
@@ -267,17 +220,18 @@ void BuzaiForm::deleteSelectedRow() {
     if (!isDataRow(row))
         return;
     if (!m_grid.text(row, SizeColumn).isEmpty()) {
-        if (m_prompter.ask(QStringLiteral("選択行を削除します。"), kConfirm, PromptButtons::OkCancel) !=
-            PromptAnswer::Ok)
+        if (!confirmRowDeletion())
             return;
-        const qsizetype t = tableRowFor(row);
-        if (t >= 0)
-            m_table.rows[t].size.clear();
-        m_grid.setRowTexts(row, {});
+        if (m_origin[row] >= 0)
+            m_table.rows[m_origin[row]].size.clear();
+        markEdited();
     }
     m_grid.removeRow(row);
-    if (m_grid.rowCount() == 1) // keep a row to click on
+    m_origin.removeAt(row);
+    if (m_grid.rowCount() == 1) { // keep a row to click on
         m_grid.insertRow(1);
+        m_origin.insert(1, -1);
+    }
     renumber();
     Q_EMIT gridChanged();
 }
@@ -289,12 +243,14 @@ void BuzaiForm::deleteBlankRow() {
         return;
     for (int c = SizeColumn; c <= ExtraColumn; ++c) {
         if (!m_grid.text(row, c).isEmpty()) {
-            m_prompter.tell(QStringLiteral("空白行ではないので削除できません。"), kConfirm);
+            tell(QStringLiteral("空白行ではないので削除できません。"));
             return;
         }
     }
     m_grid.removeRow(row);
+    m_origin.removeAt(row);
     m_grid.insertRow(m_grid.rowCount());
+    m_origin.append(-1);
     renumber();
     Q_EMIT gridChanged();
 }
@@ -305,85 +261,23 @@ void BuzaiForm::insertBlankRow() {
     if (!isDataRow(row))
         return;
     m_grid.insertRow(row);
+    m_origin.insert(row, -1);
     renumber();
     Q_EMIT gridChanged();
 }
 
-void BuzaiForm::setCurrentCell(int row, int column) {
-    m_grid.setCurrent(row, column);
-}
-
-CellOffer BuzaiForm::clickCell(int row, int column) {
-    if (!isDataRow(row))
-        return {};
-    if (m_nameTx.isEmpty()) {
-        m_prompter.tell(QStringLiteral("部材を選択してください。"), kConfirm);
-        return {};
-    }
-    m_grid.setCurrent(row, column);
-    if (column != SizeColumn && column != WeightColumn) {
-        hideEditor();
-        return {};
-    }
-    m_editorVisible = true;
-    Q_EMIT changed();
-    return {CellOffer::Kind::Text, {}};
-}
-
-bool BuzaiForm::editorTextChanged(const QString& text) {
-    if (!m_editorVisible)
-        return false;
-    const QString stored = storableText(text);
-    if (const auto message = unusableCharacterMessage(stored)) {
-        m_prompter.tell(*message, kConfirm);
-        return false;
-    }
-    const int row = m_grid.currentRow();
-    const int column = m_grid.currentColumn();
-    m_grid.setText(row, column, stored);
-    if (column == WeightColumn)
-        markNumberCell(m_grid, row, column);
-    Q_EMIT cellChanged(row, column);
-    return true;
-}
-
-void BuzaiForm::editorKey(EditorKey key) {
-    if (!m_editorVisible)
-        return;
-    int row = m_grid.currentRow();
-    int column = m_grid.currentColumn();
-    const int last = m_grid.rowCount() - 1;
+QPoint BuzaiForm::nextCell(EditorKey key, int row, int column, int last) const {
     switch (key) {
     case EditorKey::Enter:
-        if (column == SizeColumn) {
-            column = WeightColumn;
-        } else if (row < last) {
-            ++row;
-            column = SizeColumn;
-        }
-        break;
+        if (column == SizeColumn)
+            return {WeightColumn, row};
+        return row < last ? QPoint(SizeColumn, row + 1) : QPoint(column, row);
     case EditorKey::Up:
-        if (row > 1)
-            --row;
-        break;
+        return {column, qMax(row - 1, 1)};
     case EditorKey::Down:
-        if (row < last)
-            ++row;
         break;
     }
-    m_grid.setCurrent(row, column);
-    Q_EMIT editorMoved();
-}
-
-void BuzaiForm::commitCell(int row, int column, const QString& text) {
-    if (!m_editorVisible || m_nameTx.isEmpty() || !isDataRow(row))
-        return;
-    m_grid.setCurrent(row, column);
-    editorTextChanged(text);
-}
-
-void BuzaiForm::refuseCharacter(char32_t character) {
-    m_prompter.tell(unusableCharacterMessage(character), kConfirm);
+    return {column, qMin(row + 1, last)};
 }
 
 } // namespace tv::registries

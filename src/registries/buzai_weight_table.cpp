@@ -2,6 +2,7 @@
 #include "registries/buzai_weight_table.h"
 
 #include "services/num.h"
+#include "services/text.h"
 #include "shell/record_file.h"
 
 #include <QSet>
@@ -60,7 +61,7 @@ qsizetype BuzaiWeightTable::indexOf(const QString& name, const QString& size) co
     if (name.isEmpty() || size.isEmpty())
         return -1;
     for (qsizetype i = 0; i < rows.size(); ++i) {
-        if (rows[i].name == name && rows[i].size == size)
+        if (rows[i].name == name && services::SameIdentifier(rows[i].size, size))
             return i;
     }
     return -1;

@@ -43,7 +43,8 @@ public:
 
     void appendMissingDefaults();
 
-    // The first row with this name and size, or -1; an empty name or size finds no row.
+    // The first row with this name and size, or -1; an empty name or size finds no row. Sizes match
+    // with full-width letters and digits read as half-width, so rows of older files still match.
     qsizetype indexOf(const QString& name, const QString& size) const;
     // The unit weight of the first row with this name and size, read with the leading-number rule.
     std::optional<double> unitWeight(const QString& name, const QString& size) const;

@@ -1,24 +1,25 @@
 // The weld-rate window model: symbol choice and registration, the thickness grid and its commands.
 #include "registries/kansan_form.h"
 
-#include "registries/registry_text.h"
+#include <array>
 
 #include <QHash>
 
 namespace tv::registries {
 
 using services::CellAlignment;
-using services::CellOffer;
 using services::PromptAnswer;
 using services::PromptButtons;
 using services::TextGrid;
 
-namespace {
-const QString kConfirm = QStringLiteral("確認");
-}
-
 KansanForm::KansanForm(const shell::DataRoot& root, services::Prompter& prompter, QObject* parent)
-    : QObject(parent), m_root(root), m_prompter(prompter) {
+    : RegistryForm(root, prompter,
+                   {kKansanFile.toString(),
+                    QStringLiteral("記号欄に直接入力はできません。\n"
+                                   "▼をクリックして選択するか、新たに記号から登録したい場合は\n"
+                                   "「記号登録」をクリックして登録し、換算率を入力してください。"),
+                    QStringLiteral("記号を選択してください。")},
+                   parent) {
     const QStringList& thicknesses = kansanThicknesses();
     m_grid = TextGrid(int(thicknesses.size()) + 1, kColumns);
     m_grid.setFixedRows(1);
@@ -44,91 +45,16 @@ QString KansanForm::commandCaption(int index) {
     return captions.value(index);
 }
 
-QString KansanForm::path() const {
-    return m_root.file(shell::kSetFolder, kKansanFile);
+void KansanForm::rowCommand(int index) {
+    // CmdGd(3), CmdGd(4) and CmdGd(5) in order.
+    const std::array<void (KansanForm::*)(), 3> commands{&KansanForm::deleteSelectedRow,
+                                                         &KansanForm::registerSymbol, &KansanForm::clear};
+    if (index >= 3 && index - 3 < int(commands.size()))
+        (this->*commands[index - 3])();
 }
 
-bool KansanForm::open() {
-    const services::Status loaded = m_table.load(path());
-    if (!loaded.ok()) {
-        m_prompter.tell(loaded.error, kConfirm);
-        return false;
-    }
-    m_nameList = m_table.symbols();
-    Q_EMIT changed();
-    return true;
-}
-
-void KansanForm::command(int index) {
-    switch (index) {
-    case 0:
-        save();
-        break;
-    case 1:
-        close();
-        break;
-    case 2:
-        openNameList();
-        break;
-    case 3:
-        deleteSelectedRow();
-        break;
-    case 4:
-        registerSymbol();
-        break;
-    case 5:
-        clear();
-        break;
-    default:
-        break;
-    }
-}
-
-void KansanForm::hideEditor() {
-    if (!m_editorVisible)
-        return;
-    m_editorVisible = false;
-    Q_EMIT changed();
-}
-
-void KansanForm::save() {
-    hideEditor();
-    if (m_nameTx.isEmpty()) {
-        close();
-        return;
-    }
-    applyGrid();
-    const services::Status saved = m_table.save(path());
-    m_prompter.tell(saved.ok() ? QStringLiteral("保存しました。") : saved.error, kConfirm);
-}
-
-void KansanForm::close() {
-    hideEditor();
-    if (m_closed)
-        return;
-    m_closed = true;
-    Q_EMIT closeRequested();
-}
-
-void KansanForm::openNameList() {
-    hideEditor();
-    m_nameList = m_table.symbols();
-    m_nameListVisible = true;
-    Q_EMIT changed();
-}
-
-void KansanForm::mouseOverBackground() {
-    if (!m_nameListVisible)
-        return;
-    m_nameListVisible = false;
-    Q_EMIT changed();
-}
-
-void KansanForm::clickNameTx() {
-    m_prompter.tell(QStringLiteral("記号欄に直接入力はできません。\n"
-                                   "▼をクリックして選択するか、新たに記号から登録したい場合は\n"
-                                   "「記号登録」をクリックして登録し、換算率を入力してください。"),
-                    kConfirm);
+QString KansanForm::rowLabel(int row) const {
+    return QStringLiteral("板厚%1の行").arg(m_grid.text(row, ThicknessColumn));
 }
 
 void KansanForm::emptyRates() {
@@ -138,14 +64,7 @@ void KansanForm::emptyRates() {
     }
 }
 
-void KansanForm::chooseSymbol(int index) {
-    if (index < 0 || index >= m_nameList.size())
-        return;
-    if (!m_nameTx.isEmpty())
-        applyGrid();
-    m_nameTx = m_nameList[index];
-    m_nameListVisible = false;
-    m_editorVisible = false;
+void KansanForm::showChosenName() {
     emptyRates();
     QHash<QString, int> rowOfThickness;
     for (int r = 1; r < m_grid.rowCount(); ++r)
@@ -159,8 +78,6 @@ void KansanForm::chooseSymbol(int index) {
             markNumberCell(m_grid, r, RateColumn);
         }
     }
-    Q_EMIT gridChanged();
-    Q_EMIT changed();
 }
 
 void KansanForm::applyGrid() {
@@ -187,11 +104,9 @@ void KansanForm::applyGrid() {
 void KansanForm::deleteSelectedRow() {
     hideEditor();
     const int row = m_grid.currentRow();
-    if (!isDataRow(row) || m_grid.text(row, RateColumn).isEmpty())
+    if (!isDataRow(row) || m_grid.text(row, RateColumn).isEmpty() || !confirmRowDeletion())
         return;
-    if (m_prompter.ask(QStringLiteral("選択行を削除します。"), kConfirm, PromptButtons::OkCancel) !=
-        PromptAnswer::Ok)
-        return;
+    markEdited();
     m_grid.setText(row, RateColumn, {});
     markNumberCell(m_grid, row, RateColumn);
     Q_EMIT cellChanged(row, RateColumn);
@@ -203,88 +118,29 @@ void KansanForm::registerSymbol() {
     if (symbol.isEmpty())
         return;
     if (m_table.hasSymbol(symbol)) {
-        m_prompter.tell(QStringLiteral("既に登録されている記号名です。"), kConfirm);
+        tell(QStringLiteral("既に登録されている記号名です。"));
         return;
     }
-    // The rates on the grid stay and become the new symbol's at the next apply.
-    m_nameTx = symbol;
+    // The shown rates go to the current symbol first; they stay on the grid and become the new
+    // symbol's at the next apply.
+    takeName(symbol);
+    markEdited();
     Q_EMIT changed();
 }
 
 void KansanForm::clear() {
     hideEditor();
-    if (m_prompter.ask(QStringLiteral("現在表示されている内容全てを削除します。"), kConfirm,
+    if (m_prompter.ask(QStringLiteral("現在表示されている内容全てを削除します。"), QStringLiteral("確認"),
                        PromptButtons::OkCancel) != PromptAnswer::Ok)
         return;
     emptyRates();
+    markEdited();
     Q_EMIT gridChanged();
 }
 
-void KansanForm::setCurrentCell(int row, int column) {
-    m_grid.setCurrent(row, column);
-}
-
-CellOffer KansanForm::clickCell(int row, int column) {
-    if (!isDataRow(row))
-        return {};
-    if (m_nameTx.isEmpty()) {
-        m_prompter.tell(QStringLiteral("記号を選択してください。"), kConfirm);
-        return {};
-    }
-    m_grid.setCurrent(row, column);
-    if (column != RateColumn) {
-        hideEditor();
-        return {};
-    }
-    m_editorVisible = true;
-    Q_EMIT changed();
-    return {CellOffer::Kind::Text, {}};
-}
-
-bool KansanForm::editorTextChanged(const QString& text) {
-    if (!m_editorVisible)
-        return false;
-    const QString stored = storableText(text);
-    if (const auto message = unusableCharacterMessage(stored)) {
-        m_prompter.tell(*message, kConfirm);
-        return false;
-    }
-    const int row = m_grid.currentRow();
-    m_grid.setText(row, RateColumn, stored);
-    markNumberCell(m_grid, row, RateColumn);
-    Q_EMIT cellChanged(row, RateColumn);
-    return true;
-}
-
-void KansanForm::editorKey(EditorKey key) {
-    if (!m_editorVisible)
-        return;
-    int row = m_grid.currentRow();
-    const int last = m_grid.rowCount() - 1;
-    switch (key) {
-    case EditorKey::Enter:
-    case EditorKey::Down:
-        if (row < last)
-            ++row;
-        break;
-    case EditorKey::Up:
-        if (row > 1)
-            --row;
-        break;
-    }
-    m_grid.setCurrent(row, RateColumn);
-    Q_EMIT editorMoved();
-}
-
-void KansanForm::commitCell(int row, int column, const QString& text) {
-    if (!m_editorVisible || m_nameTx.isEmpty() || !isDataRow(row))
-        return;
-    m_grid.setCurrent(row, column);
-    editorTextChanged(text);
-}
-
-void KansanForm::refuseCharacter(char32_t character) {
-    m_prompter.tell(unusableCharacterMessage(character), kConfirm);
+QPoint KansanForm::nextCell(EditorKey key, int row, int, int last) const {
+    const int next = key == EditorKey::Up ? qMax(row - 1, 1) : qMin(row + 1, last);
+    return {RateColumn, next};
 }
 
 } // namespace tv::registries

@@ -1,6 +1,7 @@
 // Loading and saving the weld conversion registry.
 #include "registries/kansan_table.h"
 
+#include "services/text.h"
 #include "shell/record_file.h"
 
 #include <QSet>
@@ -44,7 +45,7 @@ Status KansanTable::save(const QString& path) const {
 
 bool KansanTable::hasSymbol(const QString& symbol) const {
     for (const KansanRow& r : rows) {
-        if (r.symbol == symbol)
+        if (services::SameIdentifier(r.symbol, symbol))
             return true;
     }
     return false;

@@ -38,6 +38,7 @@ public:
     // as an empty last field.
     services::Status save(const QString& path) const;
 
+    // Whether a row has this symbol, full-width letters and digits read as half-width.
     bool hasSymbol(const QString& symbol) const;
     // The symbols of the table, each once, in order of first appearance.
     QStringList symbols() const;

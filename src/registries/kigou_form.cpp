@@ -2,6 +2,7 @@
 #include "registries/kigou_form.h"
 
 #include "registries/registry_text.h"
+#include "services/text.h"
 
 namespace tv::registries {
 
@@ -19,7 +20,11 @@ QString KigouForm::commandCaption(int index) {
 }
 
 bool KigouForm::editInpTx(const QString& text) {
-    const QString stored = storableText(text);
+    // A symbol is an identifier in capitals ("※大文字"): half-width, Latin letters upper case.
+    QString stored = services::HalfWidthIdentifier(storableText(text));
+    for (QChar& c : stored)
+        if (c >= u'a' && c <= u'z')
+            c = QChar(c.unicode() - u'a' + u'A');
     if (const auto message = unusableCharacterMessage(stored)) {
         m_prompter.tell(*message, QStringLiteral("確認"));
         Q_EMIT changed();

@@ -24,8 +24,8 @@ public:
     const QString& result() const { return m_result; }
     bool isClosed() const { return m_closed; }
 
-    // Text typed into InpTx: stored with "’" for "'"; a character that cannot be stored is refused
-    // with a message and false, and InpTx keeps its previous text.
+    // Text typed into InpTx: stored half-width, letters upper case, with "’" for "'"; a character that cannot
+    // be stored is refused with a message and false, and InpTx keeps its previous text.
     bool editInpTx(const QString& text);
     void ok();     // CmdGd(0)
     void cancel(); // CmdGd(1) or closing the dialog

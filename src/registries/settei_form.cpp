@@ -61,9 +61,17 @@ void SetteiForm::clickList(int index) {
     Q_EMIT changed();
 }
 
+qsizetype SetteiForm::entryOf(const QString& grade) const {
+    for (qsizetype i = 0; i < m_list.size(); ++i)
+        if (services::SameIdentifier(m_list[i], grade))
+            return i;
+    return -1;
+}
+
 void SetteiForm::registerGrade() {
-    const QString grade = services::Trim(m_inpTx);
-    if (grade.isEmpty() || m_list.contains(m_inpTx) || m_list.contains(grade))
+    // A grade is an identifier: "ＳＳ４００" typed with an input method is the grade SS400.
+    const QString grade = services::HalfWidthIdentifier(services::Trim(m_inpTx));
+    if (grade.isEmpty() || entryOf(m_inpTx) >= 0 || entryOf(grade) >= 0)
         return;
     m_list.append(grade);
     Q_EMIT changed();
@@ -72,9 +80,9 @@ void SetteiForm::registerGrade() {
 void SetteiForm::deleteGrade() {
     if (m_inpTx.isEmpty())
         return;
-    qsizetype at = m_list.indexOf(m_inpTx);
+    qsizetype at = entryOf(m_inpTx);
     if (at < 0)
-        at = m_list.indexOf(services::Trim(m_inpTx));
+        at = entryOf(services::Trim(m_inpTx));
     if (at < 0)
         return;
     m_list.removeAt(at);

@@ -47,6 +47,8 @@ Q_SIGNALS:
     void closeRequested();
 
 private:
+    // The first entry that is the same grade, full-width letters and digits read as half-width; -1.
+    qsizetype entryOf(const QString& grade) const;
     QString path() const;
 
     shell::DataRoot m_root;

@@ -3,12 +3,11 @@
 #include "ui/info_form_view.h"
 
 #include "ui/command_label.h"
+#include "ui/screen_fit.h"
 
-#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
-#include <QScreen>
 #include <QScrollBar>
 #include <QVBoxLayout>
 
@@ -80,16 +79,11 @@ CommandLabel* InfoFormView::command(int index) const {
 }
 
 void InfoFormView::placeOnScreen() {
-    QPoint place(5850 / kTwipsPerPixel, 6000 / kTwipsPerPixel);
-    const QScreen* screen = parentWidget() ? parentWidget()->screen() : QGuiApplication::primaryScreen();
-    if (screen) {
-        const QRect available = screen->availableGeometry();
-        QSize size = this->size().boundedTo(available.size());
-        resize(size);
-        place.setX(std::max(available.left(), std::min(place.x(), available.right() - size.width())));
-        place.setY(std::max(available.top(), std::min(place.y(), available.bottom() - size.height())));
-    }
-    move(place);
+    // A long line scrolls sideways rather than push 閉じる off the screen.
+    const QRect area = clientAreaFor(this);
+    if (!area.isEmpty())
+        m_list->setMinimumWidth(std::min(m_list->minimumWidth(), area.width() / 2));
+    fitOnScreen(this, size(), QPoint(5850 / kTwipsPerPixel, 6000 / kTwipsPerPixel));
 }
 
 } // namespace tv::ui

@@ -3,11 +3,7 @@
 
 #include "registries/kansan_form.h"
 #include "shell/data_root.h"
-
-#include <QDialog>
-
-class QLineEdit;
-class QListWidget;
+#include "ui/registry_form_view.h"
 
 namespace tv::services {
 class Prompter;
@@ -15,29 +11,16 @@ class Prompter;
 
 namespace tv::ui {
 
-class TextGridView;
-
-class KansanFormView : public QDialog {
+class KansanFormView : public RegistryFormView {
     Q_OBJECT
 public:
     // `prompter` also serves the symbol-name dialog that 記号登録 opens.
     KansanFormView(registries::KansanForm& model, services::Prompter& prompter, QWidget* parent = nullptr);
 
-    void reject() override;
-
-protected:
-    void mouseMoveEvent(QMouseEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
 private:
-    void showState();
     QString askSymbol();
 
-    registries::KansanForm& m_model;
     services::Prompter& m_prompter;
-    QLineEdit* m_nameTx;
-    QListWidget* m_nameList;
-    TextGridView* m_grid;
 };
 
 // Opens the window modally over the registry of `root`; returns when it is closed.

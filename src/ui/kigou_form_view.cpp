@@ -1,7 +1,7 @@
 // 溶接記号登録 on screen.
 #include "ui/kigou_form_view.h"
 
-#include "ui/buzai_form_view.h"
+#include "ui/registry_form_view.h"
 
 #include <QGridLayout>
 #include <QLabel>
@@ -37,6 +37,8 @@ KigouFormView::KigouFormView(registries::KigouForm& model, QWidget* parent)
             m_inpTx->setCursorPosition(qMin(cursor, int(m_model.InpTx().size())));
         }
     });
+    // Enter presses OK.
+    connect(m_inpTx, &QLineEdit::returnPressed, &m_model, &registries::KigouForm::ok);
     connect(&m_model, &registries::KigouForm::closeRequested, this, [this] { QDialog::reject(); });
 }
 

@@ -2,15 +2,16 @@
 // model and forwards what the user does; the panels are built in list_form_panels.cpp.
 #include "ui/list_form_view.h"
 
+#include "ui/screen_fit.h"
 #include "ui/text_grid_view.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QScreen>
 #include <QShortcut>
 #include <QStackedWidget>
 #include <QVBoxLayout>
@@ -34,7 +35,11 @@ ListFormView::ListFormView(ListForm& form, QWidget* parent) : QDialog(parent), m
     m_panels->addWidget(buildColumnPanel());
     m_panels->addWidget(buildBeamPanel());
     m_panels->addWidget(buildJointPanel());
-    m_panels->addWidget(new QWidget(this)); // ガセット類 registers nothing
+    auto* gussets =
+        new QLabel(QStringLiteral("※ガセット類はここでは登録しません（登録する項目はありません）。"), this);
+    gussets->setObjectName(QStringLiteral("GussetNote"));
+    gussets->setAlignment(Qt::AlignTop | Qt::AlignLeft);
+    m_panels->addWidget(gussets);
     layout->addWidget(m_panels, 1);
 
     connect(m_categories, &QButtonGroup::idClicked, this,
@@ -49,11 +54,9 @@ ListFormView::ListFormView(ListForm& form, QWidget* parent) : QDialog(parent), m
     f12->setContext(Qt::WindowShortcut);
     connect(f12, &QShortcut::activated, this, &ListFormView::registerEntry);
     redraw();
-    // As wide as the grids want, but within the screen, leaving room for the title bar and a task bar.
-    QSize size(1180, 680);
-    if (const QScreen* s = screen())
-        size = size.boundedTo(s->availableGeometry().size() - QSize(16, 64));
-    resize(size.expandedTo(minimumSizeHint()));
+    // As wide as the grids want, centred, but within the screen's available area.
+    const QSize size(1180, 680);
+    fitOnScreen(this, size, clientAreaFor(this).center() - QPoint(size.width() / 2, size.height() / 2));
 }
 
 ListFormView::~ListFormView() = default;
@@ -85,7 +88,9 @@ void ListFormView::redraw() {
     for (int i = 0; i < 3; ++i)
         m_shapeFrames[i]->setVisible(i == int(m_form.shape()));
     m_beamKinds->button(int(m_form.beamKind()))->setChecked(true);
+    // Greyed while 小梁 locks it, so that the lock is seen.
     m_beamFields[0].edit->setReadOnly(m_form.beamFloorLocked());
+    m_beamFields[0].edit->setEnabled(!m_form.beamFloorLocked());
 
     for (int k : {2, 8, 13, 18, 22})
         setCandidates(m_columnFields[k].combo, m_form.gradeCandidates());

@@ -3,6 +3,7 @@
 
 #include "lists/list_form.h"
 #include "shell/info_form.h"
+#include "ui/beam_entry_window.h"
 #include "ui/buzai_form_view.h"
 #include "ui/column_entry_window.h"
 #include "ui/info_form_view.h"
@@ -13,7 +14,6 @@
 #include "ui/qt_prompter.h"
 #include "ui/settei_form_view.h"
 #include "ui/sheet_form_view.h"
-#include "sheets/unavailable_entry_dialog.h"
 #include "ui/zatu_inp_form_view.h"
 #include "ui/syukei_form_view.h"
 
@@ -66,8 +66,13 @@ bool QtWindowOpener::open(services::WindowId id) {
     }
     case services::WindowId::MainInput2Form: {
         QtPrompter prompter(m_parent);
-        sheets::UnavailableEntryDialog dialog(prompter);
-        showSheetForm(m_parent, m_state, prompter, dialog, sheets::SheetKind::Beam);
+        QtWindowOpener helpOpener(m_parent, m_state);
+        BeamEntryWindow dialog(m_state, prompter, helpOpener);
+        showSheetForm(m_parent, m_state, prompter, dialog, sheets::SheetKind::Beam,
+                      [&dialog, &helpOpener](sheets::SheetForm& sheet, QWidget* view) {
+                          dialog.setSheet(&sheet.DataGrid(), view);
+                          helpOpener.setParentWidget(view);
+                      });
         return true;
     }
     case services::WindowId::SetteiForm:

@@ -1,14 +1,13 @@
 // 初期設定 on screen.
 #include "ui/settei_form_view.h"
 
-#include "ui/buzai_form_view.h"
 #include "ui/qt_prompter.h"
+#include "ui/registry_form_view.h"
 
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QScreen>
 
 namespace tv::ui {
 
@@ -50,9 +49,7 @@ SetteiFormView::SetteiFormView(SetteiForm& model, QWidget* parent)
     connect(&m_model, &SetteiForm::changed, this, &SetteiFormView::showState);
     connect(&m_model, &SetteiForm::closeRequested, this, [this] { QDialog::reject(); });
 
-    resize(320, 420);
-    if (const QScreen* s = screen())
-        move(s->availableGeometry().left() + twipsToPixels(this, 1000), s->availableGeometry().top());
+    placeOnScreen(this, 1000, QSize(320, 420));
     showState();
 }
 

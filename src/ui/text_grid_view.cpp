@@ -4,13 +4,13 @@
 #include "services/cp932.h"
 #include "ui/text_grid_model.h"
 
+#include <QFontMetrics>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPainter>
 #include <QScreen>
-#include <QFontMetrics>
 #include <QScrollBar>
 #include <QStyle>
 #include <QStyledItemDelegate>
@@ -69,7 +69,8 @@ bool isCommitKey(int key) {
 
 TextGridView::TextGridView(services::TextGrid* grid, QWidget* parent)
     : QTableView(parent), m_grid(grid), m_model(new TextGridModel(grid, this)),
-      m_editor(new QLineEdit(viewport())), m_list(new QListWidget(this)) {
+      m_editor(new QLineEdit(viewport())), m_list(new QListWidget(this)),
+      m_candidates(new QListWidget(this)) {
     setModel(m_model);
     setItemDelegate(new FixedCellDelegate(this));
     horizontalHeader()->hide();
@@ -90,6 +91,17 @@ TextGridView::TextGridView(services::TextGrid* grid, QWidget* parent)
     m_list->hide();
     m_list->installEventFilter(this);
     connect(m_list, &QListWidget::itemClicked, this, &TextGridView::pick);
+
+    // The candidates beside the editor never take the focus, so that typing goes on in the editor.
+    m_candidates->setObjectName(QStringLiteral("CandidateList"));
+    m_candidates->setFocusPolicy(Qt::NoFocus);
+    m_candidates->hide();
+    connect(m_candidates, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
+        if (!item || !isEditing())
+            return;
+        m_editor->setText(item->text());
+        commitEditor();
+    });
     connect(verticalScrollBar(), &QScrollBar::valueChanged, this, &TextGridView::syncTopRow);
 
     refresh();
@@ -99,6 +111,7 @@ TextGridView::TextGridView(services::TextGrid* grid, QWidget* parent)
 TextGridView::~TextGridView() {
     m_editor->removeEventFilter(this);
     m_list->removeEventFilter(this);
+    delete m_candidates.data(); // it may live in the window rather than in this view
 }
 
 void TextGridView::applyLayout() {
@@ -117,8 +130,8 @@ void TextGridView::applyLayout() {
             const int padding = 2 * style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 6;
             for (int r = 0; r < m_model->rowCount(); ++r)
                 if (columnSpan(r, c) == 1)
-                    width = std::max(width, metrics.horizontalAdvance(
-                                                m_model->index(r, c).data().toString()) + padding);
+                    width = std::max(
+                        width, metrics.horizontalAdvance(m_model->index(r, c).data().toString()) + padding);
         }
         setColumnWidth(c, width);
     }
@@ -192,6 +205,7 @@ void TextGridView::activateCell(int row, int column, const std::optional<QString
             openEditor(row, column, *typed, false);
         else
             openEditor(row, column, m_grid->text(row, column), true);
+        showCandidates(offer.items);
         break;
     case CellOffer::Kind::List:
         if (!offer.items.isEmpty())
@@ -224,8 +238,61 @@ void TextGridView::openEditor(int row, int column, const QString& text, bool sel
 }
 
 void TextGridView::placeEditor() {
-    if (isEditing())
-        m_editor->setGeometry(visualRect(m_model->index(m_editRow, m_editColumn)));
+    if (!isEditing())
+        return;
+    const QRect cell = visualRect(m_model->index(m_editRow, m_editColumn));
+    m_editor->setGeometry(cell);
+    if (!m_candidates || !m_candidates->isVisible())
+        return;
+    // Beside the cell, on the right where the window has room, else on the left; inside the window.
+    QWidget* host = m_candidates->parentWidget();
+    const QRect inHost(viewport()->mapTo(host, cell.topLeft()), cell.size());
+    const QSize size = m_candidates->size();
+    int x = inHost.right() + 1;
+    if (x + size.width() > host->width())
+        x = inHost.left() - size.width();
+    const int y = std::min(inHost.top(), host->height() - size.height());
+    m_candidates->move(std::max(x, 0), std::max(y, 0));
+}
+
+void TextGridView::showCandidates(const QStringList& items) {
+    if (items.isEmpty() || !isEditing() || !m_candidates) {
+        hideCandidates();
+        return;
+    }
+    // A child of the window, so that it may stand outside the grid.
+    if (m_candidates->parentWidget() != window())
+        m_candidates->setParent(window());
+    m_candidates->clear();
+    m_candidates->addItems(items);
+    // The cell's own text marked when it is a candidate; otherwise Alt+Down starts at the first.
+    m_candidates->setCurrentRow(int(items.indexOf(m_grid->text(m_editRow, m_editColumn))));
+    const int frame = 2 * m_candidates->frameWidth();
+    const int shown = std::min(int(items.size()), kListRows);
+    int width = m_candidates->sizeHintForColumn(0) + frame;
+    if (items.size() > kListRows)
+        width += m_candidates->verticalScrollBar()->sizeHint().width();
+    m_candidates->resize(width, shown * std::max(m_candidates->sizeHintForRow(0), 1) + frame);
+    m_candidates->show();
+    m_candidates->raise();
+    placeEditor();
+}
+
+void TextGridView::stepCandidate(int step) {
+    const int count = m_candidates->count();
+    const int next = std::clamp(m_candidates->currentRow() + step, 0, count - 1);
+    m_candidates->setCurrentRow(next);
+    m_editor->setText(m_candidates->item(next)->text());
+    m_editor->selectAll();
+}
+
+QListWidget* TextGridView::candidateList() const {
+    return m_candidates.data();
+}
+
+void TextGridView::hideCandidates() {
+    if (m_candidates)
+        m_candidates->hide();
 }
 
 bool TextGridView::isEditing() const {
@@ -248,6 +315,7 @@ bool TextGridView::commitEditor() {
     m_editRow = m_editColumn = -1;
     setFocus(Qt::OtherFocusReason);
     m_editor->hide();
+    hideCandidates();
     if (m_commit)
         m_commit(row, column, text);
     return true;
@@ -259,6 +327,7 @@ void TextGridView::cancelEditor() {
     m_editRow = m_editColumn = -1;
     setFocus(Qt::OtherFocusReason);
     m_editor->hide();
+    hideCandidates();
 }
 
 bool TextGridView::commitAndMove(int rowStep) {
@@ -270,6 +339,30 @@ bool TextGridView::commitAndMove(int rowStep) {
     if (target >= m_grid->fixedRows() && target < m_grid->rowCount())
         moveCurrent(target, column);
     return true;
+}
+
+void TextGridView::commitAndStep(int step) {
+    int row = m_editRow;
+    int column = m_editColumn;
+    if (!commitEditor() || isEditing()) // refused: the editor stays, or reopened on its cell
+        return;
+    const int columns = m_grid->columnCount();
+    const int cells = (m_grid->rowCount() - m_grid->fixedRows()) * columns;
+    for (int tried = 0; tried < cells; ++tried) {
+        column += step;
+        if (column < 0 || column >= columns) {
+            row += step;
+            column = step > 0 ? 0 : columns - 1;
+        }
+        if (row < m_grid->fixedRows() || row >= m_grid->rowCount())
+            return;
+        if (m_model->isFixed(row, column) || isColumnHidden(column) || columnWidth(column) <= 0)
+            continue;
+        moveCurrent(row, column);
+        activateCell(row, column);
+        if (isEditing() || m_list->isVisible())
+            return;
+    }
 }
 
 void TextGridView::openList(int row, int column, const QStringList& items) {
@@ -318,6 +411,11 @@ void TextGridView::pick(QListWidgetItem* item) {
 bool TextGridView::eventFilter(QObject* watched, QEvent* event) {
     if (watched == m_editor && event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent*>(event)->key();
+        const bool alt = static_cast<QKeyEvent*>(event)->modifiers() & Qt::AltModifier;
+        if (alt && (key == Qt::Key_Down || key == Qt::Key_Up) && m_candidates && m_candidates->isVisible()) {
+            stepCandidate(key == Qt::Key_Down ? 1 : -1);
+            return true;
+        }
         if (isCommitKey(key) || key == Qt::Key_Down) {
             commitAndMove(1);
             return true;
@@ -330,7 +428,15 @@ bool TextGridView::eventFilter(QObject* watched, QEvent* event) {
             cancelEditor();
             return true;
         }
+        if (key == Qt::Key_Tab || key == Qt::Key_Backtab) {
+            commitAndStep(key == Qt::Key_Tab ? 1 : -1);
+            return true;
+        }
     } else if (watched == m_editor && event->type() == QEvent::FocusOut) {
+        // The window losing activation (a candidate list closing, another program) does not end the
+        // editing: an editor opened right after a pick would otherwise close again at once.
+        if (static_cast<QFocusEvent*>(event)->reason() == Qt::ActiveWindowFocusReason)
+            return true;
         // Leaving the editor keeps what was typed when it can be stored; otherwise the editor stays
         // open and the message comes when the user commits.
         if (isEditing() &&

@@ -4,6 +4,7 @@
 #include "services/text_grid.h"
 
 #include <QPersistentModelIndex>
+#include <QPointer>
 #include <QTableView>
 
 #include <functional>
@@ -18,11 +19,13 @@ namespace tv::ui {
 class TextGridModel;
 
 // The view asks `offer` what a clicked cell offers, opens a list under the cell or a line editor over
-// it, and hands the chosen or typed text to `commit`. Typed text is mapped to its CP932 forms
-// first; text holding a character that cannot be stored is not committed: `error` is told instead
-// and the editor stays open. Fixed rows and columns are shown as ordinary rows drawn like headers;
-// they never become the current cell and offer nothing (a right-click on them is still signalled). The grid's
-// current cell and top row follow the view.
+// it (with the offer's candidates listed beside it, where it has any: a click on one, or Alt+Down and
+// Alt+Up, puts it into the editor), and hands the chosen or typed text to `commit`. Tab and
+// Shift+Tab in the editor commit it and open the next or previous cell that offers something. Typed
+// text is mapped to its CP932 forms first; text holding a character that cannot be stored is not
+// committed: `error` is told instead and the editor stays open. Fixed rows and columns are shown as
+// ordinary rows drawn like headers; they never become the current cell and offer nothing (a
+// right-click on them is still signalled). The grid's current cell and top row follow the view.
 class TextGridView : public QTableView {
     Q_OBJECT
 public:
@@ -58,6 +61,8 @@ public:
     bool isEditing() const;
     QLineEdit* lineEditor() const { return m_editor; }
     QListWidget* popupList() const { return m_list; }
+    // The candidates shown beside the editor of a cell that offers text with candidates.
+    QListWidget* candidateList() const;
 
 Q_SIGNALS:
     void cellRightClicked(int row, int column);
@@ -80,6 +85,13 @@ private:
     void placeEditor();
     void pick(QListWidgetItem* item);
     bool commitAndMove(int rowStep);
+    // Commits the editor and opens the next (+1) or previous (-1) cell, in reading order, that offers
+    // an editor or a list.
+    void commitAndStep(int step);
+    void showCandidates(const QStringList& items);
+    // Alt+Down and Alt+Up: the next or previous candidate goes into the editor.
+    void stepCandidate(int step);
+    void hideCandidates();
     void moveCurrent(int row, int column);
     void syncTopRow();
 
@@ -87,6 +99,7 @@ private:
     TextGridModel* m_model;
     QLineEdit* m_editor;
     QListWidget* m_list;
+    QPointer<QListWidget> m_candidates; // lives in the window once shown; the window may delete it
     OfferCallback m_offer;
     CommitCallback m_commit;
     ErrorCallback m_error;

@@ -130,11 +130,6 @@ void ZatuInpFormView::openCurrentCell() {
 }
 
 bool ZatuInpFormView::eventFilter(QObject* watched, QEvent* event) {
-    // The window losing activation (a candidate list closing, another program) does not end the
-    // editing: the editor opened after a pick would close again at once.
-    if (watched == m_editor && event->type() == QEvent::FocusOut &&
-        static_cast<QFocusEvent*>(event)->reason() == Qt::ActiveWindowFocusReason)
-        return true;
     if (watched == m_editor && event->type() == QEvent::KeyPress) {
         const auto* key = static_cast<QKeyEvent*>(event);
         if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {

@@ -68,6 +68,14 @@ private Q_SLOTS:
     void closeBoxAsksOnlyWithUnsavedChanges_data();
     void closeBoxAsksOnlyWithUnsavedChanges();
     void clearCommandsEmptyTheirFields();
+    void columnClearEmptiesTheShapeShown_data();
+    void columnClearEmptiesTheShapeShown();
+    void jointCellsTakeTypedText_data();
+    void jointCellsTakeTypedText();
+    void fullWidthLookAlikesAreOneEntry_data();
+    void fullWidthLookAlikesAreOneEntry();
+    void numberFieldsRefuseText_data();
+    void numberFieldsRefuseText();
 
 private:
     QString listFile(QStringView name) const { return m_root.file(tv::shell::kListFolder, name); }
@@ -502,7 +510,7 @@ void TestListForm::jointCellsOfferTheirCandidates() {
     m_form->setJointInpTx(u"J1"_s);
     QCOMPARE(m_form->jointCellOffer(1, 1).kind, CellOffer::Kind::None); // header row
     const CellOffer grade = m_form->jointCellOffer(3, ListForm::kJointWebColumn);
-    QCOMPARE(grade.kind, CellOffer::Kind::List);
+    QCOMPARE(grade.kind, CellOffer::Kind::Text); // typed, with the candidates beside the editor
     QCOMPARE(grade.items, kGrades + QStringList{u"クリア"_s});
     QCOMPARE(m_form->jointCellOffer(4, 6).items, m_form->boltKindCandidates());
     QCOMPARE(m_form->jointCellOffer(7, ListForm::kJointWebColumn + 6).items,
@@ -624,6 +632,143 @@ void TestListForm::clearCommandsEmptyTheirFields() {
     m_form->command(ListForm::Register); // the gusset panel registers nothing
     QCOMPARE(m_lists.HasiraList.size(), 1);
     QCOMPARE(ListForm::commandCaption(5), u"入力クリア"_s);
+}
+
+void TestListForm::columnClearEmptiesTheShapeShown_data() {
+    QTest::addColumn<int>("shape");
+    QTest::addColumn<QList<int>>("emptied");
+    QTest::newRow("H") << int(ColumnShape::H) << QList<int>{2, 7, 8, 17};
+    QTest::newRow("square tube") << int(ColumnShape::SquareTube) << QList<int>{18, 19, 20, 21};
+    QTest::newRow("round tube") << int(ColumnShape::RoundTube) << QList<int>{22, 23, 24};
+}
+
+void TestListForm::columnClearEmptiesTheShapeShown() {
+    QFETCH(int, shape);
+    QFETCH(QList<int>, emptied);
+    openForm();
+    m_form->selectShape(ColumnShape(shape));
+    for (int k = 0; k < ListForm::kColumnFieldCount; ++k)
+        m_form->setInpTx(k, u"9"_s);
+    m_form->command(ListForm::ClearColumn);
+    for (int k = 0; k < ListForm::kColumnFieldCount; ++k) {
+        const QList<int> order = m_form->columnFieldOrder();
+        const bool shown = order.contains(k) && k >= 2;
+        QCOMPARE(m_form->InpTx(k).isEmpty(), shown);
+    }
+    for (int k : emptied)
+        QCOMPARE(m_form->InpTx(k), QString());
+    QCOMPARE(m_form->InpTx(1), u"9"_s); // floor and mark stay
+}
+
+void TestListForm::jointCellsTakeTypedText_data() {
+    QTest::addColumn<bool>("noBoltKinds"); // HtbKata.ini empty
+    QTest::addColumn<int>("column");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("line"); // the first flange line registered
+    QTest::newRow("grade not in the grade file") << false << 1 << u"SM520C"_s << u"SM520C･･･････"_s;
+    QTest::newRow("bolt kind with an empty kind file") << true << 6 << u"HTB-F10T"_s << u"･････HTB-F10T･･"_s;
+    QTest::newRow("diameter not in the list") << false << 7 << u"M27"_s << u"･･････M27･"_s;
+    QTest::newRow("full-width grade") << false << 1 << u"ＳＭ５２０Ｃ"_s << u"SM520C･･･････"_s;
+}
+
+void TestListForm::jointCellsTakeTypedText() {
+    QFETCH(bool, noBoltKinds);
+    QFETCH(int, column);
+    QFETCH(QString, typed);
+    QFETCH(QString, line);
+    if (noBoltKinds)
+        writeCp932Lines(setFile(u"HtbKata.ini"_s), {});
+    openForm();
+    m_form->selectCategory(ListCategory::Joint);
+    m_form->setJointInpTx(u"J1"_s);
+    QCOMPARE(m_form->jointCellOffer(3, column).kind, CellOffer::Kind::Text);
+    QVERIFY(m_form->setJointCell(3, column, typed));
+    m_form->registerEntry();
+    QCOMPARE(m_lists.JointList[0].FlangeLines[0], line);
+    // A joint grade is not added to the grade file.
+    QCOMPARE(readBytes(setFile(u"HasiraKikaku.ini"_s)), cp932Lines({u"SS400"_s, QString(), u"SN490B"_s}));
+}
+
+void TestListForm::fullWidthLookAlikesAreOneEntry_data() {
+    QTest::addColumn<QStringList>("stored"); // HasiraListData.ini
+    QTest::addColumn<QString>("floor");
+    QTest::addColumn<QString>("mark");
+    QTest::addColumn<QString>("grade");
+    QTest::addColumn<QStringList>("marks"); // registered marks afterwards
+    const QString line = u"ZZLH'1'C2'H鋼'SS400･H･400･200･8･13'････'････''"_s;
+    QTest::newRow("full-width mark replaces C2")
+        << QStringList{line} << u"１"_s << u"Ｃ２"_s << u"ＳＳ４００"_s << QStringList{u"C2"_s};
+    QTest::newRow("half-width mark replaces an older full-width one")
+        << QStringList{u"ZZLH'１'Ｃ２'H鋼'SS400･H･400･200･8･13'････'････''"_s} << u"1"_s << u"C2"_s
+        << u"SS400"_s << QStringList{u"C2"_s};
+    QTest::newRow("another mark is its own")
+        << QStringList{line} << u"1"_s << u"Ｃ３"_s << u"SS400"_s << QStringList{u"C2"_s, u"C3"_s};
+}
+
+void TestListForm::fullWidthLookAlikesAreOneEntry() {
+    QFETCH(QStringList, stored);
+    QFETCH(QString, floor);
+    QFETCH(QString, mark);
+    QFETCH(QString, grade);
+    QFETCH(QStringList, marks);
+    writeCp932Lines(listFile(kHasiraListFile), stored);
+    openForm();
+    fillH(floor, mark, {grade, u"Ｈ"_s, u"４００"_s, u"200"_s, u"8"_s, u"13"_s});
+    m_form->registerEntry();
+    QCOMPARE(column(m_form->hasiraGrid(), 2), marks);
+    QCOMPARE(m_form->hasiraGrid().text(ListForm::kColumnGridHeaderRows, 1), u"1"_s);
+    QCOMPARE(m_form->hasiraGrid().text(ListForm::kColumnGridHeaderRows, 6), u"400"_s);
+    QCOMPARE(m_form->gradeCandidates().first(), u"SS400"_s);
+    QVERIFY(!m_form->gradeCandidates().contains(u"ＳＳ４００"_s));
+    QCOMPARE(readBytes(setFile(u"HasiraKikaku.ini"_s)), cp932Lines({u"SS400"_s, QString(), u"SN490B"_s}));
+
+    m_prompter->expect(u"1階のC2を削除します。"_s, kConfirm, PromptButtons::OkCancel, PromptAnswer::Ok);
+    m_form->setInpTx(0, u"１"_s);
+    m_form->setInpTx(1, u"Ｃ２"_s);
+    m_form->deleteColumn(); // the full-width mark finds the entry
+    QVERIFY(!column(m_form->hasiraGrid(), 2).contains(u"C2"_s));
+}
+
+void TestListForm::numberFieldsRefuseText_data() {
+    QTest::addColumn<int>("category");
+    QTest::addColumn<int>("field"); // InpTx, HariInpTx, or a joint grid column (line 1)
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("name"); // empty: taken
+    QTest::newRow("column height in kanji") << 0 << 4 << u"四百"_s << u"①高"_s;
+    QTest::newRow("column ② width") << 0 << 10 << u"abc"_s << u"②巾"_s;
+    QTest::newRow("column decimal taken") << 0 << 6 << u".5"_s << QString();
+    QTest::newRow("beam end thickness") << 1 << 13 << u"t16"_s << u"端部 F厚"_s;
+    QTest::newRow("beam number with unit taken") << 1 << 4 << u"600mm"_s << QString();
+    QTest::newRow("joint plate length") << 2 << 4 << u"長い"_s << u"FLG 1行目 長"_s;
+    QTest::newRow("joint bolt count") << 2 << ListForm::kJointWebColumn + 7 << u"x"_s << u"WEB 1行目 本"_s;
+    QTest::newRow("joint diameter is not a number") << 2 << 7 << u"M20"_s << QString();
+}
+
+void TestListForm::numberFieldsRefuseText() {
+    QFETCH(int, category);
+    QFETCH(int, field);
+    QFETCH(QString, text);
+    QFETCH(QString, name);
+    openForm();
+    const QStringList section{u"SS400"_s, u"H"_s, u"400"_s, u"200"_s, u"8"_s, u"13"_s};
+    m_form->selectCategory(ListCategory(category));
+    if (category == 0) {
+        fillH(u"1"_s, u"C1"_s, section, {u"SS400"_s, u"200"_s, u"200"_s, u"8"_s, u"13"_s});
+        m_form->setInpTx(field, text);
+    } else if (category == 1) {
+        fillBeam(u"2"_s, u"G1"_s, section, section);
+        m_form->setHariInpTx(field, text);
+    } else {
+        m_form->setJointInpTx(u"J1"_s);
+        m_form->setJointCell(ListForm::kJointGridHeaderRows, field, text);
+    }
+    QSignalSpy focus(m_form.get(), &ListForm::focusRequested);
+    if (!name.isEmpty())
+        m_prompter->expectOk(u"「%1」には数値を入力してください。"_s.arg(name), kConfirm);
+    m_form->registerEntry();
+    QCOMPARE(m_form->hasUnsavedChanges(), name.isEmpty());
+    if (!name.isEmpty() && category < 2)
+        QCOMPARE(focus.first()[1].toInt(), field);
 }
 
 QTEST_GUILESS_MAIN(TestListForm)

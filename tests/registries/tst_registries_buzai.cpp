@@ -43,6 +43,15 @@ private Q_SLOTS:
     void captionsOfKnownNames();
     void choosingANameShowsItsRowsSorted();
     void sizesThatAreNumbersSortByValue();
+    void sizesCompareNaturally_data();
+    void sizesCompareNaturally();
+    void sizeTypedTwiceIsRefused_data();
+    void sizeTypedTwiceIsRefused();
+    void renamedRowCanBeDeleted();
+    void closeAsksAboutUnsavedEdits_data();
+    void closeAsksAboutUnsavedEdits();
+    void saveAsksAboutUnreadableNumbers_data();
+    void saveAsksAboutUnreadableNumbers();
     void applyAndSave_data();
     void applyAndSave();
     void switchingNamesKeepsEditsInMemoryOnly();
@@ -61,6 +70,14 @@ private:
     void type(BuzaiForm& form, int row, int column, const QString& text) {
         QCOMPARE(form.clickCell(row, column).kind, CellOffer::Kind::Text);
         QVERIFY(form.editorTextChanged(text));
+        QVERIFY(form.commitCell(row, column, text));
+    }
+    // Opens the window, chooses H鋼 and types the edits.
+    void typeIntoH(BuzaiForm& form, const QList<Edit>& edits) {
+        QVERIFY(form.open());
+        form.chooseName(nameIndex(form, u"H鋼"_s));
+        for (const Edit& e : edits)
+            type(form, e.row, e.column, e.text);
     }
     static int nameIndex(const BuzaiForm& form, const QString& name) {
         return int(form.NameList().indexOf(name));
@@ -158,16 +175,170 @@ void TestBuzai::choosingANameShowsItsRowsSorted() {
 
 void TestBuzai::sizesThatAreNumbersSortByValue() {
     writeCp932Lines(file(), {u"ZZBW'普通鋼板'12'94.2'"_s, u"ZZBW'普通鋼板'9'70.65'"_s,
-                             u"ZZBW'普通鋼板'4.5'35.3'"_s, u"ZZBW'普通鋼板'PL-6'47.1'"_s});
+                             u"ZZBW'普通鋼板'4.5'35.3'"_s, u"ZZBW'普通鋼板'PL-6'47.1'"_s,
+                             u"ZZBW'山形鋼'150*150*15'33.6'"_s, u"ZZBW'山形鋼'20*20*3'0.89'"_s,
+                             u"ZZBW'山形鋼'200*200*20'59.7'"_s, u"ZZBW'山形鋼'50*50*6'4.43'"_s});
     ScriptedPrompter prompter;
     BuzaiForm form(m_root, prompter);
     QVERIFY(form.open());
+    const auto sizes = [&form] {
+        QStringList shown;
+        for (int r = 2; r < 6; ++r)
+            shown.append(form.DataGrid().text(r, 1));
+        return shown;
+    };
     form.chooseName(nameIndex(form, u"普通鋼板"_s));
-    QStringList sizes;
-    for (int r = 2; r < 6; ++r)
-        sizes.append(form.DataGrid().text(r, 1));
-    QCOMPARE(sizes, (QStringList{u"4.5"_s, u"9"_s, u"12"_s, u"PL-6"_s}));
+    QCOMPARE(sizes(), (QStringList{u"4.5"_s, u"9"_s, u"12"_s, u"PL-6"_s}));
     QCOMPARE(form.DataGrid().text(0, 2), u"Kg/m2"_s);
+    form.chooseName(nameIndex(form, u"山形鋼"_s));
+    QCOMPARE(sizes(), (QStringList{u"20*20*3"_s, u"50*50*6"_s, u"150*150*15"_s, u"200*200*20"_s}));
+}
+
+void TestBuzai::sizesCompareNaturally_data() {
+    QTest::addColumn<QString>("a");
+    QTest::addColumn<QString>("b");
+    QTest::addColumn<int>("order");
+    QTest::newRow("first number by value") << u"20*20*3"_s << u"150*150*15"_s << -1;
+    QTest::newRow("later number decides") << u"100*50*5*7"_s << u"100*50*5*7.5"_s << -1;
+    QTest::newRow("decimals") << u"114.3*4.5"_s << u"114.3*3.5"_s << 1;
+    QTest::newRow("plain numbers") << u"4.5"_s << u"12"_s << -1;
+    QTest::newRow("number before text") << u"9"_s << u"PL-6"_s << -1;
+    QTest::newRow("letter case ignored") << u"pl-6"_s << u"PL-6"_s << 0;
+    QTest::newRow("shorter first") << u"100*50"_s << u"100*50*5"_s << -1;
+}
+
+void TestBuzai::sizesCompareNaturally() {
+    QFETCH(QString, a);
+    QFETCH(QString, b);
+    QFETCH(int, order);
+    QCOMPARE(BuzaiForm::compareSizes(a, b), order);
+    QCOMPARE(BuzaiForm::compareSizes(b, a), -order);
+}
+
+void TestBuzai::sizeTypedTwiceIsRefused_data() {
+    QTest::addColumn<QStringList>("lines");
+    QTest::addColumn<int>("row");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("message"); // empty: taken
+    QTest::addColumn<QString>("kept");
+    const QString twice = u"このサイズは既に%1行目に登録されています。"_s;
+    const QStringList twins{u"ZZBW'H鋼'X'1'a"_s, u"ZZBW'H鋼'X'2'b"_s};
+    QTest::newRow("blank row, size of row 3") << kFile << 1 << u"150*75*5*7"_s << twice.arg(3) << QString();
+    QTest::newRow("full-width twin of row 3")
+        << kFile << 1 << u"１５０＊７５＊５＊７"_s << twice.arg(3) << QString();
+    QTest::newRow("correction to the size of row 4")
+        << kFile << 2 << u"200*100*5.5*8"_s << twice.arg(4) << u"100*50*5*7"_s;
+    QTest::newRow("own size typed again") << kFile << 3 << u"150*75*5*7"_s << QString() << u"150*75*5*7"_s;
+    QTest::newRow("size of another name") << kFile << 1 << u"9*75"_s << QString() << u"9*75"_s;
+    QTest::newRow("hand-edited twin left as it is") << twins << 3 << u"X"_s << QString() << u"X"_s;
+}
+
+void TestBuzai::sizeTypedTwiceIsRefused() {
+    QFETCH(QStringList, lines);
+    QFETCH(int, row);
+    QFETCH(QString, typed);
+    QFETCH(QString, message);
+    QFETCH(QString, kept);
+    writeCp932Lines(file(), lines);
+    ScriptedPrompter prompter;
+    if (!message.isEmpty())
+        prompter.expectOk(message, u"確認"_s);
+    BuzaiForm form(m_root, prompter);
+    QSignalSpy moved(&form, &BuzaiForm::editorMoved);
+    QVERIFY(form.open());
+    form.chooseName(nameIndex(form, u"H鋼"_s));
+    QCOMPARE(form.clickCell(row, 1).kind, CellOffer::Kind::Text);
+    QVERIFY(form.editorTextChanged(typed));
+    QCOMPARE(form.commitCell(row, 1, typed), message.isEmpty());
+    QCOMPARE(form.DataGrid().text(row, 1), kept);
+    // A refused size keeps the editor on its cell.
+    QCOMPARE(moved.count(), message.isEmpty() ? 0 : 1);
+    QCOMPARE(form.DataGrid().currentRow(), row);
+    TV_VERIFY_PROMPTS(prompter);
+}
+
+void TestBuzai::renamedRowCanBeDeleted() {
+    ScriptedPrompter prompter;
+    prompter.expect(u"選択行を削除します。"_s, u"確認"_s, PromptButtons::OkCancel, PromptAnswer::Ok)
+        .expectOk(u"保存しました。"_s, u"確認"_s);
+    BuzaiForm form(m_root, prompter);
+    QVERIFY(form.open());
+    form.chooseName(nameIndex(form, u"H鋼"_s));
+    type(form, 3, 1, u"150*75*5*7.5"_s);
+    form.setCurrentCell(3, 1);
+    form.command(3);
+    form.command(0);
+    QCOMPARE(readBytes(file()), cp932Lines(QStringList{kFile[0], kFile[1], kFile[2]} + kFile.mid(4)));
+    TV_VERIFY_PROMPTS(prompter);
+}
+
+void TestBuzai::closeAsksAboutUnsavedEdits_data() {
+    QTest::addColumn<bool>("edited");
+    QTest::addColumn<int>("answer"); // PromptAnswer; ignored without an edit
+    QTest::addColumn<bool>("closes");
+    QTest::addColumn<bool>("written");
+    QTest::newRow("nothing edited: no question") << false << 0 << true << false;
+    QTest::newRow("yes saves and closes") << true << int(PromptAnswer::Yes) << true << true;
+    QTest::newRow("no drops and closes") << true << int(PromptAnswer::No) << true << false;
+    QTest::newRow("cancel stays open") << true << int(PromptAnswer::Cancel) << false << false;
+}
+
+void TestBuzai::closeAsksAboutUnsavedEdits() {
+    QFETCH(bool, edited);
+    QFETCH(int, answer);
+    QFETCH(bool, closes);
+    QFETCH(bool, written);
+    const QByteArray before = readBytes(file());
+    ScriptedPrompter prompter;
+    if (edited)
+        prompter.expect(u"変更を保存しますか？"_s, u"確認"_s, PromptButtons::YesNoCancel,
+                        PromptAnswer(answer));
+    if (written)
+        prompter.expectOk(u"保存しました。"_s, u"確認"_s);
+    BuzaiForm form(m_root, prompter);
+    QVERIFY(form.open());
+    form.chooseName(nameIndex(form, u"H鋼"_s));
+    form.clickCell(2, 2);
+    if (edited)
+        type(form, 2, 2, u"9.5"_s);
+    form.command(1);
+    QCOMPARE(form.isClosed(), closes);
+    QCOMPARE(readBytes(file()) != before, written);
+    QCOMPARE(form.hasUnsavedChanges(), edited && !written);
+    TV_VERIFY_PROMPTS(prompter);
+}
+
+void TestBuzai::saveAsksAboutUnreadableNumbers_data() {
+    QTest::addColumn<QList<Edit>>("edits");
+    QTest::addColumn<QString>("question"); // empty: none
+    QTest::addColumn<int>("answer");
+    QTest::addColumn<bool>("written");
+    const QString question =
+        u"数値として読めない値が%1件あります（最初は%2行目）。\nこのまま保存しますか？"_s;
+    QTest::newRow("numbers: no question") << QList<Edit>{{2, 2, u"9.5"_s}} << QString() << 0 << true;
+    QTest::newRow("text weight, cancelled: nothing written")
+        << QList<Edit>{{3, 2, u"abc"_s}} << question.arg(1).arg(3) << int(PromptAnswer::Cancel) << false;
+    QTest::newRow("two, the first named, saved on OK")
+        << QList<Edit>{{4, 2, u"四百"_s}, {2, 2, u"9.5kg"_s}} << question.arg(2).arg(2)
+        << int(PromptAnswer::Ok) << true;
+}
+
+void TestBuzai::saveAsksAboutUnreadableNumbers() {
+    QFETCH(QList<Edit>, edits);
+    QFETCH(QString, question);
+    QFETCH(int, answer);
+    QFETCH(bool, written);
+    const QByteArray before = readBytes(file());
+    ScriptedPrompter prompter;
+    if (!question.isEmpty())
+        prompter.expect(question, u"確認"_s, PromptButtons::OkCancel, PromptAnswer(answer));
+    if (written)
+        prompter.expectOk(u"保存しました。"_s, u"確認"_s);
+    BuzaiForm form(m_root, prompter);
+    typeIntoH(form, edits);
+    QCOMPARE(form.save(), written);
+    QCOMPARE(readBytes(file()) != before, written);
+    TV_VERIFY_PROMPTS(prompter);
 }
 
 void TestBuzai::applyAndSave_data() {
@@ -178,9 +349,12 @@ void TestBuzai::applyAndSave_data() {
     QTest::newRow("weight edited in place")
         << kFile << QList<Edit>{{2, 2, u"9.5"_s}}
         << QStringList{kFile[0], kFile[1], u"ZZBW'H鋼'100*50*5*7'9.5'"_s, kFile[3]} + tail;
-    QTest::newRow("changed size adds a row and keeps the old one")
+    QTest::newRow("changed size renames its row")
         << kFile << QList<Edit>{{2, 1, u"100*50*5*7.5"_s}}
-        << kFile + QStringList{u"ZZBW'H鋼'100*50*5*7.5'9.30'"_s};
+        << QStringList{kFile[0], kFile[1], u"ZZBW'H鋼'100*50*5*7.5'9.30'"_s, kFile[3]} + tail;
+    QTest::newRow("full-width size stored half-width")
+        << kFile << QList<Edit>{{1, 1, u"２５０＊１２５＊６＊９"_s}, {1, 2, u"２９．６"_s}}
+        << kFile + QStringList{u"ZZBW'H鋼'250*125*6*9'29.6'"_s};
     QTest::newRow("typed rows appended in grid order, empty weight kept")
         << kFile << QList<Edit>{{6, 1, u"300*150*6.5*9"_s}, {1, 1, u"250*125*6*9"_s}, {1, 2, u"29.0"_s}}
         << kFile + QStringList{u"ZZBW'H鋼'250*125*6*9'29.0'"_s, u"ZZBW'H鋼'300*150*6.5*9''"_s};
@@ -192,10 +366,9 @@ void TestBuzai::applyAndSave_data() {
     QTest::newRow("twin rows: an edit of the second stays with it")
         << twins << QList<Edit>{{3, 2, u"4"_s}}
         << QStringList{twins[0], twins[1], u"ZZBW'H鋼'X'4'b"_s} + defaults;
-    QTest::newRow("a third row typed with a twin size is added")
-        << twins << QList<Edit>{{1, 1, u"X"_s}, {1, 2, u"5"_s}}
-        << QStringList{u"ZZBW'H鋼'X'5'"_s, twins[1], u"ZZBW'H鋼'X'1'a"_s} + defaults +
-               QStringList{u"ZZBW'H鋼'X'2'b"_s};
+    QTest::newRow("twin rows: the size of the second corrected")
+        << twins << QList<Edit>{{3, 1, u"Y"_s}}
+        << QStringList{twins[0], twins[1], u"ZZBW'H鋼'Y'2'b"_s} + defaults;
 }
 
 void TestBuzai::applyAndSave() {
@@ -206,10 +379,7 @@ void TestBuzai::applyAndSave() {
     ScriptedPrompter prompter;
     prompter.expectOk(u"保存しました。"_s, u"確認"_s);
     BuzaiForm form(m_root, prompter);
-    QVERIFY(form.open());
-    form.chooseName(nameIndex(form, u"H鋼"_s));
-    for (const Edit& e : edits)
-        type(form, e.row, e.column, e.text);
+    typeIntoH(form, edits);
     form.command(0);
     QVERIFY(!form.isEditorVisible());
     QCOMPARE(readBytes(file()), cp932Lines(saved));
@@ -219,6 +389,7 @@ void TestBuzai::applyAndSave() {
 void TestBuzai::switchingNamesKeepsEditsInMemoryOnly() {
     const QByteArray before = readBytes(file());
     ScriptedPrompter prompter;
+    prompter.expect(u"変更を保存しますか？"_s, u"確認"_s, PromptButtons::YesNoCancel, PromptAnswer::No);
     BuzaiForm form(m_root, prompter);
     QSignalSpy closed(&form, &BuzaiForm::closeRequested);
     QVERIFY(form.open());
@@ -262,7 +433,8 @@ void TestBuzai::deleteSelectedRow() {
 void TestBuzai::deleteThenCloseLeavesTheFile() {
     const QByteArray before = readBytes(file());
     ScriptedPrompter prompter;
-    prompter.expect(u"選択行を削除します。"_s, u"確認"_s, PromptButtons::OkCancel, PromptAnswer::Ok);
+    prompter.expect(u"選択行を削除します。"_s, u"確認"_s, PromptButtons::OkCancel, PromptAnswer::Ok)
+        .expect(u"変更を保存しますか？"_s, u"確認"_s, PromptButtons::YesNoCancel, PromptAnswer::No);
     {
         BuzaiForm form(m_root, prompter);
         QVERIFY(form.open());
@@ -346,6 +518,8 @@ void TestBuzai::typedTextRules() {
     ScriptedPrompter prompter;
     prompter.expectOk(u"「é」(U+00E9)は使用できない文字です。"_s, u"確認"_s)
         .expectOk(u"「ä」(U+00E4)は使用できない文字です。"_s, u"確認"_s)
+        .expect(u"数値として読めない値が1件あります（最初は1行目）。\nこのまま保存しますか？"_s, u"確認"_s,
+                PromptButtons::OkCancel, PromptAnswer::Ok)
         .expectOk(u"保存しました。"_s, u"確認"_s);
     BuzaiForm form(m_root, prompter);
     QVERIFY(form.open());

@@ -167,10 +167,15 @@ void TestKansan::registeringCarriesTheShownRatesToTheNewSymbol() {
     QVERIFY(form.open());
     choose(form, u"HT1"_s);
     type(form, rowOf(4), u"0.6"_s);
-    form.registerSymbol();
+    form.registerSymbol(); // the edit goes to HT1 first, then the new symbol starts from the rates shown
     form.save();
+    QStringList ht1 = kFile;
+    ht1[0] = u"ZZKN'HT1'4'0.6"_s;
+    for (const QString& line : symbolLines(u"HT1"_s))
+        if (!line.endsWith(u"'4'"_s) && !line.endsWith(u"'9'"_s) && !line.endsWith(u"'40'"_s))
+            ht1.append(line);
     QCOMPARE(readBytes(file()),
-             cp932Lines(kFile + symbolLines(u"K2"_s, {{4, u"0.6"_s}, {9, u"1.2"_s}, {40, u"7.1"_s}})));
+             cp932Lines(ht1 + symbolLines(u"K2"_s, {{4, u"0.6"_s}, {9, u"1.2"_s}, {40, u"7.1"_s}})));
     TV_VERIFY_PROMPTS(prompter);
 }
 
@@ -224,12 +229,16 @@ void TestKansan::deleteSelectedRowAndClear() {
 void TestKansan::closeDropsTheChanges() {
     const QByteArray before = readBytes(file());
     ScriptedPrompter prompter;
+    prompter.expect(u"変更を保存しますか？"_s, u"確認"_s, PromptButtons::YesNoCancel, PromptAnswer::Cancel)
+        .expect(u"変更を保存しますか？"_s, u"確認"_s, PromptButtons::YesNoCancel, PromptAnswer::No);
     KansanForm form(m_root, prompter);
     form.setAskSymbol([] { return u"NEW"_s; });
     QVERIFY(form.open());
     choose(form, u"HT1"_s);
     type(form, rowOf(6), u"1"_s);
     form.command(4);
+    form.command(1); // cancelled: the window stays
+    QVERIFY(!form.isClosed());
     form.command(1);
     QVERIFY(form.isClosed());
     QCOMPARE(readBytes(file()), before);

@@ -33,6 +33,8 @@ private Q_SLOTS:
     void failedSaveKeepsTheWindowOpen();
     void kigouOkAndCancel();
     void kigouTypedApostrophe();
+    void kigouStoresCapitals_data();
+    void kigouStoresCapitals();
 
 private:
     QString gradeFile() const { return m_root.file(tv::shell::kSetFolder, u"HasiraKikaku.ini"); }
@@ -75,6 +77,9 @@ void TestSettei::registerGrade_data() {
     QTest::newRow("empty text does nothing") << QString() << loaded;
     QTest::newRow("blanks only do nothing") << u"  "_s << loaded;
     QTest::newRow("case differs: a grade of its own") << u"ss400"_s << loaded + QStringList{u"ss400"_s};
+    QTest::newRow("full-width grade stored half-width")
+        << u"ＢＣＰ３２５"_s << loaded + QStringList{u"BCP325"_s};
+    QTest::newRow("full-width twin of a grade adds nothing") << u"ＳＳ４００"_s << loaded;
 }
 
 void TestSettei::registerGrade() {
@@ -95,6 +100,8 @@ void TestSettei::deleteGrade_data() {
     QTest::newRow("first equal entry removed") << u"SN490B"_s << QStringList{u"SS400"_s, u"SN490B"_s};
     QTest::newRow("typed with blanks finds the grade")
         << u"SS400 "_s << QStringList{u"SN490B"_s, u"SN490B"_s};
+    QTest::newRow("full-width twin finds the grade")
+        << u"ＳＳ４００"_s << QStringList{u"SN490B"_s, u"SN490B"_s};
     QTest::newRow("absent grade: nothing")
         << u"SM490A"_s << QStringList{u"SS400"_s, u"SN490B"_s, u"SN490B"_s};
     QTest::newRow("empty text: nothing") << QString() << QStringList{u"SS400"_s, u"SN490B"_s, u"SN490B"_s};
@@ -123,7 +130,7 @@ void TestSettei::okSavesWithoutEmptyLinesAndCloses() {
     form.ok();
     QCOMPARE(closed.count(), 1);
     QVERIFY(form.isClosed());
-    QCOMPARE(readBytes(gradeFile()), cp932Lines({u"SS400"_s, u"SN490B"_s, u"SN490B"_s, u"ＳＳ４００～"_s}));
+    QCOMPARE(readBytes(gradeFile()), cp932Lines({u"SS400"_s, u"SN490B"_s, u"SN490B"_s, u"SS400～"_s}));
     TV_VERIFY_PROMPTS(prompter);
 }
 
@@ -238,6 +245,25 @@ void TestSettei::kigouTypedApostrophe() {
     form.ok();
     QCOMPARE(form.result(), u"K’1"_s);
     TV_VERIFY_PROMPTS(prompter);
+}
+
+void TestSettei::kigouStoresCapitals_data() {
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("stored");
+    QTest::newRow("lower case") << u"hf3"_s << u"HF3"_s;
+    QTest::newRow("full width") << u"ｈｆ３"_s << u"HF3"_s;
+    QTest::newRow("kana kept") << u"レ形k"_s << u"レ形K"_s;
+}
+
+void TestSettei::kigouStoresCapitals() {
+    QFETCH(QString, typed);
+    QFETCH(QString, stored);
+    ScriptedPrompter prompter;
+    KigouForm form(prompter);
+    QVERIFY(form.editInpTx(typed));
+    QCOMPARE(form.InpTx(), stored);
+    form.ok();
+    QCOMPARE(form.result(), stored);
 }
 
 QTEST_GUILESS_MAIN(TestSettei)

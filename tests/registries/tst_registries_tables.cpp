@@ -141,6 +141,8 @@ void TestTables::buzaiLookups() {
     QCOMPARE(table.unitWeight(u"H鋼"_s, u"200*100*5.5*8"_s), std::optional<double>(20.9));
     QCOMPARE(table.unitWeight(u"H鋼"_s, u"200*100*5.5"_s), std::nullopt);
     QCOMPARE(table.unitWeight(u"h鋼"_s, u"100*50*5*7"_s), std::nullopt);
+    // A size typed in full width finds its row.
+    QCOMPARE(table.unitWeight(u"H鋼"_s, u"１００＊５０＊５＊７"_s), std::optional<double>(9.30));
     // A deleted row (empty size) and a row without a name count for nothing.
     table.rows.append({{}, u"9*75"_s, u"1"_s, {}});
     QCOMPARE(table.unitWeight(u"H鋼"_s, {}), std::nullopt);

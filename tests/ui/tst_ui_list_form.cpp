@@ -26,6 +26,7 @@ class TestUiListForm : public QObject {
 private Q_SLOTS:
     void registersThroughTheWindowAndSavesOnFinish();
     void closeBoxAsksBeforeDroppingChanges();
+    void jointGridTakesTypedGradeAndTabMoves();
 };
 
 namespace {
@@ -69,17 +70,22 @@ void prepare(const QString& root) {
     writeCp932Lines(data.file(tv::shell::kSetFolder, u"BoltKei.ini"), {u"M20"_s});
 }
 
+// The data root, lists and prompter of one list window.
+struct ListWindow {
+    QTemporaryDir dir;
+    tv::shell::DataRoot root{(prepare(dir.path()), dir.path())};
+    MemberLists lists;
+    ScriptedPrompter prompter;
+    ListForm form{root, lists, prompter};
+};
+
 } // namespace
 
 void TestUiListForm::registersThroughTheWindowAndSavesOnFinish() {
-    QTemporaryDir dir;
-    prepare(dir.path());
-    const tv::shell::DataRoot root(dir.path());
-    MemberLists lists;
-    ScriptedPrompter prompter;
-    ListForm form(root, lists, prompter);
-    QVERIFY(form.open());
-    tv::ui::ListFormView view(form);
+    ListWindow window;
+    QVERIFY(window.form.open());
+    tv::ui::ListFormView view(window.form);
+    auto& [dir, root, lists, prompter, form] = window;
     view.show();
     view.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&view));
@@ -105,12 +111,16 @@ void TestUiListForm::registersThroughTheWindowAndSavesOnFinish() {
     click(view, u"HariOp1"_s);
     QCOMPARE(field(view, u"HariInpTx0"_s)->text(), u"小梁"_s);
     QVERIFY(field(view, u"HariInpTx0"_s)->isReadOnly());
+    QVERIFY(!field(view, u"HariInpTx0"_s)->isEnabled()); // greyed, so that the lock is seen
     type(view, u"HariInpTx1"_s, u"B1"_s);
     const QStringList centre{u"SS400"_s, u"H"_s, u"300"_s, u"150"_s, u"6.5"_s, u"9"_s};
     for (int i = 0; i < centre.size(); ++i)
         type(view, u"HariInpTx%1"_s.arg(2 + i), centre[i]);
     click(view, u"CmdGd2"_s);
     QCOMPARE(form.hariGrid().text(2, 1), u"小梁"_s);
+
+    click(view, u"BunruiOp3"_s); // the gusset panel says that nothing is registered there
+    QVERIFY(view.findChild<QLabel*>(u"GussetNote"_s)->isVisible());
 
     // A joint: a grade from the cell's list, a typed thickness, the galvanized box.
     click(view, u"BunruiOp2"_s);
@@ -119,13 +129,18 @@ void TestUiListForm::registersThroughTheWindowAndSavesOnFinish() {
     auto* grid = view.findChild<tv::ui::TextGridView*>(u"JointGrid"_s);
     QVERIFY(grid);
     grid->activateCell(3, 1);
-    QVERIFY(grid->popupList()->isVisible());
+    QVERIFY(grid->isEditing());
+    QListWidget* candidates = grid->candidateList();
+    QVERIFY(candidates && candidates->isVisible());
     // SS400, SN490B, then SN490C and the empty ② grade of the column registered above, and クリア
-    QCOMPARE(grid->popupList()->count(), 5);
-    const auto items = grid->popupList()->findItems(u"SN490B"_s, Qt::MatchExactly);
+    QCOMPARE(candidates->count(), 5);
+    const auto items = candidates->findItems(u"SN490B"_s, Qt::MatchExactly);
     QCOMPARE(items.size(), 1);
-    grid->popupList()->setCurrentItem(items[0]);
-    QTest::keyClick(grid->popupList(), Qt::Key_Return);
+    QTest::mouseClick(candidates->viewport(), Qt::LeftButton, {},
+                      candidates->visualItemRect(items[0]).center());
+    QCOMPARE(form.jointGrid().text(3, 1), u"SN490B"_s);
+    QVERIFY(!grid->isEditing());
+    QVERIFY(!candidates->isVisible());
     grid->activateCell(3, 2);
     QVERIFY(grid->isEditing());
     QTest::keyClicks(grid->lineEditor(), u"9"_s);
@@ -153,14 +168,10 @@ void TestUiListForm::registersThroughTheWindowAndSavesOnFinish() {
 }
 
 void TestUiListForm::closeBoxAsksBeforeDroppingChanges() {
-    QTemporaryDir dir;
-    prepare(dir.path());
-    const tv::shell::DataRoot root(dir.path());
-    MemberLists lists;
-    ScriptedPrompter prompter;
-    ListForm form(root, lists, prompter);
-    QVERIFY(form.open());
-    tv::ui::ListFormView view(form);
+    ListWindow window;
+    QVERIFY(window.form.open());
+    tv::ui::ListFormView view(window.form);
+    auto& [dir, root, lists, prompter, form] = window;
     view.show();
     click(view, u"BunruiOp2"_s);
     type(view, u"JointInpTx"_s, u"J1"_s);
@@ -175,6 +186,50 @@ void TestUiListForm::closeBoxAsksBeforeDroppingChanges() {
     QVERIFY(!view.isVisible());
     TV_VERIFY_PROMPTS(prompter);
     QVERIFY(!QFile::exists(root.file(tv::shell::kListFolder, kJointListFile)));
+}
+
+// A grade that the grade file lacks is typed into a joint cell, and Tab carries the typing on cell by
+// cell, as the estimator types one plate line.
+void TestUiListForm::jointGridTakesTypedGradeAndTabMoves() {
+    ListWindow window;
+    QVERIFY(window.form.open());
+    tv::ui::ListFormView view(window.form);
+    auto& [dir, root, lists, prompter, form] = window;
+    view.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&view));
+    click(view, u"BunruiOp2"_s);
+    type(view, u"JointInpTx"_s, u"J2"_s);
+    auto* grid = view.findChild<tv::ui::TextGridView*>(u"JointGrid"_s);
+    grid->activateCell(3, 1);
+    QVERIFY(grid->isEditing());
+    QTest::keyClicks(grid->lineEditor(), u"SM520C"_s);
+    for (const QString& typed : {u"12"_s, u"200"_s, u"410"_s}) {
+        QTest::keyClick(grid->lineEditor(), Qt::Key_Tab);
+        QVERIFY(grid->isEditing());
+        QTest::keyClicks(grid->lineEditor(), typed);
+    }
+    QTest::keyClick(grid->lineEditor(), Qt::Key_Tab);
+    QTest::keyClicks(grid->lineEditor(), u"2"_s);
+    QTest::keyClick(grid->lineEditor(), Qt::Key_Return);
+    QCOMPARE(form.jointGrid().rowTexts(3).mid(1, 5),
+             (QStringList{u"SM520C"_s, u"12"_s, u"200"_s, u"410"_s, u"2"_s}));
+
+    grid->activateCell(3, 6); // Alt+Down takes the bolt kinds one by one
+    QVERIFY(grid->candidateList()->isVisible());
+    QTest::keyClick(grid->lineEditor(), Qt::Key_Down, Qt::AltModifier);
+    QCOMPARE(grid->lineEditor()->text(), u"HTB-F10T"_s);
+    QTest::keyClick(grid->lineEditor(), Qt::Key_Escape);
+
+    grid->activateCell(3, 3); // Shift+Tab goes back one cell
+    QTest::keyClick(grid->lineEditor(), Qt::Key_Backtab, Qt::ShiftModifier);
+    QVERIFY(grid->isEditing());
+    QCOMPARE(form.jointGrid().currentColumn(), 2);
+    QTest::keyClick(grid->lineEditor(), Qt::Key_Escape);
+
+    click(view, u"CmdGd2"_s);
+    QCOMPARE(lists.JointList[0].Mark, u"J2"_s);
+    QCOMPARE(lists.JointList[0].FlangeLines[0], u"SM520C･12･200･410･2･･･"_s);
+    TV_VERIFY_PROMPTS(prompter);
 }
 
 QTEST_MAIN(TestUiListForm)

@@ -132,8 +132,9 @@ void TestUiRegistries::kansanFormRegistersASymbolAndSaves() {
         if (!dialog)
             return;
         dialogSeen = dialog->windowTitle() == u"溶接記号登録"_s;
-        QTest::keyClicks(dialog->findChild<QLineEdit*>(u"InpTx"_s), u"HT9"_s);
-        clickCommand(dialog, 0);
+        auto* inpTx = dialog->findChild<QLineEdit*>(u"InpTx"_s);
+        QTest::keyClicks(inpTx, u"ht9"_s); // stored in capitals
+        QTest::keyClick(inpTx, Qt::Key_Return); // Enter presses OK
     });
     clickCommand(&view, 4);
     QVERIFY(dialogSeen);
