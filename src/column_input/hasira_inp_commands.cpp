@@ -114,6 +114,20 @@ CellEditor weldCellEditor(int column) {
     }
 }
 
+CellEditor cellEditor(int which, int column) {
+    switch (which) {
+    case FirstWeldGrid:
+    case SecondWeldGrid:
+        return weldCellEditor(column);
+    case PlateGrid:
+        return plateCellEditor(column);
+    case CoatingGrid:
+        return coatingCellEditor(column);
+    default:
+        return {};
+    }
+}
+
 HasiraInpCommands::HasiraInpCommands(HasiraInpForm& form, services::Prompter& prompter, Picker picker,
                                      HelpViewer help)
     : m_form(form), m_prompter(prompter), m_picker(std::move(picker)), m_help(std::move(help)) {}
@@ -232,21 +246,11 @@ CellEditor HasiraInpCommands::clickCell(int which, int row, int column) {
     if (!g || row < g->fixedRows() || row >= g->rowCount() || column < 1 || column >= g->columnCount())
         return {};
     g->setCurrent(row, column);
-    switch (which) {
-    case FirstWeldGrid:
-    case SecondWeldGrid:
-        return weldCellEditor(column);
-    case PlateGrid:
+    if (which == PlateGrid || which == CoatingGrid) {
         highlightRow(which, row);
         Q_EMIT m_form.changed();
-        return plateCellEditor(column);
-    case CoatingGrid:
-        highlightRow(which, row);
-        Q_EMIT m_form.changed();
-        return coatingCellEditor(column);
-    default:
-        return {};
     }
+    return cellEditor(which, column);
 }
 
 void HasiraInpCommands::pickItem(int which, int row, int column, const QString& item) {

@@ -48,6 +48,8 @@ struct CellEditor {
 CellEditor plateCellEditor(int column);
 CellEditor coatingCellEditor(int column);
 CellEditor weldCellEditor(int column);
+// The editor of a column of any of the dialog's grids (none for the mark list).
+CellEditor cellEditor(int which, int column);
 
 class HasiraInpCommands {
 public:

@@ -156,7 +156,7 @@ CoatingShapePicture::CoatingShapePicture(int shape, QWidget* parent) : QWidget(p
 
 QSize CoatingShapePicture::sizeHint() const {
     const int em = fontMetrics().height();
-    return {int(em * 4.2), int(em * 4.6)};
+    return {int(em * 3.6), int(em * 4.4)};
 }
 
 void CoatingShapePicture::paintEvent(QPaintEvent*) {

@@ -242,6 +242,8 @@ QWidget* HasiraInpFormView::makeWeldPanel() {
                             "例）1本あたり3ヶ所で柱本数が10本の場合は、30又は10*3と入力します。"),
              panel);
     explanation->setWordWrap(true);
+    // Wrapped into a few lines, so that the dialog stays within a 1366-pixel screen at 100 %.
+    explanation->setMaximumWidth(fontMetrics().averageCharWidth() * 60);
     noteBox->addWidget(explanation);
     noteBox->addStretch(1);
     row->addLayout(noteBox, 1);

@@ -14,6 +14,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMouseEvent>
 #include <QScrollBar>
 
 namespace tv::ui {
@@ -34,20 +35,6 @@ const int kShownRows[5] = {3, 3, 7, 6, 5};
 
 bool isEnter(int key) {
     return key == Qt::Key_Return || key == Qt::Key_Enter;
-}
-
-CellEditor editorOf(int which, int column) {
-    switch (which) {
-    case FirstWeldGrid:
-    case SecondWeldGrid:
-        return weldCellEditor(column);
-    case PlateGrid:
-        return plateCellEditor(column);
-    case CoatingGrid:
-        return coatingCellEditor(column);
-    default:
-        return {};
-    }
 }
 
 } // namespace
@@ -76,7 +63,7 @@ void HasiraInpFormView::bindGrid(int which) {
         }
     });
     view->setCommitCallback([this, which](int row, int column, const QString& text) {
-        if (editorOf(which, column).kind == CellEditor::Kind::List)
+        if (cellEditor(which, column).kind == CellEditor::Kind::List)
             m_commands.pickItem(which, row, column, text);
         else if (m_commands.grid(which)->text(row, column) != text)
             m_commands.typeText(which, row, column, text);
@@ -89,6 +76,7 @@ void HasiraInpFormView::bindGrid(int which) {
     // Each change typed into the editor goes into its cell at once, so the quantities follow the
     // typing and OK (F12) sees the text typed so far.
     QLineEdit* editor = view->lineEditor();
+    editor->setContextMenuPolicy(Qt::NoContextMenu);
     editor->installEventFilter(this);
     connect(editor, &QLineEdit::textChanged, this, [this, view, editor, which](const QString& text) {
         if (!view->isEditing())
@@ -198,6 +186,15 @@ bool HasiraInpFormView::eventFilter(QObject* watched, QEvent* event) {
         }
         if (watched == m_kaiTx)
             return true;
+    } else if (type == QEvent::MouseButtonPress &&
+               static_cast<QMouseEvent*>(event)->button() == Qt::RightButton) {
+        // A right click on a grid editor closes it; what it holds is in the cell already.
+        for (int which : {PlateGrid, CoatingGrid}) {
+            if (watched == m_grids[which]->lineEditor()) {
+                m_grids[which]->commitEditor();
+                return true;
+            }
+        }
     } else if (type == QEvent::MouseButtonRelease) {
         if (watched == m_inpTx[JointMarkInput]) {
             openJointList();

@@ -19,6 +19,7 @@
 #include "ui/text_grid_view.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QTemporaryDir>
@@ -34,9 +35,13 @@ using tv::ui::TextGridView;
 
 namespace {
 
-class NoWindows : public tv::services::WindowOpener {
+class RecordingWindows : public tv::services::WindowOpener {
 public:
-    bool open(tv::services::WindowId) override { return false; }
+    bool open(tv::services::WindowId id) override {
+        opened.append(id);
+        return true;
+    }
+    QList<tv::services::WindowId> opened;
 };
 
 void clickCell(TextGridView* grid, int row, int column) {
@@ -74,7 +79,7 @@ struct Project {
     tv::AppState state;
     ScriptedPrompter prompter;
     RecordingPrinter printer;
-    NoWindows windows;
+    RecordingWindows windows;
     tv::ui::ColumnEntryWindow dialog{state, prompter, windows};
     std::unique_ptr<tv::sheets::MainInputForm> sheet;
     std::unique_ptr<tv::ui::SheetFormView> view;
@@ -95,6 +100,9 @@ struct Project {
                 lists.HasiraList,
                 tv::lists::HasiraListEntry{
                     u"2"_s, mark, u"H鋼"_s, u"SN490C･H･400･200･8･13"_s, u"････"_s, u"････"_s, {}, {}});
+        tv::lists::JointListEntry joint;
+        joint.Mark = u"J1"_s;
+        tv::lists::appendEntry(lists.JointList, joint);
         if (!tv::lists::SaveLists(state.shell.dataRoot, lists).ok())
             return false;
         sheet = std::make_unique<tv::sheets::MainInputForm>(
@@ -128,6 +136,13 @@ struct Project {
         return state.shell.dataRoot.file(tv::shell::kWorkDataFolder, u"WorkData-1.ini");
     }
     QString cell(int row, int column) const { return sheet->DataGrid().text(row, column); }
+    bool entryRowsHold(int first, int column, const QString& text) const {
+        for (int row = first; row < first + 8; ++row) {
+            if (cell(row, column) == text)
+                return true;
+        }
+        return false;
+    }
 };
 
 void clickCommand(HasiraInpFormView& window, int index) {
@@ -162,6 +177,23 @@ void TestUiColumnDialog::enterChangeAndCopyAColumn() {
         QTest::keyClick(w.input(CountInput), Qt::Key_Return);
         QCOMPARE(w.focusWidget(), w.input(SecondPlacesInput));
         QTest::keyClicks(w.input(SecondPlacesInput), u"4"_s);
+        // The joint mark field shows with its box and offers the joint marks.
+        QVERIFY(!w.input(JointMarkInput)->isVisible());
+        QTest::mouseClick(w.jointBox(), Qt::LeftButton);
+        QVERIFY(w.input(JointMarkInput)->isVisible());
+        QTest::mouseClick(w.input(JointMarkInput), Qt::LeftButton);
+        pickFromList(w.jointList(), u"J1"_s);
+
+        // One coating line.
+        TextGridView* coating = w.grid(CoatingGrid);
+        clickCell(coating, 1, tv::column_input::CoatingKind);
+        pickFromList(coating->popupList(), u"吹付材"_s);
+        clickCell(coating, 1, tv::column_input::CoatingThickness);
+        for (const QString& text : {u"20"_s, u"1"_s, u"3000"_s})
+            typeAndEnter(coating, text);
+        QVERIFY(coating->isEditing());
+        QTest::keyClicks(coating->lineEditor(), u"2"_s);
+        QTest::keyClick(coating->lineEditor(), Qt::Key_Escape);
 
         // One plate line through its lists and editors: Enter walks 厚, B, D, 枚 and opens 工法's list.
         TextGridView* plates = w.grid(PlateGrid);
@@ -175,20 +207,11 @@ void TestUiColumnDialog::enterChangeAndCopyAColumn() {
         pickFromList(plates->popupList(), u"H"_s);
         clickCell(plates, kPlateFirstRow, PlateWeldLength);
         QTest::keyClicks(plates->lineEditor(), u"1600"_s);
-        // Each keystroke is in the cell already: 2 plates × 1.6 m.
+        // Each keystroke is in the cell already (2 plates × 1.6 m), so F12 in the open editor
+        // confirms the text typed so far.
         QCOMPARE(plates->model()->index(kPlateFirstRow, PlateWeldQuantity).data().toString(), u"3.20"_s);
-        QTest::keyClick(plates->lineEditor(), Qt::Key_Escape);
+        QTest::keyClick(plates->lineEditor(), Qt::Key_F12);
 
-        // One coating line; F12 in the open editor confirms with the count typed so far.
-        TextGridView* coating = w.grid(CoatingGrid);
-        clickCell(coating, 1, tv::column_input::CoatingKind);
-        pickFromList(coating->popupList(), u"吹付材"_s);
-        clickCell(coating, 1, tv::column_input::CoatingThickness);
-        for (const QString& text : {u"20"_s, u"1"_s, u"3000"_s})
-            typeAndEnter(coating, text);
-        QVERIFY(coating->isEditing());
-        QTest::keyClicks(coating->lineEditor(), u"2"_s);
-        QTest::keyClick(coating->lineEditor(), Qt::Key_F12);
         QVERIFY(!w.isVisible());
     });
     TV_VERIFY_PROMPTS(p.prompter);
@@ -196,9 +219,11 @@ void TestUiColumnDialog::enterChangeAndCopyAColumn() {
     QCOMPARE(p.cell(first, 3), u"C2"_s);
     QCOMPARE(p.cell(first, 8), u"3500"_s);
     QCOMPARE(p.cell(first, 9), u"2"_s);
+    QCOMPARE(p.cell(first, 10), u"J1"_s);
     QCOMPARE(p.cell(first + 1, 17), u"吹付材:20"_s);
     QCOMPARE(p.cell(first + 1, 19), u"3.552"_s);
     QCOMPARE(p.cell(first + 1, 6), u"BASE.PL"_s);
+    QVERIFY(p.entryRowsHold(first, 16, u"3.20"_s)); // the base plate's weld
     const QStringList saved = tv::shell::readLines(p.workFile()).lines;
     QVERIFY(saved.size() >= 3);
     QVERIFY(saved.first().contains(u"3500"_s));
@@ -260,6 +285,10 @@ void TestUiColumnDialog::cancelChangesNothing() {
         QTest::keyClick(&w, Qt::Key_Escape);
         QVERIFY(!w.isVisible());
     });
+    // 入力説明 opens the help viewer on the dialog's help text.
+    p.openDialog(kFirstDataRow, [](HasiraInpFormView& w) { clickCommand(w, CommandHelp); });
+    QCOMPARE(p.windows.opened, QList<tv::services::WindowId>{tv::services::WindowId::InfoForm});
+    QVERIFY(p.state.shell.project.helpFilePath.endsWith(u"info-3.txt"_s));
     TV_VERIFY_PROMPTS(p.prompter);
     QCOMPARE(p.cell(kFirstDataRow, 3), QString());
     QVERIFY(tv::shell::readLines(p.workFile()).lines.isEmpty());
