@@ -10,6 +10,7 @@
 #include "support/recording_printer.h"
 #include "support/scripted_prompter.h"
 #include "support/test_files.h"
+#include "entry_dialog_driver.h"
 #include "ui/column_entry_window.h"
 #include "ui/column_pictures.h"
 #include "ui/command_label.h"
@@ -44,19 +45,9 @@ public:
     QList<tv::services::WindowId> opened;
 };
 
-void clickCell(TextGridView* grid, int row, int column) {
-    grid->scrollTo(grid->model()->index(row, column));
-    const QRect cell = grid->visualRect(grid->model()->index(row, column));
-    QVERIFY(cell.isValid());
-    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, cell.center());
-}
-
+// Picks `text` from an open candidate list, which closes with the pick.
 void pickFromList(QListWidget* list, const QString& text) {
-    QVERIFY(list->isVisible());
-    const QList<QListWidgetItem*> items = list->findItems(text, Qt::MatchExactly);
-    QVERIFY(!items.isEmpty());
-    list->scrollToItem(items.first());
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(items.first()).center());
+    clickListItem(list, text);
     QVERIFY(!list->isVisible());
 }
 
