@@ -6,9 +6,9 @@
 #include "sheets/sheet_print.h"
 #include "sheets/work_file.h"
 #include "shell/record_file.h"
-#include "ui/print_renderer.h"
-#include "ui/sheet_form_view.h"
-#include "ui/text_grid_view.h"
+#include "ui/common/print_renderer.h"
+#include "ui/common/text_grid_view.h"
+#include "ui/sheets/sheet_form_view.h"
 
 #include <QApplication>
 #include <QDir>

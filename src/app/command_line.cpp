@@ -2,8 +2,8 @@
 #include "app/command_line.h"
 
 #include "app/console_ports.h"
-#include "app/sheet_print_command.h"
 #include "app/print_secondary.h"
+#include "app/sheet_print_command.h"
 #include "app/totals_command.h"
 #include "shell/data_root_lock.h"
 #include "shell/info_form.h"
@@ -11,7 +11,7 @@
 #include "shell/project_dialogs.h"
 #include "shell/project_operations.h"
 #include "shell/startup.h"
-#include "ui/print_renderer.h"
+#include "ui/common/print_renderer.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,6 +1,6 @@
 // Entry point: the start window, or a headless command when one is given.
 #include "app/command_line.h"
-#include "ui/window_program.h"
+#include "ui/start/window_program.h"
 
 #include <QApplication>
 #include <QCoreApplication>

@@ -4,7 +4,7 @@
 #include "sheets/sheet_layout.h"
 #include "sheets/sheet_print.h"
 #include "sheets/work_file.h"
-#include "ui/print_renderer.h"
+#include "ui/common/print_renderer.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -5,7 +5,7 @@
 #include "shell/startup.h"
 #include "totals/totals_print.h"
 #include "totals/totals_run.h"
-#include "ui/print_renderer.h"
+#include "ui/common/print_renderer.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -3,9 +3,9 @@
 #pragma once
 
 #include "sheets/sheet_form.h"
-#include "ui/command_label.h"
-#include "ui/sheet_form_view.h"
-#include "ui/text_grid_view.h"
+#include "ui/common/command_label.h"
+#include "ui/common/text_grid_view.h"
+#include "ui/sheets/sheet_form_view.h"
 
 #include <QListWidget>
 #include <QTest>

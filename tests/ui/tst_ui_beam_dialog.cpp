@@ -11,12 +11,12 @@
 #include "support/scripted_prompter.h"
 #include "support/test_files.h"
 #include "totals/totals_run.h"
-#include "ui/beam_entry_window.h"
-#include "ui/command_label.h"
-#include "ui/hari_inp_form_view.h"
-#include "ui/mae_inp_form_view.h"
-#include "ui/sheet_form_view.h"
-#include "ui/text_grid_view.h"
+#include "ui/beam_input/beam_entry_window.h"
+#include "ui/beam_input/hari_inp_form_view.h"
+#include "ui/common/command_label.h"
+#include "ui/common/mae_inp_form_view.h"
+#include "ui/common/text_grid_view.h"
+#include "ui/sheets/sheet_form_view.h"
 
 #include <QAbstractButton>
 #include <QApplication>

@@ -5,8 +5,8 @@
 #include "shell/record_file.h"
 #include "support/scripted_prompter.h"
 #include "support/test_files.h"
-#include "ui/list_form_view.h"
-#include "ui/text_grid_view.h"
+#include "ui/common/text_grid_view.h"
+#include "ui/lists/list_form_view.h"
 
 #include <QApplication>
 #include <QComboBox>

@@ -5,11 +5,11 @@
 #include "registries/settei_form.h"
 #include "support/scripted_prompter.h"
 #include "support/test_files.h"
-#include "ui/buzai_form_view.h"
-#include "ui/kansan_form_view.h"
-#include "ui/kigou_form_view.h"
-#include "ui/settei_form_view.h"
-#include "ui/text_grid_view.h"
+#include "ui/common/text_grid_view.h"
+#include "ui/registries/buzai_form_view.h"
+#include "ui/registries/kansan_form_view.h"
+#include "ui/registries/kigou_form_view.h"
+#include "ui/registries/settei_form_view.h"
 
 #include <QApplication>
 #include <QKeyEvent>

@@ -8,12 +8,12 @@
 #include "support/recording_printer.h"
 #include "support/scripted_prompter.h"
 #include "support/test_files.h"
-#include "ui/buzai_form_view.h"
-#include "ui/info_form_view.h"
-#include "ui/kansan_form_view.h"
-#include "ui/list_form_view.h"
-#include "ui/qt_file_chooser.h"
-#include "ui/settei_form_view.h"
+#include "ui/common/info_form_view.h"
+#include "ui/common/qt_file_chooser.h"
+#include "ui/lists/list_form_view.h"
+#include "ui/registries/buzai_form_view.h"
+#include "ui/registries/kansan_form_view.h"
+#include "ui/registries/settei_form_view.h"
 
 #include <QApplication>
 #include <QDir>

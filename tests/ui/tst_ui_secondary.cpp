@@ -5,8 +5,8 @@
 #include "support/recording_printer.h"
 #include "support/scripted_prompter.h"
 #include "support/test_files.h"
-#include "ui/text_grid_view.h"
-#include "ui/zatu_inp_form_view.h"
+#include "ui/common/text_grid_view.h"
+#include "ui/secondary/zatu_inp_form_view.h"
 
 #include <QLabel>
 #include <QLineEdit>

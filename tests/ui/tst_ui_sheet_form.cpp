@@ -6,9 +6,9 @@
 #include "support/recording_printer.h"
 #include "support/scripted_prompter.h"
 #include "support/test_files.h"
-#include "ui/command_label.h"
-#include "ui/sheet_form_view.h"
-#include "ui/text_grid_view.h"
+#include "ui/common/command_label.h"
+#include "ui/common/text_grid_view.h"
+#include "ui/sheets/sheet_form_view.h"
 
 #include <QAbstractItemModelTester>
 #include <QBrush>

@@ -5,10 +5,10 @@
 #include "support/memory_settings.h"
 #include "support/scripted_file_chooser.h"
 #include "support/scripted_prompter.h"
-#include "ui/command_label.h"
-#include "ui/qt_window_opener.h"
-#include "ui/start_form_view.h"
-#include "ui/window_program.h"
+#include "ui/common/command_label.h"
+#include "ui/common/qt_window_opener.h"
+#include "ui/start/start_form_view.h"
+#include "ui/start/window_program.h"
 
 #include <QApplication>
 #include <QDialog>

@@ -7,14 +7,14 @@
 #include "support/scripted_file_chooser.h"
 #include "support/scripted_prompter.h"
 #include "support/test_files.h"
-#include "ui/command_label.h"
-#include "ui/info_form_view.h"
-#include "ui/qt_file_chooser.h"
-#include "ui/qt_printer.h"
-#include "ui/qt_prompter.h"
-#include "ui/qt_settings_store.h"
-#include "ui/start_form_view.h"
-#include "ui/window_program.h"
+#include "ui/common/command_label.h"
+#include "ui/common/info_form_view.h"
+#include "ui/common/qt_file_chooser.h"
+#include "ui/common/qt_printer.h"
+#include "ui/common/qt_prompter.h"
+#include "ui/common/qt_settings_store.h"
+#include "ui/start/start_form_view.h"
+#include "ui/start/window_program.h"
 
 #include <QAbstractButton>
 #include <QApplication>

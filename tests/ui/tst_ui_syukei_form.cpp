@@ -4,8 +4,8 @@
 #include "support/recording_printer.h"
 #include "support/scripted_prompter.h"
 #include "totals/totals_project.h"
-#include "ui/syukei_form_view.h"
-#include "ui/text_grid_view.h"
+#include "ui/common/text_grid_view.h"
+#include "ui/totals/syukei_form_view.h"
 
 #include <QAbstractItemModelTester>
 #include <QLabel>

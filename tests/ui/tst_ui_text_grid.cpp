@@ -1,6 +1,6 @@
 // TextGridModel under the item model tester, and TextGridView driven offscreen through its editors.
-#include "ui/text_grid_model.h"
-#include "ui/text_grid_view.h"
+#include "ui/common/text_grid_model.h"
+#include "ui/common/text_grid_view.h"
 
 #include <QAbstractItemModelTester>
 #include <QApplication>
