@@ -108,19 +108,7 @@ struct Project {
 
     // Selects sheet row `row` and opens the dialog on it; `work` runs in the open dialog window.
     void openDialog(int row, std::function<void(HasiraInpFormView&)> work) {
-        bool ran = false;
-        dialog.setWindowHook([&ran, work](HasiraInpFormView& window) {
-            QTimer::singleShot(0, &window, [&ran, &window, work] {
-                ran = true;
-                if (QTest::qWaitForWindowActive(&window))
-                    work(window);
-                if (window.isVisible()) // a failed check: leave the dialog
-                    window.reject();
-            });
-        });
-        clickCell(view->grid(), row, 3);
-        QTest::mouseClick(view->command(tv::sheets::SheetForm::NewInput), Qt::LeftButton);
-        QVERIFY(ran);
+        openEntryDialog(dialog, *view, row, std::move(work));
     }
 
     QString workFile() const {
