@@ -26,6 +26,9 @@ using namespace Qt::StringLiterals;
 namespace {
 
 constexpr int kKillsPerOperation = 70;
+// On a busy machine the kills may bunch before or after the operation; up to this many are made
+// until some have landed in each of its stages.
+constexpr int kMostKillsPerOperation = 3 * kKillsPerOperation;
 
 // Sheet rows enough for each operation to take a while, so that kills land in every step.
 QStringList rows(const QString& tag, const QString& project, int count) {
@@ -140,7 +143,14 @@ void TestCrash::killedOperationsLeaveOldOrNew() {
     int midWrite = 0;      // the kill left temporary or journal files behind
     int rolledForward = 0, rolledBack = 0, old = 0, fresh = 0;
     QRandomGenerator random(20261210);
-    for (int i = 0; i < kKillsPerOperation; ++i) {
+    // Kills that left the old project, the new one, and (for a switch) an interrupted switch rolled
+    // forward and one rolled back, or (for a save) files the restart had to clear away.
+    const auto everyStageHit = [&] {
+        return old > 0 && fresh > 0 && (switchesProject ? rolledForward > 0 && rolledBack > 0 : midWrite > 0);
+    };
+    int kills = 0;
+    for (int i = 0; i < kMostKillsPerOperation && (i < kKillsPerOperation || !everyStageHit()); ++i) {
+        ++kills;
         const qint64 from = startUpTime * 9 / 10;
         const qint64 to = std::max(fullRun, from + 1000);
         const bool finished = runChild(from + qint64(random.bounded(quint64(to - from))));
@@ -173,7 +183,7 @@ void TestCrash::killedOperationsLeaveOldOrNew() {
     // proved nothing about an interrupted one.
     const QByteArray counts = QStringLiteral("%1 kills (%2 after the end): old %3, new %4, "
                                              "left files behind %5, rolled forward %6, rolled back %7")
-                                  .arg(kKillsPerOperation)
+                                  .arg(kills)
                                   .arg(finishedFirst)
                                   .arg(old)
                                   .arg(fresh)
@@ -182,11 +192,7 @@ void TestCrash::killedOperationsLeaveOldOrNew() {
                                   .arg(rolledBack)
                                   .toUtf8();
     qInfo("%s", counts.constData());
-    QVERIFY2(old > 0 && fresh > 0, counts.constData());
-    if (switchesProject)
-        QVERIFY2(rolledForward > 0 && rolledBack > 0, counts.constData());
-    else
-        QVERIFY2(midWrite > 0, counts.constData());
+    QVERIFY2(everyStageHit(), counts.constData());
 }
 
 QTEST_GUILESS_MAIN(TestCrash)
