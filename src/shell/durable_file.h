@@ -44,7 +44,7 @@ struct WriteFaults {
     qint64 bytesBeforeFailure = -1; // the disk is full once this many bytes were written (all files)
     int syncsBeforeFailure = -1;    // this many syncs succeed, the next one fails, later ones succeed
     int renamesBeforeFailure = -1;  // this many renames succeed, the next one fails, later ones succeed
-    int opensBeforeDenial = -1; // this many files open for writing, the next one is refused (no permission)
+    int opensBeforeDenial = -1;     // this many files open, the next one is refused for lack of permission
 };
 
 // What the file operations of this thread did since the faults were last set.

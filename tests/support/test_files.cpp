@@ -29,9 +29,7 @@ QByteArray cp932Lines(const QStringList& lines) {
     return bytes;
 }
 
-void writeCp932Lines(const QString& path, const QStringList& lines) {
-    writeBytes(path, cp932Lines(lines));
-}
+void writeCp932Lines(const QString& path, const QStringList& lines) { writeBytes(path, cp932Lines(lines)); }
 
 void makeDataFolders(const QString& root) {
     for (const char* f : {"Data", "List", "set", "WorkData", "info"})
