@@ -208,7 +208,8 @@ void TotalsTables::AddCoating(const QString& coatingClass, const QString& thickn
 void TotalsTables::AddGalvanized(const QString& code, const QString& name, const QString& size,
                                  const QString& quantity, const QString& unit) {
     TextGrid& grid = table(TableId::Galv);
-    const int row = rowOrAppend(grid, {{1, name}, {2, size}});
+    // Lengths and areas never add up into one row, whatever their names.
+    const int row = rowOrAppend(grid, {{1, name}, {2, size}, {4, unit}});
     grid.setText(row, 0, code);
     grid.setText(row, 1, name);
     grid.setText(row, 2, size);
