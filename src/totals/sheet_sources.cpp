@@ -82,8 +82,14 @@ bool startsWithH(const QString& size) {
     return size.startsWith(QStringLiteral("H-"));
 }
 
+// Whether a row continues the entry above it: its kind, floor and mark cells are empty.
+bool continuesEntry(const WorkRow& row) {
+    return cell(row, 1).isEmpty() && cell(row, 2).isEmpty() && cell(row, 3).isEmpty();
+}
+
 // Web and flange thickness of the member a joint mark stands on: from an H size (of the next row
-// when it also holds one), else 9 and 12 mm.
+// when that row continues the same entry and also holds one, as the end section of a beam does),
+// else 9 and 12 mm. The next entry's member never decides.
 void memberThicknesses(const QList<WorkRow>& rows, qsizetype at, float* web, float* flange) {
     *web = 9;
     *flange = 12;
@@ -91,7 +97,7 @@ void memberThicknesses(const QList<WorkRow>& rows, qsizetype at, float* web, flo
     if (!startsWithH(own))
         return;
     QString size = own;
-    if (at + 1 < rows.size() && startsWithH(cell(rows[at + 1], 7)))
+    if (at + 1 < rows.size() && continuesEntry(rows[at + 1]) && startsWithH(cell(rows[at + 1], 7)))
         size = cell(rows[at + 1], 7);
     if (!size.contains(kTimes))
         return;

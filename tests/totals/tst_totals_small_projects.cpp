@@ -94,6 +94,22 @@ void TestTotalsSmallProjects::tableRows_data() {
                 {u"3"_s, u"平鋼"_s, u"FLB-9×75"_s, u"4.00"_s, u"m"_s, u"5.3"_s, u"kg/m"_s, u"21.20"_s},
                 {u"A"_s, u"合計"_s, u""_s, u""_s, u""_s, u""_s, u""_s, u"879.20"_s}};
 
+    // J1 on C1 (web 8, flange 13): flange grip 2 × 9 + 13 = 31 → 60, web 2 × 6 + 8 = 20 → 50, as
+    // for C1 alone; the beam below it (web 11, flange 17) is another entry and would give 65 and 55.
+    QTest::newRow("joint bolts take the section of their own entry")
+        << Records{columnC1({{10, u"J1"_s}, {11, u"2"_s}})}
+        << Records{{{1, u"梁"_s},
+                    {2, u"2"_s},
+                    {3, u"G1"_s},
+                    {5, u"SN400B"_s},
+                    {6, u"H鋼"_s},
+                    {7, u"H-600×200×11×17"_s},
+                    {8, u"6000"_s},
+                    {9, u"1"_s}}}
+        << Records{} << TableId::Bolt
+        << Rows{{u""_s, u"HTB-F10T"_s, u"M20"_s, u"50"_s, u"16"_s},
+                {u""_s, u"HTB-F10T"_s, u"M20"_s, u"60"_s, u"32"_s}};
+
     // 0.3 × 0.4 × 2 = 0.24 m2 from the column sheet and 1.50 m2 typed on the secondary sheet:
     // 1.74 × 70.65 = 122.93; the total weight is what the two rows gave.
     QTest::newRow("a galvanized plate is one row whichever sheet it comes from")

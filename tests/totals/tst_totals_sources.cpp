@@ -134,8 +134,13 @@ void TestTotalsSources::jointThicknessesComeFromTheHSize() {
     };
     // Web 8 of the own size: 35 + 20 = 55.
     QCOMPARE(lengthFor({withMark(u"H-400×200×8×13"_s)}), u"55"_s);
-    // The next row's H size wins: web 16, 35 + 28 = 63 → 65.
+    // The next row's H size wins when the row continues the entry: web 16, 35 + 28 = 63 → 65.
     QCOMPARE(lengthFor({withMark(u"H-400×200×8×13"_s), sheetRecord({{7, u"H-400×200×16×13"_s}})}), u"65"_s);
+    // The first row of the next entry (kind, floor or mark filled) never decides.
+    for (const int k : {1, 2, 3})
+        QCOMPARE(lengthFor(
+                     {withMark(u"H-400×200×8×13"_s), sheetRecord({{k, u"B1"_s}, {7, u"H-400×200×16×13"_s}})}),
+                 u"55"_s);
     // No H size: the default web 9, 35 + 21 = 56 → 55.
     QCOMPARE(lengthFor({withMark(u"□-350×350×9"_s), sheetRecord({{7, u"H-400×200×16×13"_s}})}), u"55"_s);
 }
