@@ -87,7 +87,7 @@ const QStringList& headerTexts(TableId id) {
          QStringLiteral("数量"), QStringLiteral("数量"), QStringLiteral("単位重量"),
          QStringLiteral("単位重量"), QStringLiteral("総重量(Kg)")},
         {QString(), QStringLiteral("分類"), QStringLiteral("厚"), QStringLiteral("数量"),
-         QStringLiteral("換算率"), QStringLiteral("隔肉6㍉換算(m)")},
+         QStringLiteral("換算率"), QStringLiteral("隅肉6㍉換算(m)")},
         {QString(), QStringLiteral("規格"), QStringLiteral("径"), QStringLiteral("L"), QStringLiteral("本")},
         {QString(), QStringLiteral("分類"), QStringLiteral("厚"), QStringLiteral("数量(m2)")},
         {QString(), QStringLiteral("分類"), QStringLiteral("サイズ"), QStringLiteral("数量"),
