@@ -102,11 +102,12 @@ void HariInpForm::recalcWeldedLine(int row) {
         m_dataGrid.setText(row, kWeldLength, formula);
         m_dataGrid.setText(row, kWeldQuantity, quantityText(weldMetres(formula)));
     } else if (name == kWebWeld) {
-        // Both faces of the clear web height, plus the extra length of each end with option 0.
+        // Both faces of the clear web height, plus the extra length of each end with option 0; an
+        // empty extra length adds nothing (and must not leave "+*4" in the formula).
         const float clearWeb = StoreSingle(size.H - SingleProduct(2, size.tf));
         QString formula = NumberText(clearWeb) + QStringLiteral("*2");
         const int ends = (m_leftOp == 0 ? 2 : 0) + (m_rightOp == 0 ? 2 : 0);
-        if (ends > 0)
+        if (ends > 0 && !services::Trim(m_inpTx[7]).isEmpty())
             formula += u'+' + m_inpTx[7] + u'*' + QString::number(ends);
         if (several)
             formula = u'(' + formula + QStringLiteral(")*") + count;
