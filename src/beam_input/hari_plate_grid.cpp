@@ -11,6 +11,7 @@
 #include "services/num.h"
 #include "services/single_precision.h"
 #include "services/text.h"
+#include "services/typed_text.h"
 
 #include <cmath>
 
@@ -207,11 +208,10 @@ bool HariInpForm::plateEditorChanged(const QString& text) {
     if (m_plateEditRow < 0)
         return false;
     QString accepted = text;
-    if (!acceptTyped(accepted, true))
-        return false;
+    const bool asTyped = acceptTyped(accepted, true);
     m_dataGrid.setText(m_plateEditRow, m_plateEditColumn, accepted);
     RecalcPlateGrid();
-    return true;
+    return asTyped;
 }
 
 std::optional<CellOffer> HariInpForm::plateEditorAdvance() {
@@ -231,12 +231,26 @@ std::optional<CellOffer> HariInpForm::plateEditorAdvance() {
     return plateCellClicked(m_plateEditRow, next);
 }
 
-std::optional<CellOffer> HariInpForm::plateListPicked(const QString& item) {
+std::optional<QString> HariInpForm::listItemTyped(const services::TextGrid& grid, int column,
+                                                  const CellOffer& offer, const QString& typed) {
+    std::optional<QString> item = services::ItemTyped(offer.items, typed);
+    if (!item && !services::Trim(typed).isEmpty())
+        m_prompter.tell(services::notAnItemMessage(typed, grid.text(grid.fixedRows() - 1, column)), kConfirm);
+    return item;
+}
+
+std::optional<CellOffer> HariInpForm::plateListPicked(const QString& typed) {
     const ChangeNotice notice{this};
     if (m_plateEditRow < 0)
         return std::nullopt;
     const int row = m_plateEditRow;
     const int column = m_plateEditColumn;
+    const std::optional<QString> chosen = listItemTyped(m_dataGrid, column, plateOffer(row, column), typed);
+    if (!chosen) {
+        m_plateEditRow = m_plateEditColumn = -1;
+        return std::nullopt;
+    }
+    const QString& item = *chosen;
     m_dataGrid.setText(row, column, item);
     m_plateEditRow = m_plateEditColumn = -1;
     std::optional<CellOffer> next;

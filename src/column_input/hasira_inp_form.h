@@ -7,7 +7,8 @@
 // - the weld grids have the row counts of the section code once a mark is chosen, and the row counts
 //   of the loaded texts after DataReadProc; the plate and coating grids always keep five lines;
 // - no text that the user typed into a field or cell holds "･" (it would shift every later field of
-//   the stored texts) or a character CP932 cannot hold: the setters refuse it with a message;
+//   the stored texts) or a character CP932 cannot hold: the setters take such a character out, with
+//   a message, keep the rest of the text and return false (the text was not taken as typed);
 //   typed "'" is held as "’", as the work file stores it; texts read from an entry are taken as
 //   they stand, field by field;
 // - OK changes the entry texts, LastFloor and WeldMemory only when every check passed.
@@ -77,7 +78,7 @@ public:
     // another entry, keeping the dialog's floor, mark and section.
     void DataReadProc(int mode);
 
-    // Fields.
+    // Fields. A setter returns false when it did not take the text as typed (see the invariants).
     const QString& KaiTx() const { return m_kaiTx; }
     bool setKaiTx(const QString& text);
     const services::TextGrid& IndexGrid() const { return m_indexGrid; }
@@ -116,6 +117,8 @@ Q_SIGNALS:
     void changed();
 
 private:
+    // Maps look-alikes and apostrophes and takes out refused characters (with the message); false
+    // when one was taken out.
     bool acceptText(QString& text);
     void changeFloor(const QString& text);
     void changeInput(int index, const QString& text);

@@ -7,7 +7,8 @@
 //   order is list order;
 // - every stored value has had its outer blanks removed and gone through SanitizeField; no field
 //   ever holds "･" (it would shift the parts of the stored line) or a character CP932 cannot hold:
-//   the setters refuse such text with a message;
+//   the setters take such a character out with a message, keep the rest of the text and return
+//   false (the text was not taken as typed);
 // - the list files are written only by finish() (終了) or a confirmed close; the grade file is
 //   rewritten when a registration adds a grade to it, and never when it could not be read.
 #pragma once
@@ -78,8 +79,8 @@ public:
     void selectBeamKind(BeamKind kind);
     bool beamFloorLocked() const { return m_beamKind == BeamKind::Secondary; }
 
-    // Fields. A setter refuses text holding "･" or a character CP932 cannot hold (message, false,
-    // the field keeps its text); look-alike characters are mapped to their CP932 form.
+    // Fields. A setter takes "･" and characters CP932 cannot hold out of the text (message, false,
+    // the rest of the text is kept); look-alike characters are mapped to their CP932 form.
     const QString& InpTx(int index) const { return m_columnFields.at(index); }
     bool setInpTx(int index, const QString& text);
     const QString& HariInpTx(int index) const { return m_beamFields.at(index); }

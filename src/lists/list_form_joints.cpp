@@ -114,13 +114,10 @@ bool ListForm::setJointCell(int row, int column, const QString& text) {
     QString accepted = text;
     if (jointCellOf(column).part == 0 && accepted == kClear)
         accepted.clear();
-    if (!acceptText(accepted)) {
-        markChanged();
-        return false;
-    }
+    const bool asTyped = acceptText(accepted);
     m_jointGrid.setText(row, column, accepted);
     markChanged();
-    return true;
+    return asTyped;
 }
 
 void ListForm::registerJoint() {

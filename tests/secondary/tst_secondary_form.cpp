@@ -289,9 +289,21 @@ void TestSecondaryForm::nameAndSizePicks() {
     QCOMPARE(ZatuInpForm::sizePrefix(u"丸鋼"_s), u"φ"_s);
     QCOMPARE(ZatuInpForm::sizePrefix(u"BH鋼"_s), QString());
 
-    // A pick that is not in the offered list is not taken.
+    // Text typed into a list cell takes the item it names, a size also as the cell shows it; other
+    // text is refused with a message naming the column, and the cell keeps what it had.
+    const QString notAnItem = u"「%1」は「%2」の一覧にありません。\n一覧の中から選んでください。"_s;
+    m_prompter->expectOk(notAnItem.arg(u"存在しない"_s, u"名称"_s), kConfirm);
     form.commitCell(R, 5, u"存在しない"_s);
     QCOMPARE(form.DataGrid().text(R, 5), u"山形鋼"_s);
+    form.commitCell(R, 5, u"Ｈ鋼"_s);
+    QCOMPARE(form.DataGrid().text(R, 5), u"H鋼"_s);
+    form.commitCell(R, 6, u"H-200×100×5.5×8"_s);
+    QCOMPARE(form.DataGrid().text(R, 6), u"H-200×100×5.5×8"_s);
+    form.commitCell(R, 6, u"１００＊５０＊５＊７"_s);
+    QCOMPARE(form.DataGrid().text(R, 6), u"H-100×50×5×7"_s);
+    m_prompter->expectOk(notAnItem.arg(u"H-100×50"_s, u"寸法/サイズ"_s), kConfirm);
+    form.commitCell(R, 6, u"H-100×50"_s);
+    QCOMPARE(form.DataGrid().text(R, 6), u"H-100×50×5×7"_s);
 }
 
 void TestSecondaryForm::typingRecomputesTheRow() {
