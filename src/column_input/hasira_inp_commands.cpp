@@ -186,8 +186,10 @@ void HasiraInpCommands::loadEnteredData() {
     texts.EntryWeldListB = picked[2];
     texts.EntryPlateList = picked[3];
     texts.EntryPaintList = picked[4];
+    const ColumnEntryTexts own = m_form.EntryPayload();
     m_form.setEntryPayload(texts);
-    m_form.DataReadProc(ReadPickedEntry);
+    if (!m_form.DataReadProc(ReadPickedEntry))
+        m_form.setEntryPayload(own);
 }
 
 services::TextGrid* HasiraInpCommands::grid(int which) {

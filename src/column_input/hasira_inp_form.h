@@ -60,7 +60,8 @@ public:
                   services::Prompter& prompter, QObject* parent = nullptr);
 
     // Opens on an entry's texts: a new entry (main record without "･") starts on LastFloor,
-    // otherwise the entry is loaded with DataReadProc(0).
+    // otherwise the entry is loaded with DataReadProc(0). An entry it refuses closes the dialog
+    // as Cancel does, before it is shown.
     void open(const ColumnEntryTexts& payload);
     // The entry texts: as opened, then as OK or Cancel left them.
     const ColumnEntryTexts& EntryPayload() const { return m_payload; }
@@ -75,8 +76,9 @@ public:
     bool isClosed() const { return m_closed; }
 
     // Unpacks EntryPayload into the dialog: mode 0 the entry being edited, mode 1 content picked from
-    // another entry, keeping the dialog's floor, mark and section.
-    void DataReadProc(int mode);
+    // another entry, keeping the dialog's floor, mark and section. An entry with more weld rows than
+    // the grids hold (eight) is refused with a message naming it, and false; nothing changes.
+    bool DataReadProc(int mode);
 
     // Fields. A setter returns false when it did not take the text as typed (see the invariants).
     const QString& KaiTx() const { return m_kaiTx; }

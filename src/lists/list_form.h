@@ -138,6 +138,9 @@ public:
     // a message), and the text typed or chosen for it ("クリア" empties a grade cell).
     services::CellOffer jointCellOffer(int row, int column);
     bool setJointCell(int row, int column, const QString& text);
+    // A note for the joint panel while a flange or web 規格 or 種類 holds text that is none of its
+    // candidates (stored as typed): the totals will count it as a group of its own. Empty otherwise.
+    const QString& jointNotice() const { return m_jointNotice; }
     // A grid editor met a character that CP932 cannot hold: the same message as the fields give.
     void characterRefused(char32_t character);
 
@@ -184,6 +187,7 @@ private:
     void setUpJointGrid();
     void showJointMarks();
     void registerJoint();
+    void updateJointNotice();
 
     const shell::DataRoot& m_root;
     MemberLists& m_lists;
@@ -201,6 +205,7 @@ private:
     services::TextGrid m_hariGrid;
     services::TextGrid m_jointGrid;
     QStringList m_jointMarks;
+    QString m_jointNotice;
 
     QStringList m_types;
     QStringList m_grades;

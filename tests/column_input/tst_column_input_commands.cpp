@@ -383,11 +383,19 @@ void TestColumnInputCommands::loadEnteredDataKeepsFloorAndMark() {
     QCOMPARE(f.form.InpTx(CountInput), u"2"_s);
     QCOMPARE(f.form.DataGrid(2).rowTexts(kPlateFirstRow), source.form.DataGrid(2).rowTexts(kPlateFirstRow));
 
-    // An empty pick (Cancel in the picker) loads nothing.
+    // An empty pick (Cancel in the picker) loads nothing; nor does an entry with more weld rows
+    // than the grids hold, which is named in the message.
     f.form.setInpTx(CountInput, u"5"_s);
     f.picked = {};
     f.commands.command(CommandLoadEntered);
     QCOMPARE(f.form.InpTx(CountInput), u"5"_s);
+    f.picked = {c1.EntryMainRecord, QStringList(9 * 7, u"H"_s).join(u'･'), c1.EntryWeldListB,
+                c1.EntryPlateList, c1.EntryPaintList};
+    f.prompter.expectOk(u"2階C1の溶接は8行を超えているため、読み込めません。"_s, kConfirm);
+    f.commands.command(CommandLoadEntered);
+    TV_VERIFY_PROMPTS(f.prompter);
+    QCOMPARE(f.form.InpTx(CountInput), u"5"_s);
+    QCOMPARE(f.form.EntryPayload().EntryWeldListA, c1.EntryWeldListA); // as the last load left it
     QVERIFY(f.form.ok());
     QVERIFY(f.form.EntryPayload().EntryMainRecord.contains(u"C2"_s));
 }

@@ -543,13 +543,19 @@ void TestColumnForm::oldTextsAreReadByPosition() {
         joined({u"PL"_s, u"SS400"_s, {}, {}, {}, u"9"_s, {}, {}, {}, {}, {}, u"7.77"_s}, 78);
     auto reread = openForm({QString(), main, QString(), QString(), plates});
     QCOMPARE(reread->DataGrid(2).text(kPlateFirstRow, PlateWeldQuantity), u"7.77"_s);
-    // a damaged text: a huge weld row count and missing fields read as at most eight empty rows
-    auto damaged =
-        openForm({QString(), u"塗装有･H鋼･SN490C H-400×200×8×13･2階･C1･3500･2･･4･･0･0･0･99999999"_s, u"H･T"_s,
-                  QString(), QString()});
-    QCOMPARE(damaged->DataGrid(0).rowCount(), 9);
+    // a damaged text: missing fields read as empty cells
+    const QString damagedMain = u"塗装有･H鋼･SN490C H-400×200×8×13･2階･C1･3500･2･･4･･0･0･0･"_s;
+    auto damaged = openForm({QString(), damagedMain + u"2"_s, u"H･T"_s, QString(), QString()});
+    QCOMPARE(damaged->DataGrid(0).rowCount(), 3);
     QCOMPARE(damaged->DataGrid(0).rowTexts(1).mid(1), (QStringList{u"H"_s, u"T"_s, {}, {}, {}, {}, {}}));
     QCOMPARE(damaged->DataGrid(1).rowCount(), 1);
+    // a weld row count beyond the eight rows of the grids is refused, never cut: the dialog closes as
+    // Cancel does, so the entry keeps what it stores
+    m_prompter->expectOk(u"2階C1の溶接は8行を超えているため、読み込めません。"_s, kConfirm);
+    auto huge = openForm({QString(), damagedMain + u"99999999"_s, u"H･T"_s, QString(), QString()});
+    TV_VERIFY_PROMPTS(*m_prompter);
+    QVERIFY(huge->isClosed());
+    QVERIFY(huge->EntryPayload().EntryMainRecord.isEmpty());
 }
 
 void TestColumnForm::cancelEmptiesMainAndWeldTexts() {

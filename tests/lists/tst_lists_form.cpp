@@ -663,15 +663,26 @@ void TestListForm::columnClearEmptiesTheShapeShown() {
     QCOMPARE(m_form->InpTx(1), u"9"_s); // floor and mark stay
 }
 
+// Joint cells store what was typed; a 規格 or 種類 that is none of its candidates is noted in the
+// window, since the totals will count it as a group of its own.
 void TestListForm::jointCellsTakeTypedText_data() {
     QTest::addColumn<bool>("noBoltKinds"); // HtbKata.ini empty
     QTest::addColumn<int>("column");
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("line"); // the first flange line registered
-    QTest::newRow("grade not in the grade file") << false << 1 << u"SM520C"_s << u"SM520C･･･････"_s;
-    QTest::newRow("bolt kind with an empty kind file") << true << 6 << u"HTB-F10T"_s << u"･････HTB-F10T･･"_s;
-    QTest::newRow("diameter not in the list") << false << 7 << u"M27"_s << u"･･････M27･"_s;
-    QTest::newRow("full-width grade") << false << 1 << u"ＳＭ５２０Ｃ"_s << u"SM520C･･･････"_s;
+    QTest::addColumn<QString>("notice");
+    const QString own = u"※%1「%2」は候補にないため、集計では別のグループになります。"_s;
+    QTest::newRow("grade not in the grade file")
+        << false << 1 << u"SM520C"_s << u"SM520C･･･････"_s << own.arg(u"規格"_s, u"SM520C"_s);
+    QTest::newRow("bolt kind with an empty kind file")
+        << true << 6 << u"HTB-F10T"_s << u"･････HTB-F10T･･"_s << own.arg(u"種類"_s, u"HTB-F10T"_s);
+    QTest::newRow("bolt kind spelled otherwise than its candidate")
+        << false << 6 << u"F10T"_s << u"･････F10T･･"_s << own.arg(u"種類"_s, u"F10T"_s);
+    QTest::newRow("bolt kind among the candidates")
+        << false << 6 << u"HTB-F10T"_s << u"･････HTB-F10T･･"_s << QString();
+    QTest::newRow("diameter not in the list") << false << 7 << u"M27"_s << u"･･････M27･"_s << QString();
+    QTest::newRow("full-width grade")
+        << false << 1 << u"ＳＭ５２０Ｃ"_s << u"SM520C･･･････"_s << own.arg(u"規格"_s, u"SM520C"_s);
 }
 
 void TestListForm::jointCellsTakeTypedText() {
@@ -679,6 +690,7 @@ void TestListForm::jointCellsTakeTypedText() {
     QFETCH(int, column);
     QFETCH(QString, typed);
     QFETCH(QString, line);
+    QFETCH(QString, notice);
     if (noBoltKinds)
         writeCp932Lines(setFile(u"HtbKata.ini"_s), {});
     openForm();
@@ -686,10 +698,17 @@ void TestListForm::jointCellsTakeTypedText() {
     m_form->setJointInpTx(u"J1"_s);
     QCOMPARE(m_form->jointCellOffer(3, column).kind, CellOffer::Kind::Text);
     QVERIFY(m_form->setJointCell(3, column, typed));
+    QCOMPARE(m_form->jointNotice(), notice);
     m_form->registerEntry();
     QCOMPARE(m_lists.JointList[0].FlangeLines[0], line);
     // A joint grade is not added to the grade file.
     QCOMPARE(readBytes(setFile(u"HasiraKikaku.ini"_s)), cp932Lines({u"SS400"_s, QString(), u"SN490B"_s}));
+    // The same text in a web line is noted alike, and the note goes with the text.
+    m_form->setJointCell(3, column, QString());
+    m_form->setJointCell(4, column - 1 + ListForm::kJointWebColumn, typed);
+    QCOMPARE(m_form->jointNotice(), notice);
+    m_form->setJointCell(4, column - 1 + ListForm::kJointWebColumn, QString());
+    QCOMPARE(m_form->jointNotice(), QString());
 }
 
 void TestListForm::fullWidthLookAlikesAreOneEntry_data() {

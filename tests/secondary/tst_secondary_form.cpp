@@ -470,8 +470,10 @@ void TestSecondaryForm::previousPage() {
     QFETCH(int, expected);
     ZatuInpForm& form = open();
     form.gridForView()->setTopRow(top);
+    form.clickCell(R + 1, 1);
     form.command(ZatuInpForm::PreviousPageCommand);
     QCOMPARE(form.DataGrid().topRow(), expected);
+    QCOMPARE(form.selectedRow(), -1); // cleared, whether the page moved or not
 }
 
 void TestSecondaryForm::otherPaging() {
@@ -484,8 +486,10 @@ void TestSecondaryForm::otherPaging() {
     QCOMPARE(form.DataGrid().backColor(R + 5, 1), std::nullopt);
     form.command(ZatuInpForm::NextPageCommand);
     QCOMPARE(form.DataGrid().topRow(), 78);
+    form.clickCell(80, 1);
     form.command(ZatuInpForm::NextPageCommand); // 116 would be past the last row
     QCOMPARE(form.DataGrid().topRow(), 78);
+    QCOMPARE(form.selectedRow(), -1);
     QCOMPARE(scrolled.size(), 2);
 
     form.clickCell(90, 1);
