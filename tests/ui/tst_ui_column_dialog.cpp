@@ -196,6 +196,12 @@ void TestUiColumnDialog::enterChangeAndCopyAColumn() {
         for (const QString& text : {u"36"_s, u"500"_s, u"500"_s, u"2"_s})
             typeAndEnter(plates, text);
         pickFromList(plates->popupList(), u"H"_s);
+        // An item typed into a list cell is stored as typed, not the list's current item.
+        plates->setCurrentIndex(plates->model()->index(kPlateFirstRow, PlateBoltDiameter));
+        QTest::keyClick(plates, 'M');
+        QTest::keyClicks(plates->listEditor(), u"24"_s);
+        QTest::keyClick(plates->listEditor(), Qt::Key_Return);
+        QCOMPARE(plates->model()->index(kPlateFirstRow, PlateBoltDiameter).data().toString(), u"M24"_s);
         clickCell(plates, kPlateFirstRow, PlateWeldLength);
         QTest::keyClicks(plates->lineEditor(), u"1600"_s);
         // Each keystroke is in the cell already (2 plates × 1.6 m), so F12 in the open editor
