@@ -4,6 +4,7 @@
 
 #include "shell/data_root.h"
 #include "support/test_files.h"
+#include "totals/totals_run.h"
 #include "totals_fixtures.h"
 
 #include <QList>
@@ -191,6 +192,17 @@ inline QList<QStringList> expectedJoint() {
         {u"2"_s, u"BOLT"_s, u"普通ボルト"_s, u"M16：40"_s, u"16"_s, u"本"_s, u"-"_s, u""_s, u""_s},
         {u"A"_s, u"合計"_s, u""_s, u""_s, u""_s, u""_s, u""_s, u""_s, u"64.06"_s},
     };
+}
+
+// Loads the lists and registries of `root` and runs the totals into `tables`; a file that cannot be
+// loaded gives its message as the outcome's error.
+inline totals::TotalsOutcome runTotalsOn(const shell::DataRoot& root, totals::TotalsTables& tables) {
+    totals::TotalsRegistries registries;
+    const services::Status loaded =
+        totals::loadTotalsRegistries(root, registries.lists, registries.weights, registries.rates);
+    if (!loaded.ok())
+        return {loaded.error, {}};
+    return totals::RunTotals(tables, root, registries.lists.JointList, registries.weights, registries.rates);
 }
 
 inline QList<QList<QStringList>> expectedTables() {

@@ -1,10 +1,7 @@
 // Small projects run end to end, each a few work-file rows where rows of different sheets or
 // entries meet in one table: galvanized decks, lengths and plates, the joint bolts of a column
 // followed by another entry, and the kind groups of the steel table.
-#include "totals/totals_run.h"
-#include "totals_fixtures.h"
-
-#include "support/test_files.h"
+#include "totals_project.h"
 
 #include <QTemporaryDir>
 #include <QTest>
@@ -43,16 +40,37 @@ QStringList beamRecord(const QMap<int, QString>& cells) {
     return workRecord(u"ZZ02"_s, cells, 28);
 }
 
+// A member or plate row: grade, name, size, length and pieces (an empty length left out).
+Cells part(const QString& grade, const QString& name, const QString& size, const QString& length,
+           const QString& pieces) {
+    Cells cells{{5, grade}, {6, name}, {7, size}, {9, pieces}};
+    if (!length.isEmpty())
+        cells.insert(8, length);
+    return cells;
+}
+
+// The first row of an entry: its kind (柱 or 梁), floor and mark, then its member.
+Cells entry(const QString& kind, const QString& floor, const QString& mark, const Cells& member) {
+    Cells cells{{1, kind}, {2, floor}, {3, mark}};
+    cells.insert(member);
+    return cells;
+}
+
 // The column C1 of 2 pieces of 3500 mm, with more cells as given.
 Cells columnC1(const Cells& more = {}) {
-    Cells cells{{1, u"柱"_s},     {2, u"1"_s},   {3, u"C1"_s},
-                {5, u"SN490B"_s}, {6, u"H鋼"_s}, {7, u"H-400×200×8×13"_s},
-                {8, u"3500"_s},   {9, u"2"_s}};
+    Cells cells =
+        entry(u"柱"_s, u"1"_s, u"C1"_s, part(u"SN490B"_s, u"H鋼"_s, u"H-400×200×8×13"_s, u"3500"_s, u"2"_s));
     cells.insert(more);
     return cells;
 }
 
 const Cells kGalvanized{{17, u"溶融亜鉛"_s}};
+
+// A galvanized row of the secondary sheet's miscellaneous members.
+Cells galvanizedMisc(const QString& grade, const QString& name, const QString& size,
+                     const QString& quantity) {
+    return {{1, u"雑-1"_s}, {4, grade}, {5, name}, {6, size}, {9, quantity}, {17, u"溶融亜鉛"_s}};
+}
 
 } // namespace
 
@@ -80,15 +98,8 @@ void TestTotalsSmallProjects::tableRows_data() {
     // 7.00 m from the column sheet and 6.00 m from the secondary sheet; the flat bar 1 m × 4. The
     // total weight is what it was when these rows were labelled m2.
     QTest::newRow("galvanized sections and flat bars are lengths")
-        << Records{columnC1(kGalvanized),
-                   {{5, u"SS400"_s}, {6, u"FLB.PL"_s}, {7, u"FLB-9×75"_s}, {8, u"1000"_s}, {9, u"4"_s}}}
-        << Records{}
-        << Records{{{1, u"雑-1"_s},
-                    {4, u"SN490B"_s},
-                    {5, u"H鋼"_s},
-                    {6, u"H-400×200×8×13"_s},
-                    {9, u"6.00"_s},
-                    {17, u"溶融亜鉛"_s}}}
+        << Records{columnC1(kGalvanized), part(u"SS400"_s, u"FLB.PL"_s, u"FLB-9×75"_s, u"1000"_s, u"4"_s)}
+        << Records{} << Records{galvanizedMisc(u"SN490B"_s, u"H鋼"_s, u"H-400×200×8×13"_s, u"6.00"_s)}
         << TableId::Galv
         << Rows{{u"1"_s, u"H鋼"_s, u"H-400×200×8×13"_s, u"13.00"_s, u"m"_s, u"66"_s, u"kg/m"_s, u"858.00"_s},
                 {u"3"_s, u"平鋼"_s, u"FLB-9×75"_s, u"4.00"_s, u"m"_s, u"5.3"_s, u"kg/m"_s, u"21.20"_s},
@@ -98,14 +109,8 @@ void TestTotalsSmallProjects::tableRows_data() {
     // for C1 alone; the beam below it (web 11, flange 17) is another entry and would give 65 and 55.
     QTest::newRow("joint bolts take the section of their own entry")
         << Records{columnC1({{10, u"J1"_s}, {11, u"2"_s}})}
-        << Records{{{1, u"梁"_s},
-                    {2, u"2"_s},
-                    {3, u"G1"_s},
-                    {5, u"SN400B"_s},
-                    {6, u"H鋼"_s},
-                    {7, u"H-600×200×11×17"_s},
-                    {8, u"6000"_s},
-                    {9, u"1"_s}}}
+        << Records{entry(u"梁"_s, u"2"_s, u"G1"_s,
+                         part(u"SN400B"_s, u"H鋼"_s, u"H-600×200×11×17"_s, u"6000"_s, u"1"_s))}
         << Records{} << TableId::Bolt
         << Rows{{u""_s, u"HTB-F10T"_s, u"M20"_s, u"50"_s, u"16"_s},
                 {u""_s, u"HTB-F10T"_s, u"M20"_s, u"60"_s, u"32"_s}};
@@ -113,15 +118,8 @@ void TestTotalsSmallProjects::tableRows_data() {
     // 0.3 × 0.4 × 2 = 0.24 m2 from the column sheet and 1.50 m2 typed on the secondary sheet:
     // 1.74 × 70.65 = 122.93; the total weight is what the two rows gave.
     QTest::newRow("a galvanized plate is one row whichever sheet it comes from")
-        << Records{columnC1(kGalvanized),
-                   {{5, u"SS400"_s}, {6, u"BASE.PL"_s}, {7, u"PL-9×300×400"_s}, {9, u"2"_s}}}
-        << Records{}
-        << Records{{{1, u"雑-1"_s},
-                    {4, u"SS400"_s},
-                    {5, u"普通鋼板"_s},
-                    {6, u"PL-9"_s},
-                    {9, u"1.5"_s},
-                    {17, u"溶融亜鉛"_s}}}
+        << Records{columnC1(kGalvanized), part(u"SS400"_s, u"BASE.PL"_s, u"PL-9×300×400"_s, {}, u"2"_s)}
+        << Records{} << Records{galvanizedMisc(u"SS400"_s, u"普通鋼板"_s, u"PL-9"_s, u"1.5"_s)}
         << TableId::Galv
         << Rows{{u"1"_s, u"H鋼"_s, u"H-400×200×8×13"_s, u"7.00"_s, u"m"_s, u"66"_s, u"kg/m"_s, u"462.00"_s},
                 {u"2"_s, u"普通鋼板"_s, u"9"_s, u"1.74"_s, u"m2"_s, u"70.65"_s, u"kg/m2"_s, u"122.93"_s},
@@ -130,23 +128,11 @@ void TestTotalsSmallProjects::tableRows_data() {
     // SH鋼 from the column sheet and 鋼管(角) from the secondary sheet, C鋼 (shown as C形鋼) and a
     // plate from the beam sheet: four kinds, four groups.
     QTest::newRow("each steel group holds one member kind")
-        << Records{{{1, u"柱"_s},
-                    {2, u"1"_s},
-                    {3, u"C2"_s},
-                    {5, u"SS400"_s},
-                    {6, u"SH鋼"_s},
-                    {7, u"SH-200×100×3.2×4.5"_s},
-                    {8, u"1000"_s},
-                    {9, u"1"_s}}}
-        << Records{{{1, u"梁"_s},
-                    {2, u"2"_s},
-                    {3, u"B1"_s},
-                    {5, u"SS400"_s},
-                    {6, u"C鋼"_s},
-                    {7, u"C-100×50×20×2.3"_s},
-                    {8, u"2000"_s},
-                    {9, u"1"_s}},
-                   {{5, u"SS400"_s}, {6, u"PL"_s}, {7, u"PL-9×300×400"_s}, {9, u"1"_s}}}
+        << Records{entry(u"柱"_s, u"1"_s, u"C2"_s,
+                         part(u"SS400"_s, u"SH鋼"_s, u"SH-200×100×3.2×4.5"_s, u"1000"_s, u"1"_s))}
+        << Records{entry(u"梁"_s, u"2"_s, u"B1"_s,
+                         part(u"SS400"_s, u"C鋼"_s, u"C-100×50×20×2.3"_s, u"2000"_s, u"1"_s)),
+                   part(u"SS400"_s, u"PL"_s, u"PL-9×300×400"_s, {}, u"1"_s)}
         << Records{{{1, u"胴縁"_s},
                     {4, u"STKR400"_s},
                     {5, u"鋼管(角)"_s},
@@ -178,16 +164,16 @@ void TestTotalsSmallProjects::tableRows() {
     for (const QString& name : {u"HasiraListData.ini"_s, u"HariListData.ini"_s})
         writeCp932Lines(root.file(tv::shell::kListFolder, name), {});
     writeCp932Lines(root.file(tv::shell::kListFolder, u"JointListData.ini"_s), {kJoint});
-    const auto work = [&root](const QString& name) { return root.file(tv::shell::kWorkDataFolder, name); };
-    writeCp932Lines(work(u"WorkData-1.ini"_s), lines(columns, sheetRecord));
-    writeCp932Lines(work(u"WorkData-2.ini"_s), lines(beams, beamRecord));
-    writeCp932Lines(work(u"WorkData-3.ini"_s), lines(secondary, secondaryRecord));
+    const std::pair<QString, QStringList> workFiles[] = {
+        {u"WorkData-1.ini"_s, lines(columns, sheetRecord)},
+        {u"WorkData-2.ini"_s, lines(beams, beamRecord)},
+        {u"WorkData-3.ini"_s, lines(secondary, secondaryRecord)},
+    };
+    for (const auto& [name, content] : workFiles)
+        writeCp932Lines(root.file(tv::shell::kWorkDataFolder, name), content);
 
-    TotalsRegistries registries;
-    QVERIFY(loadTotalsRegistries(root, registries.lists, registries.weights, registries.rates).ok());
     TotalsTables tables;
-    const TotalsOutcome outcome =
-        RunTotals(tables, root, registries.lists.JointList, registries.weights, registries.rates);
+    const TotalsOutcome outcome = runTotalsOn(root, tables);
     QVERIFY2(outcome.ok(), qPrintable(outcome.error));
     TV_COMPARE_ROWS(tables.table(table), expected);
     QVERIFY(!outcome.flags.unitWeightMissing); // nothing to register: no notice at the end of the run
