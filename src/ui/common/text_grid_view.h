@@ -20,17 +20,19 @@ class TextGridModel;
 
 // The view asks `offer` what a clicked cell offers, opens a list under the cell or a line editor over
 // it (with the offer's candidates listed beside it, where it has any: a click on one, or Alt+Down and
-// Alt+Up, puts it into the editor), and hands the chosen or typed text to `commit`. Typing on a cell
-// that offers a list opens a line editor of its own (listEditor(), the list's items beside it)
-// instead of the list: Enter hands the typed text to `commit` as a pick, and the window model decides
-// which item it names; when the focus leaves that editor otherwise, the text is handed over only if
-// it names an item, and dropped if not. Tab and
-// Shift+Tab in the editor commit it and open the next or previous cell that offers something. Typed
-// text is mapped to its CP932 forms first; text holding a character that cannot be stored is not
-// committed: the character is taken out of the editor, `error` is told and the editor stays open
-// with the rest of the typing. Fixed rows and columns are shown as
-// ordinary rows drawn like headers; they never become the current cell and offer nothing (a
-// right-click on them is still signalled). The grid's current cell and top row follow the view.
+// Alt+Up, puts it into the editor), and hands the chosen or typed text to `commit`. Tab and Shift+Tab
+// in the editor commit it and open the next or previous cell that offers something.
+//
+// Typing on a cell that offers a list opens a line editor of its own (listEditor(), the list's items
+// beside it) instead of the list: Enter hands the typed text to `commit` as a pick, and the window
+// model decides which item it names; when the editor is left otherwise, the text is handed over only
+// if it names an item, and dropped if not.
+//
+// Typed text is mapped to its CP932 forms first; text holding a character that cannot be stored is
+// not committed: the character is taken out of the editor, `error` is told and the editor stays open
+// with the rest of the typing. Fixed rows and columns are shown as ordinary rows drawn like headers;
+// they never become the current cell and offer nothing (a right-click on them is still signalled).
+// The grid's current cell and top row follow the view.
 class TextGridView : public QTableView {
     Q_OBJECT
 public:
