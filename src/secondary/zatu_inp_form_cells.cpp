@@ -156,6 +156,7 @@ CellOffer ZatuInpForm::clickCell(int row, int column) {
         Q_EMIT changed();
     }
     if (offer.kind == CellOffer::Kind::Text) {
+        ++m_editSession;
         m_editorVisible = true;
         m_editRow = row;
         m_editColumn = column;
@@ -189,8 +190,10 @@ bool ZatuInpForm::editorTextChanged(const QString& typed) {
     const services::StorableText storable = services::TakeOutRefused(services::Cp932::mapLookAlikes(typed));
     if (storable.refused)
         m_prompter.tell(services::refusedCharacterMessage(*storable.refused), QStringLiteral("確認"));
+    const QStringList before = m_grid.rowTexts(m_editRow);
     writeCell(m_editRow, m_editColumn, storable.text);
     recalc(m_editRow);
+    recordCellEdit(m_editRow, before, m_editSession);
     return !storable.refused;
 }
 
@@ -219,8 +222,10 @@ void ZatuInpForm::commitCell(int row, int column, const QString& text) {
                             QStringLiteral("確認"));
         return;
     }
+    const QStringList before = m_grid.rowTexts(row);
     if (column == SizeCell) {
         pickSize(row, *item);
+        recordCellEdit(row, before);
         return;
     }
     m_grid.setText(row, column, *item);
@@ -228,6 +233,7 @@ void ZatuInpForm::commitCell(int row, int column, const QString& text) {
         m_grid.setText(row, SizeCell, QString()); // sizes belong to a name
     // A new category changes whether the row has a quantity; the quantities always match the row.
     recalc(row);
+    recordCellEdit(row, before);
 }
 
 void ZatuInpForm::pickSize(int row, const QString& size) {
@@ -260,9 +266,11 @@ void ZatuInpForm::rightClickCell(int row, int column) {
     Q_EMIT changed();
     if (!isDataRow(row) || column < 1 || column >= kColumns)
         return;
+    const QStringList before = m_grid.rowTexts(row);
     m_grid.setText(row, column, QString());
     // Emptying a factor must not leave its old quantity behind for the totals to count.
     recalc(row);
+    recordCellEdit(row, before);
 }
 
 } // namespace tv::secondary

@@ -535,9 +535,9 @@ void TestSecondaryForm::failedSaveKeepsTheWindowOpen() {
     type(R, 2, u"3"_s);
     // The work file's place is taken by a folder: the save cannot replace it.
     QVERIFY(QDir().mkpath(workFile()));
-    const QString failure = SaveZatuRows(workFile(), form.rows()).error;
-    QVERIFY(!failure.isEmpty());
-    m_prompter->expectOk(failure, kConfirm);
+    m_prompter->expectOk(u"ファイル「%1」に書き込めません。\n同じ名前のフォルダがあります。"_s.arg(
+                             QDir::toNativeSeparators(workFile())),
+                         kConfirm);
     QSignalSpy closed(&form, &ZatuInpForm::closeRequested);
     form.command(ZatuInpForm::EndCommand);
     QCOMPARE(closed.size(), 0);

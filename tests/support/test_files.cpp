@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QProcess>
 
 namespace tv::test {
 
@@ -33,6 +34,15 @@ void writeCp932Lines(const QString& path, const QStringList& lines) { writeBytes
 void makeDataFolders(const QString& root) {
     for (const char* f : {"Data", "List", "set", "WorkData", "info"})
         QDir().mkpath(QDir(root).filePath(QLatin1String(f)));
+}
+
+QString pdfText(const QString& pdf) {
+    QProcess tool;
+    tool.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), QStringLiteral("-enc"),
+                                             QStringLiteral("UTF-8"), pdf, QStringLiteral("-")});
+    if (!tool.waitForFinished(30000) || tool.exitCode() != 0)
+        return {};
+    return QString::fromUtf8(tool.readAllStandardOutput());
 }
 
 } // namespace tv::test

@@ -1,4 +1,5 @@
-// File helpers for tests: CP932 files written and read byte for byte, and a fresh data root.
+// File helpers for tests: CP932 files written and read byte for byte, a fresh data root, the text of
+// a printed PDF.
 #pragma once
 
 #include <QByteArray>
@@ -17,5 +18,9 @@ void writeCp932Lines(const QString& path, const QStringList& lines);
 
 // Creates the five folders of a data root under `root`.
 void makeDataFolders(const QString& root);
+
+// The text of a PDF as pdftotext reads it, laid out as printed (a form feed after each page); empty
+// when the tool fails.
+QString pdfText(const QString& pdf);
 
 } // namespace tv::test
