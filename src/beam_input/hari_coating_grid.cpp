@@ -79,11 +79,10 @@ bool HariInpForm::coatingEditorChanged(const QString& text) {
     if (m_coatingEditRow < 0)
         return false;
     QString accepted = text;
-    if (!acceptTyped(accepted, true))
-        return false;
+    const bool asTyped = acceptTyped(accepted, true);
     m_hifukuGrid.setText(m_coatingEditRow, m_coatingEditColumn, accepted);
     RecalcCoating();
-    return true;
+    return asTyped;
 }
 
 std::optional<CellOffer> HariInpForm::coatingEditorAdvance() {
@@ -110,7 +109,13 @@ std::optional<CellOffer> HariInpForm::coatingListPicked(const QString& item) {
     const ChangeNotice notice{this};
     if (m_coatingEditRow < 0)
         return std::nullopt;
-    m_hifukuGrid.setText(m_coatingEditRow, m_coatingEditColumn, item);
+    const std::optional<QString> chosen = listItemTyped(
+        m_hifukuGrid, m_coatingEditColumn, coatingOffer(m_coatingEditRow, m_coatingEditColumn), item);
+    if (!chosen) {
+        m_coatingEditRow = m_coatingEditColumn = -1;
+        return std::nullopt;
+    }
+    m_hifukuGrid.setText(m_coatingEditRow, m_coatingEditColumn, *chosen);
     return coatingCellClicked(m_coatingEditRow, kCoatingThickness);
 }
 

@@ -12,6 +12,7 @@
 #include "services/num.h"
 #include "services/single_precision.h"
 #include "services/text.h"
+#include "services/typed_text.h"
 
 namespace tv::beam_input {
 
@@ -116,29 +117,23 @@ void HariInpForm::open(const sheets::EntryPayload& payload) {
 }
 
 bool HariInpForm::acceptTyped(QString& text, bool identifier) {
-    text = registries::storableText(text);
-    if (text.contains(lists::kPartSeparator)) {
-        m_prompter.tell(QStringLiteral("「%1」は使用できない文字です。").arg(lists::kPartSeparator),
-                        kConfirm);
-        return false;
-    }
-    if (const auto message = registries::unusableCharacterMessage(text)) {
-        m_prompter.tell(*message, kConfirm);
-        return false;
-    }
-    if (identifier)
-        text = services::HalfWidthIdentifier(text);
-    return true;
+    // A character that may not be stored leaves the text alone; the rest stays as typed.
+    const services::StorableText storable =
+        services::TakeOutRefused(registries::storableText(text), QStringView(&lists::kPartSeparator, 1));
+    text = identifier ? services::HalfWidthIdentifier(storable.text) : storable.text;
+    if (!storable.refused)
+        return true;
+    m_prompter.tell(services::refusedCharacterMessage(*storable.refused), kConfirm);
+    return false;
 }
 
 bool HariInpForm::setKaiTx(const QString& text) {
     const ChangeNotice notice{this};
     QString accepted = text;
-    if (!acceptTyped(accepted, true))
-        return false;
+    const bool asTyped = acceptTyped(accepted, true);
     m_kaiTx = accepted;
     rebuildMarkLists();
-    return true;
+    return asTyped;
 }
 
 bool HariInpForm::setInpTx(int index, const QString& text) {
@@ -146,13 +141,12 @@ bool HariInpForm::setInpTx(int index, const QString& text) {
     if (index < 0 || index >= kInputCount)
         return false;
     QString accepted = text;
-    if (!acceptTyped(accepted, index != 1))
-        return false;
+    const bool asTyped = acceptTyped(accepted, index != 1);
     if (accepted == m_inpTx[index])
-        return true;
+        return asTyped;
     m_inpTx[index] = accepted;
     inputChanged(index);
-    return true;
+    return asTyped;
 }
 
 void HariInpForm::inputChanged(int index) {

@@ -5,7 +5,8 @@
 //
 // Invariants:
 // - no field or grid cell ever holds "･" (it joins the fields of the entry texts) or a character
-//   CP932 cannot hold: typed text with one is refused with a message and the old text stays;
+//   CP932 cannot hold: such a character is taken out of the typed text with a message, the rest of
+//   the text is stored, and the setter returns false (the text was not taken as typed);
 //   typed apostrophes are stored as "’" (the sheet's record separator);
 // - identifier and number fields and cells hold half-width letters, digits and size signs;
 // - InfoGd(0), the beam's section caption, is empty until a mark is chosen and then has one of the
@@ -121,13 +122,16 @@ public:
     // A click on a cell: what it offers (nothing, the text editor or a list). Without a chosen mark
     // it shows a message and offers nothing.
     services::CellOffer plateCellClicked(int row, int column);
-    // The editor's text changed; writes the cell and recomputes. False when the text was refused.
+    // The editor's text changed; writes the cell and recomputes. False when a refused character
+    // was taken out of it (see the invariants).
     bool plateEditorChanged(const QString& text);
     // Enter or Down in the editor: the cell the cursor moves to, with what it offers; nullopt when
     // the cursor stays.
     std::optional<services::CellOffer> plateEditorAdvance();
-    // A list item picked into the current cell; returns the offer of the cell the cursor moved to,
-    // or nullopt when it stays.
+    // A list item picked, or the text of one typed, into the current cell: the cell takes that item
+    // (named by its text, read as identifiers are); returns the offer of the cell the cursor moved
+    // to, or nullopt when it stays. Text that names no item is refused with a message naming the
+    // column; the cell keeps its text. The coating grid's 種類 takes its items alike.
     std::optional<services::CellOffer> plateListPicked(const QString& item);
     // Right click on a data cell: empties it (no recomputation).
     void plateCellEmptied(int row, int column);
@@ -203,6 +207,9 @@ private:
     bool checkBeforeOk();
     services::CellOffer plateOffer(int row, int column) const;
     services::CellOffer coatingOffer(int row, int column) const;
+    // The item of the offer's list that `typed` names; tells the refusal when it names none.
+    std::optional<QString> listItemTyped(const services::TextGrid& grid, int column,
+                                         const services::CellOffer& offer, const QString& typed);
     bool inPlateData(int row, int column) const;
     bool inCoatingData(int row, int column) const;
     void clearRow(services::TextGrid& grid, int firstDataRow, bool recalc);

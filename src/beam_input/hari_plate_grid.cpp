@@ -11,6 +11,7 @@
 #include "services/num.h"
 #include "services/single_precision.h"
 #include "services/text.h"
+#include "services/typed_text.h"
 
 #include <cmath>
 
@@ -102,11 +103,12 @@ void HariInpForm::recalcWeldedLine(int row) {
         m_dataGrid.setText(row, kWeldLength, formula);
         m_dataGrid.setText(row, kWeldQuantity, quantityText(weldMetres(formula)));
     } else if (name == kWebWeld) {
-        // Both faces of the clear web height, plus the extra length of each end with option 0.
+        // Both faces of the clear web height, plus the extra length of each end with option 0; an
+        // empty extra length adds nothing (and must not leave "+*4" in the formula).
         const float clearWeb = StoreSingle(size.H - SingleProduct(2, size.tf));
         QString formula = NumberText(clearWeb) + QStringLiteral("*2");
         const int ends = (m_leftOp == 0 ? 2 : 0) + (m_rightOp == 0 ? 2 : 0);
-        if (ends > 0)
+        if (ends > 0 && !services::Trim(m_inpTx[7]).isEmpty())
             formula += u'+' + m_inpTx[7] + u'*' + QString::number(ends);
         if (several)
             formula = u'(' + formula + QStringLiteral(")*") + count;
@@ -206,11 +208,10 @@ bool HariInpForm::plateEditorChanged(const QString& text) {
     if (m_plateEditRow < 0)
         return false;
     QString accepted = text;
-    if (!acceptTyped(accepted, true))
-        return false;
+    const bool asTyped = acceptTyped(accepted, true);
     m_dataGrid.setText(m_plateEditRow, m_plateEditColumn, accepted);
     RecalcPlateGrid();
-    return true;
+    return asTyped;
 }
 
 std::optional<CellOffer> HariInpForm::plateEditorAdvance() {
@@ -230,12 +231,26 @@ std::optional<CellOffer> HariInpForm::plateEditorAdvance() {
     return plateCellClicked(m_plateEditRow, next);
 }
 
-std::optional<CellOffer> HariInpForm::plateListPicked(const QString& item) {
+std::optional<QString> HariInpForm::listItemTyped(const services::TextGrid& grid, int column,
+                                                  const CellOffer& offer, const QString& typed) {
+    std::optional<QString> item = services::ItemTyped(offer.items, typed);
+    if (!item && !services::Trim(typed).isEmpty())
+        m_prompter.tell(services::notAnItemMessage(typed, grid.text(grid.fixedRows() - 1, column)), kConfirm);
+    return item;
+}
+
+std::optional<CellOffer> HariInpForm::plateListPicked(const QString& typed) {
     const ChangeNotice notice{this};
     if (m_plateEditRow < 0)
         return std::nullopt;
     const int row = m_plateEditRow;
     const int column = m_plateEditColumn;
+    const std::optional<QString> chosen = listItemTyped(m_dataGrid, column, plateOffer(row, column), typed);
+    if (!chosen) {
+        m_plateEditRow = m_plateEditColumn = -1;
+        return std::nullopt;
+    }
+    const QString& item = *chosen;
     m_dataGrid.setText(row, column, item);
     m_plateEditRow = m_plateEditColumn = -1;
     std::optional<CellOffer> next;

@@ -24,7 +24,8 @@ std::optional<sheets::EntryDialogResult> ColumnEntryDialog::edit(const sheets::E
     }
     HasiraInpForm form(m_lists, m_shared, std::move(reference.lists), m_prompter);
     form.open(columnEntryTexts(payload));
-    m_session(form);
+    if (!form.isClosed()) // an entry the dialog refused to read is not shown
+        m_session(form);
     if (!form.isClosed())
         form.cancel();
     // An empty main record means nothing is to change.

@@ -4,6 +4,8 @@
 #include "column_input/coating.h"
 #include "column_input/plate_lines.h"
 #include "column_input/weld_rows.h"
+#include "services/text.h"
+#include "services/typed_text.h"
 
 namespace tv::column_input {
 
@@ -184,8 +186,10 @@ void HasiraInpCommands::loadEnteredData() {
     texts.EntryWeldListB = picked[2];
     texts.EntryPlateList = picked[3];
     texts.EntryPaintList = picked[4];
+    const ColumnEntryTexts own = m_form.EntryPayload();
     m_form.setEntryPayload(texts);
-    m_form.DataReadProc(ReadPickedEntry);
+    if (!m_form.DataReadProc(ReadPickedEntry))
+        m_form.setEntryPayload(own);
 }
 
 services::TextGrid* HasiraInpCommands::grid(int which) {
@@ -253,7 +257,20 @@ CellEditor HasiraInpCommands::clickCell(int which, int row, int column) {
     return cellEditor(which, column);
 }
 
-void HasiraInpCommands::pickItem(int which, int row, int column, const QString& item) {
+bool HasiraInpCommands::pickItem(int which, int row, int column, const QString& typed) {
+    // A pick from the list, or the text of an item typed into the cell: either way the cell takes
+    // the item itself; text that names no item changes nothing.
+    const CellEditor editor = cellEditor(which, column);
+    services::TextGrid* g = grid(which);
+    if (editor.kind != CellEditor::Kind::List || !g)
+        return false;
+    const std::optional<QString> chosen = services::ItemTyped(m_form.KouhoList(editor.list), typed);
+    if (!chosen) {
+        if (!services::Trim(typed).isEmpty())
+            m_prompter.tell(services::notAnItemMessage(typed, g->text(g->fixedRows() - 1, column)), kConfirm);
+        return false;
+    }
+    const QString& item = *chosen;
     switch (which) {
     case FirstWeldGrid:
     case SecondWeldGrid:
@@ -271,6 +288,7 @@ void HasiraInpCommands::pickItem(int which, int row, int column, const QString& 
     default:
         break;
     }
+    return true;
 }
 
 void HasiraInpCommands::typeText(int which, int row, int column, const QString& text) {

@@ -72,9 +72,12 @@ public:
     // A left click on a data cell: highlights the row of the plate or coating grid, makes the cell
     // current and answers the editor it opens.
     CellEditor clickCell(int which, int row, int column);
-    // A candidate picked or a text typed into a cell's editor; recomputes as the grid requires.
-    // A pick in the plate grid moves the current cell one column right, in the coating grid to 厚.
-    void pickItem(int which, int row, int column, const QString& item);
+    // A candidate picked, or the text of one typed, into a cell that takes the items of its list:
+    // the cell takes that item (an item is named by its text, read as identifiers are). A pick in
+    // the plate grid moves the current cell one column right, in the coating grid to 厚. Text that
+    // names no item is refused with a message naming the column, and false; the cell keeps its text.
+    bool pickItem(int which, int row, int column, const QString& typed);
+    // Text typed into a cell's text editor; recomputes as the grid requires.
     void typeText(int which, int row, int column, const QString& text);
     // A right click on a data cell of the plate or coating grid empties it; nothing is recomputed.
     void rightClickCell(int which, int row, int column);

@@ -9,6 +9,7 @@
 #include "services/num.h"
 #include "services/single_precision.h"
 #include "services/text.h"
+#include "services/typed_text.h"
 
 namespace tv::column_input {
 
@@ -60,28 +61,24 @@ QStringList HasiraInpForm::KouhoList(int index) const {
 }
 
 bool HasiraInpForm::acceptText(QString& text) {
-    // The work file's record separator is stored as "’", so the dialog holds what reads back.
-    text = services::ReplaceApostrophe(services::Cp932::mapLookAlikes(text));
-    if (text.contains(lists::kPartSeparator)) {
-        m_prompter.tell(QStringLiteral("「%1」は使用できない文字です。").arg(lists::kPartSeparator),
-                        kConfirm);
-        return false;
-    }
-    if (const auto bad = services::Cp932::firstUnencodable(text)) {
-        m_prompter.tell(services::Cp932::describe(*bad) + QStringLiteral("は使用できない文字です。"),
-                        kConfirm);
-        return false;
-    }
-    return true;
+    // The work file's record separator is stored as "’", so the dialog holds what reads back. A
+    // character that may not be stored ("･" would split the entry texts) leaves the text alone.
+    const services::StorableText storable =
+        services::TakeOutRefused(services::ReplaceApostrophe(services::Cp932::mapLookAlikes(text)),
+                                 QStringView(&lists::kPartSeparator, 1));
+    text = storable.text;
+    if (!storable.refused)
+        return true;
+    m_prompter.tell(services::refusedCharacterMessage(*storable.refused), kConfirm);
+    return false;
 }
 
 bool HasiraInpForm::setKaiTx(const QString& text) {
     QString accepted = text;
-    if (!acceptText(accepted))
-        return false;
+    const bool asTyped = acceptText(accepted);
     changeFloor(services::HalfWidthIdentifier(accepted));
     Q_EMIT changed();
-    return true;
+    return asTyped;
 }
 
 void HasiraInpForm::changeFloor(const QString& text) {
@@ -138,11 +135,10 @@ bool HasiraInpForm::setInpTx(int index, const QString& text) {
     if (index < 0 || index >= kInputFields)
         return false;
     QString accepted = text;
-    if (!acceptText(accepted))
-        return false;
+    const bool asTyped = acceptText(accepted);
     changeInput(index, isIdentifierInput(index) ? services::HalfWidthIdentifier(accepted) : accepted);
     Q_EMIT changed();
-    return true;
+    return asTyped;
 }
 
 void HasiraInpForm::changeInput(int index, const QString& text) {
@@ -220,13 +216,12 @@ bool HasiraInpForm::setPlateCell(int row, int column, const QString& text) {
         column >= kPlateGridColumns || isComputedPlateColumn(column))
         return false;
     QString accepted = text;
-    if (!acceptText(accepted))
-        return false;
+    const bool asTyped = acceptText(accepted);
     m_dataGrid[2].setText(
         row, column, isIdentifierPlateColumn(column) ? services::HalfWidthIdentifier(accepted) : accepted);
     recomputePlateLines(m_dataGrid[2]);
     Q_EMIT changed();
-    return true;
+    return asTyped;
 }
 
 bool HasiraInpForm::setCoatingCell(int row, int column, const QString& text) {
@@ -235,12 +230,11 @@ bool HasiraInpForm::setCoatingCell(int row, int column, const QString& text) {
         column == CoatingGirth)
         return false;
     QString accepted = text;
-    if (!acceptText(accepted))
-        return false;
+    const bool asTyped = acceptText(accepted);
     m_hifukuGrid.setText(row, column, services::HalfWidthIdentifier(accepted));
     recomputeCoating();
     Q_EMIT changed();
-    return true;
+    return asTyped;
 }
 
 bool HasiraInpForm::pickCoatingKind(int row, const QString& kind) {

@@ -7,7 +7,8 @@
 // - the weld grids have the row counts of the section code once a mark is chosen, and the row counts
 //   of the loaded texts after DataReadProc; the plate and coating grids always keep five lines;
 // - no text that the user typed into a field or cell holds "･" (it would shift every later field of
-//   the stored texts) or a character CP932 cannot hold: the setters refuse it with a message;
+//   the stored texts) or a character CP932 cannot hold: the setters take such a character out, with
+//   a message, keep the rest of the text and return false (the text was not taken as typed);
 //   typed "'" is held as "’", as the work file stores it; texts read from an entry are taken as
 //   they stand, field by field;
 // - OK changes the entry texts, LastFloor and WeldMemory only when every check passed.
@@ -59,7 +60,8 @@ public:
                   services::Prompter& prompter, QObject* parent = nullptr);
 
     // Opens on an entry's texts: a new entry (main record without "･") starts on LastFloor,
-    // otherwise the entry is loaded with DataReadProc(0).
+    // otherwise the entry is loaded with DataReadProc(0). An entry it refuses closes the dialog
+    // as Cancel does, before it is shown.
     void open(const ColumnEntryTexts& payload);
     // The entry texts: as opened, then as OK or Cancel left them.
     const ColumnEntryTexts& EntryPayload() const { return m_payload; }
@@ -74,10 +76,11 @@ public:
     bool isClosed() const { return m_closed; }
 
     // Unpacks EntryPayload into the dialog: mode 0 the entry being edited, mode 1 content picked from
-    // another entry, keeping the dialog's floor, mark and section.
-    void DataReadProc(int mode);
+    // another entry, keeping the dialog's floor, mark and section. An entry with more weld rows than
+    // the grids hold (eight) is refused with a message naming it, and false; nothing changes.
+    bool DataReadProc(int mode);
 
-    // Fields.
+    // Fields. A setter returns false when it did not take the text as typed (see the invariants).
     const QString& KaiTx() const { return m_kaiTx; }
     bool setKaiTx(const QString& text);
     const services::TextGrid& IndexGrid() const { return m_indexGrid; }
@@ -116,6 +119,8 @@ Q_SIGNALS:
     void changed();
 
 private:
+    // Maps look-alikes and apostrophes and takes out refused characters (with the message); false
+    // when one was taken out.
     bool acceptText(QString& text);
     void changeFloor(const QString& text);
     void changeInput(int index, const QString& text);

@@ -9,7 +9,9 @@
 #include "services/single_precision.h"
 #include "services/text.h"
 
+#include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace tv::column_input {
 
@@ -29,10 +31,10 @@ QString flag(bool ticked) {
 void HasiraInpForm::open(const ColumnEntryTexts& payload) {
     m_payload = payload;
     m_closed = false;
-    if (m_payload.EntryMainRecord.contains(lists::kPartSeparator))
-        DataReadProc(ReadEditedEntry);
-    else
+    if (!m_payload.EntryMainRecord.contains(lists::kPartSeparator))
         changeFloor(m_shared.LastFloor);
+    else if (!DataReadProc(ReadEditedEntry))
+        cancel(); // an entry the dialog cannot hold whole stays as it is stored
     Q_EMIT changed();
 }
 
@@ -111,11 +113,34 @@ void HasiraInpForm::cancel() {
     Q_EMIT changed();
 }
 
-void HasiraInpForm::DataReadProc(int mode) {
+namespace {
+
+// The weld rows an entry text holds: its fields in groups of a row's columns.
+int weldRowsIn(const QString& text) {
+    if (text.isEmpty())
+        return 0;
+    constexpr int fields = kWeldGridColumns - 1;
+    return int((text.count(lists::kPartSeparator) + fields) / fields);
+}
+
+} // namespace
+
+bool HasiraInpForm::DataReadProc(int mode) {
     if (!m_payload.EntryMainRecord.contains(lists::kPartSeparator))
-        return;
+        return true;
     const QStringList fields = m_payload.EntryMainRecord.split(lists::kPartSeparator);
     auto field = [&fields](int index) { return fields.value(index); };
+    // The weld grids hold eight rows: a (hand-edited) entry with more would lose the rest.
+    for (const auto& [count, text] : {std::pair{MainFirstWeldRows, m_payload.EntryWeldListA},
+                                      std::pair{MainSecondWeldRows, m_payload.EntryWeldListB}}) {
+        if (std::max(storedInteger(field(count)), weldRowsIn(text)) > kMaxWeldRows) {
+            m_prompter.tell(QStringLiteral("%1%2の溶接は%3行を超えているため、読み込めません。")
+                                .arg(field(MainFloor), field(MainMark))
+                                .arg(kMaxWeldRows),
+                            kConfirm);
+            return false;
+        }
+    }
     const QString kind = field(MainSectionKind);
     const QString floor = QString(field(MainFloor)).remove(kFloorSuffix);
 
@@ -166,6 +191,7 @@ void HasiraInpForm::DataReadProc(int mode) {
     if (m_payload.EntryPaintList.contains(lists::kPartSeparator))
         fillGridCells(m_hifukuGrid, 1, kCoatingLines, kCoatingGridColumns - 1, m_payload.EntryPaintList);
     Q_EMIT changed();
+    return true;
 }
 
 } // namespace tv::column_input

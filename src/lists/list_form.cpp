@@ -5,6 +5,7 @@
 #include "registries/reference_lists.h"
 #include "services/cp932.h"
 #include "services/text.h"
+#include "services/typed_text.h"
 
 #include <algorithm>
 
@@ -120,54 +121,51 @@ void ListForm::selectBeamKind(BeamKind kind) {
 
 bool ListForm::acceptText(QString& text) {
     // Every field and cell holds an identifier or a number: full-width letters, digits and size signs
-    // typed with an input method are stored half-width, so that "Ｃ２" and "C2" are one mark.
-    text = services::HalfWidthIdentifier(Cp932::mapLookAlikes(text));
-    if (text.contains(kPartSeparator)) {
-        m_prompter.tell(QStringLiteral("「%1」は使用できない文字です。").arg(kPartSeparator), kConfirm);
-        return false;
-    }
-    if (const auto bad = Cp932::firstUnencodable(text)) {
-        characterRefused(*bad);
-        return false;
-    }
-    return true;
+    // typed with an input method are stored half-width, so that "Ｃ２" and "C2" are one mark. A
+    // character that may not be stored leaves the text alone; the rest stays as typed.
+    const services::StorableText storable = services::TakeOutRefused(
+        services::HalfWidthIdentifier(Cp932::mapLookAlikes(text)), QStringView(&kPartSeparator, 1));
+    text = storable.text;
+    if (!storable.refused)
+        return true;
+    characterRefused(*storable.refused);
+    return false;
 }
 
 void ListForm::characterRefused(char32_t character) {
-    m_prompter.tell(Cp932::describe(character) + QStringLiteral("は使用できない文字です。"), kConfirm);
+    m_prompter.tell(services::refusedCharacterMessage(character), kConfirm);
 }
 
 bool ListForm::setInpTx(int index, const QString& text) {
-    QString accepted = text;
-    if (index < 0 || index >= kColumnFieldCount || !acceptText(accepted)) {
+    if (index < 0 || index >= kColumnFieldCount) {
         markChanged();
         return false;
     }
+    QString accepted = text;
+    const bool asTyped = acceptText(accepted);
     m_columnFields[index] = accepted;
     markChanged();
-    return true;
+    return asTyped;
 }
 
 bool ListForm::setHariInpTx(int index, const QString& text) {
-    QString accepted = text;
-    if (index < 0 || index >= kBeamFieldCount || (index == 0 && beamFloorLocked()) || !acceptText(accepted)) {
+    if (index < 0 || index >= kBeamFieldCount || (index == 0 && beamFloorLocked())) {
         markChanged();
         return false;
     }
+    QString accepted = text;
+    const bool asTyped = acceptText(accepted);
     m_beamFields[index] = accepted;
     markChanged();
-    return true;
+    return asTyped;
 }
 
 bool ListForm::setJointInpTx(const QString& text) {
     QString accepted = text;
-    if (!acceptText(accepted)) {
-        markChanged();
-        return false;
-    }
+    const bool asTyped = acceptText(accepted);
     m_jointMark = accepted;
     markChanged();
-    return true;
+    return asTyped;
 }
 
 void ListForm::setMekkiCh(bool checked) {

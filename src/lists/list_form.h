@@ -7,7 +7,8 @@
 //   order is list order;
 // - every stored value has had its outer blanks removed and gone through SanitizeField; no field
 //   ever holds "･" (it would shift the parts of the stored line) or a character CP932 cannot hold:
-//   the setters refuse such text with a message;
+//   the setters take such a character out with a message, keep the rest of the text and return
+//   false (the text was not taken as typed);
 // - the list files are written only by finish() (終了) or a confirmed close; the grade file is
 //   rewritten when a registration adds a grade to it, and never when it could not be read.
 #pragma once
@@ -78,8 +79,8 @@ public:
     void selectBeamKind(BeamKind kind);
     bool beamFloorLocked() const { return m_beamKind == BeamKind::Secondary; }
 
-    // Fields. A setter refuses text holding "･" or a character CP932 cannot hold (message, false,
-    // the field keeps its text); look-alike characters are mapped to their CP932 form.
+    // Fields. A setter takes "･" and characters CP932 cannot hold out of the text (message, false,
+    // the rest of the text is kept); look-alike characters are mapped to their CP932 form.
     const QString& InpTx(int index) const { return m_columnFields.at(index); }
     bool setInpTx(int index, const QString& text);
     const QString& HariInpTx(int index) const { return m_beamFields.at(index); }
@@ -137,6 +138,9 @@ public:
     // a message), and the text typed or chosen for it ("クリア" empties a grade cell).
     services::CellOffer jointCellOffer(int row, int column);
     bool setJointCell(int row, int column, const QString& text);
+    // A note for the joint panel while a flange or web 規格 or 種類 holds text that is none of its
+    // candidates (stored as typed): the totals will count it as a group of its own. Empty otherwise.
+    const QString& jointNotice() const { return m_jointNotice; }
     // A grid editor met a character that CP932 cannot hold: the same message as the fields give.
     void characterRefused(char32_t character);
 
@@ -183,6 +187,7 @@ private:
     void setUpJointGrid();
     void showJointMarks();
     void registerJoint();
+    void updateJointNotice();
 
     const shell::DataRoot& m_root;
     MemberLists& m_lists;
@@ -200,6 +205,7 @@ private:
     services::TextGrid m_hariGrid;
     services::TextGrid m_jointGrid;
     QStringList m_jointMarks;
+    QString m_jointNotice;
 
     QStringList m_types;
     QStringList m_grades;

@@ -114,13 +114,30 @@ bool ListForm::setJointCell(int row, int column, const QString& text) {
     QString accepted = text;
     if (jointCellOf(column).part == 0 && accepted == kClear)
         accepted.clear();
-    if (!acceptText(accepted)) {
-        markChanged();
-        return false;
-    }
+    const bool asTyped = acceptText(accepted);
     m_jointGrid.setText(row, column, accepted);
+    updateJointNotice();
     markChanged();
-    return true;
+    return asTyped;
+}
+
+void ListForm::updateJointNotice() {
+    // The totals group bolts by their kind and plates by their grade as written: a kind or grade
+    // spelled otherwise than its candidate ("F10T" for "HTB-F10T") makes a group of its own.
+    m_jointNotice.clear();
+    const QStringList grades = jointGradeCandidates();
+    for (int row = kJointGridHeaderRows; row < m_jointGrid.rowCount() && m_jointNotice.isEmpty(); ++row) {
+        for (int column :
+             {kJointFlangeColumn, kJointFlangeColumn + 5, kJointWebColumn, kJointWebColumn + 5}) {
+            const QString& text = m_jointGrid.text(row, column);
+            const bool kind = jointCellOf(column).part == 5;
+            if (text.isEmpty() || (kind ? m_boltKinds : grades).contains(text))
+                continue;
+            m_jointNotice = QStringLiteral("※%1「%2」は候補にないため、集計では別のグループになります。")
+                                .arg(m_jointGrid.text(kJointGridHeaderRows - 1, column), text);
+            break;
+        }
+    }
 }
 
 void ListForm::registerJoint() {
@@ -175,6 +192,7 @@ void ListForm::clearJointInput() {
         for (int column = 1; column < kJointGridColumns; ++column)
             m_jointGrid.setText(row, column, QString());
     m_jointMark.clear();
+    updateJointNotice();
     markChanged();
 }
 
@@ -212,6 +230,7 @@ void ListForm::selectJointMark(int index) {
         setTexts(m_jointGrid, row, kJointWebColumn, splitParts(entry->WebLines[n], kBoltLineParts));
         setTexts(m_jointGrid, row, kJointFillerColumn, splitParts(entry->FillerLines[n], kFillerLineParts));
     }
+    updateJointNotice();
     markChanged();
 }
 

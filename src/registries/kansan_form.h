@@ -23,7 +23,7 @@ public:
     // The asker shows the symbol-name dialog (KigouForm) and returns its result, empty when cancelled.
     void setAskSymbol(std::function<QString()> askSymbol) { m_askSymbol = std::move(askSymbol); }
 
-    static QString title() { return QStringLiteral("隔肉6㍉換算率"); }
+    static QString title() { return QStringLiteral("隅肉6㍉換算率"); }
     static QString label1() { return QStringLiteral("溶接記号"); }
     static QString commandCaption(int index); // CmdGd(0) … CmdGd(5)
 

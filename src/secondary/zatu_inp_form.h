@@ -112,9 +112,12 @@ public:
     // What the cell offers, by its column and the row's category, without selecting anything.
     services::CellOffer offerAt(int row, int column) const;
     // The editor's text changed: written into the cell being edited at once and the row recomputed.
-    // A character that cannot be stored is refused with a message and false; the cell keeps its text.
+    // A character that cannot be stored is taken out with a message and false; the rest is written.
     bool editorTextChanged(const QString& text);
-    // The view handed a cell its text: a list pick, or the editor's text when it closes.
+    // The view handed a cell its text: a list pick, the text of an item typed into a list cell, or
+    // the editor's text when it closes. A list cell takes the item the text names (read as
+    // identifiers are); text that names none is refused with a message naming the column, and the
+    // cell keeps its text.
     void commitCell(int row, int column, const QString& text);
     void refuseCharacter(char32_t character);
     // Enter or Shift+Left in the editor; true when the key moved the cursor (the new cell's offer

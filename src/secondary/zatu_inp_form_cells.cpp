@@ -4,6 +4,7 @@
 #include "registries/registry_text.h"
 #include "services/cp932.h"
 #include "services/text.h"
+#include "services/typed_text.h"
 
 namespace tv::secondary {
 
@@ -185,16 +186,15 @@ void ZatuInpForm::recalc(int row) {
 bool ZatuInpForm::editorTextChanged(const QString& typed) {
     if (!m_editorVisible || !isDataRow(m_editRow))
         return false;
-    const QString text = services::Cp932::mapLookAlikes(typed);
-    if (const auto message = registries::unusableCharacterMessage(text)) {
-        m_prompter.tell(*message, QStringLiteral("確認"));
-        return false;
-    }
+    // A character that cannot be stored leaves the text alone; the rest is written as typed.
+    const services::StorableText storable = services::TakeOutRefused(services::Cp932::mapLookAlikes(typed));
+    if (storable.refused)
+        m_prompter.tell(services::refusedCharacterMessage(*storable.refused), QStringLiteral("確認"));
     const QStringList before = m_grid.rowTexts(m_editRow);
-    writeCell(m_editRow, m_editColumn, text);
+    writeCell(m_editRow, m_editColumn, storable.text);
     recalc(m_editRow);
     recordCellEdit(m_editRow, before, m_editSession);
-    return true;
+    return !storable.refused;
 }
 
 void ZatuInpForm::commitCell(int row, int column, const QString& text) {
@@ -204,15 +204,31 @@ void ZatuInpForm::commitCell(int row, int column, const QString& text) {
             editorTextChanged(text);
         return;
     }
-    if (offer.kind != CellOffer::Kind::List || !offer.items.contains(text))
+    if (offer.kind != CellOffer::Kind::List)
         return;
+    // A pick, or the text of an item typed into the cell: the cell takes the item itself. A size
+    // may also be typed as the cell shows it, with its prefix and "×".
+    QString typed = text;
+    if (column == SizeCell) {
+        const QString prefix = sizePrefix(m_grid.text(row, NameCell));
+        if (!prefix.isEmpty() && typed.startsWith(prefix))
+            typed = typed.mid(prefix.size());
+        typed.replace(u'×', u'*');
+    }
+    const std::optional<QString> item = services::ItemTyped(offer.items, typed);
+    if (!item) {
+        if (!services::Trim(text).isEmpty())
+            m_prompter.tell(services::notAnItemMessage(text, m_grid.text(kFirstDataRow - 1, column)),
+                            QStringLiteral("確認"));
+        return;
+    }
     const QStringList before = m_grid.rowTexts(row);
     if (column == SizeCell) {
-        pickSize(row, text);
+        pickSize(row, *item);
         recordCellEdit(row, before);
         return;
     }
-    m_grid.setText(row, column, text);
+    m_grid.setText(row, column, *item);
     if (column == NameCell && !isBoltRow(row))
         m_grid.setText(row, SizeCell, QString()); // sizes belong to a name
     // A new category changes whether the row has a quantity; the quantities always match the row.

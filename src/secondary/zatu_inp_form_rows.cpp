@@ -117,24 +117,26 @@ void ZatuInpForm::setTop(int row) {
     Q_EMIT scrolled();
 }
 
+// The paging commands clear the selection, as the column and beam sheets do, also when the page
+// does not move.
 void ZatuInpForm::nextPage() {
     hideEditor();
+    clearSelection();
     const int top = m_grid.topRow();
     bool numbered = false;
     for (int r = top; r < top + kPageRows && r < m_grid.rowCount() && !numbered; ++r)
         numbered = isDataRow(r) && !m_grid.text(r, 0).isEmpty();
     if (!numbered || top + kPageRows >= m_grid.rowCount() - 1)
         return;
-    clearSelection();
     setTop(top + kPageRows);
 }
 
 void ZatuInpForm::previousPage() {
     hideEditor();
+    clearSelection();
     const int t = m_grid.topRow() - kPageRows;
     if (t < 1)
         return;
-    clearSelection();
     setTop(t >= kPageRows ? t : kFirstDataRow);
 }
 

@@ -132,10 +132,12 @@ QList<QStringList> ExpandColumnEntry(const EntryPayload& payload) {
     if (!main.value(7).isEmpty())
         rows.set(0, 11, QStringLiteral("1"));
 
+    // A weld row left empty in the dialog shows nothing: the rows after it follow on without a gap.
     int weld = 0;
     const auto addWeldList = [&](const QString& text) {
         for (const QStringList& w : groupsOf(text, kWeldLineFields))
-            setWeld(rows, weld++, w[0], w[1], w[2], w[3], w[6]);
+            if (!(w[0] + w[1] + w[2] + w[3] + w[6]).isEmpty())
+                setWeld(rows, weld++, w[0], w[1], w[2], w[3], w[6]);
     };
     if (main.value(11) == u"0")
         addWeldList(payload[WeldListA]);

@@ -53,29 +53,28 @@ void addSheetMember(TotalsTables& t, const WorkRow& row, Memo& memo) {
     const QString& grade = cell(row, 5);
     const QString& size = cell(row, 7);
     if (name == kDeck) {
-        t.AddSteel(QStringLiteral("15"), kDeck, grade, QString(), cell(row, 9), QStringLiteral("m2"));
+        t.AddSteel(kDeckCode, kDeck, grade, QString(), cell(row, 9), kSquareMetres);
         return;
     }
     if (size.isEmpty())
         return;
     const QString code = sheetShapeCode(name);
     if (!code.isEmpty()) {
-        t.AddSteel(code, name, grade, size, lengthTimesPieces(row, memo), QStringLiteral("m"));
+        t.AddSteel(code, name, grade, size, lengthTimesPieces(row, memo), kMetres);
         return;
     }
     if (!size.contains(kTimes)) {
-        t.AddSteel(QStringLiteral("13"), kPlate, grade, withoutPL(size), lengthTimesPieces(row, memo),
-                   QStringLiteral("m2"));
+        t.AddSteel(kPlateCode, kPlate, grade, withoutPL(size), lengthTimesPieces(row, memo), kSquareMetres);
         return;
     }
     const QStringList p = size.split(kTimes);
     if (size.contains(QStringLiteral("FLB"))) {
-        t.AddSteel(QStringLiteral("14"), kFlatBar, grade, p[0] + kTimes + piece(p, 1),
-                   lengthTimesPieces(row, memo), QStringLiteral("m"));
+        t.AddSteel(kFlatBarCode, kFlatBar, grade, p[0] + kTimes + piece(p, 1), lengthTimesPieces(row, memo),
+                   kMetres);
     } else {
-        t.AddSteel(QStringLiteral("13"), kPlate, grade, withoutPL(p[0]),
+        t.AddSteel(kPlateCode, kPlate, grade, withoutPL(p[0]),
                    memo.Eval(memo.mm(piece(p, 1)) + u'*' + memo.mm(piece(p, 2)) + u'*' + cell(row, 9)),
-                   QStringLiteral("m2"));
+                   kSquareMetres);
     }
 }
 
@@ -83,8 +82,14 @@ bool startsWithH(const QString& size) {
     return size.startsWith(QStringLiteral("H-"));
 }
 
+// Whether a row continues the entry above it: its kind, floor and mark cells are empty.
+bool continuesEntry(const WorkRow& row) {
+    return cell(row, 1).isEmpty() && cell(row, 2).isEmpty() && cell(row, 3).isEmpty();
+}
+
 // Web and flange thickness of the member a joint mark stands on: from an H size (of the next row
-// when it also holds one), else 9 and 12 mm.
+// when that row continues the same entry and also holds one, as the end section of a beam does),
+// else 9 and 12 mm. The next entry's member never decides.
 void memberThicknesses(const QList<WorkRow>& rows, qsizetype at, float* web, float* flange) {
     *web = 9;
     *flange = 12;
@@ -92,7 +97,7 @@ void memberThicknesses(const QList<WorkRow>& rows, qsizetype at, float* web, flo
     if (!startsWithH(own))
         return;
     QString size = own;
-    if (at + 1 < rows.size() && startsWithH(cell(rows[at + 1], 7)))
+    if (at + 1 < rows.size() && continuesEntry(rows[at + 1]) && startsWithH(cell(rows[at + 1], 7)))
         size = cell(rows[at + 1], 7);
     if (!size.contains(kTimes))
         return;
@@ -113,10 +118,10 @@ void addJointLine(TotalsTables& t, const WorkRow& row, const QStringList& parts,
     if (!grade.isEmpty()) {
         const QString area = memo.Eval(memo.mm(parts[2]) + u'*' + memo.mm(parts[3]) + u'*' + parts[4] + u'*' +
                                        members + u'*' + joints);
-        t.AddSteel(QStringLiteral("13"), kPlate, grade, thickness, area, QStringLiteral("m2"));
+        t.AddSteel(kPlateCode, kPlate, grade, thickness, area, kSquareMetres);
         t.AddJointPlate(grade, thickness, area);
         if (galvanized)
-            t.AddGalvanized(QStringLiteral("2"), kPlate, thickness, area, QStringLiteral("m2"));
+            t.AddGalvanized(kGalvPlateCode, kPlate, thickness, area, kSquareMetres);
     }
     if (kind.isEmpty())
         return;
@@ -187,26 +192,26 @@ void addSheetCoating(TotalsTables& t, const WorkRow& row) {
     }
 }
 
+// Sections and flat bars are galvanized by length, plates by area.
 void addGalvanizedSheetRow(TotalsTables& t, const WorkRow& row, Memo& memo) {
     const QString& name = cell(row, 6);
     const QString& size = cell(row, 7);
     if (!name.contains(QStringLiteral("PL"))) {
-        t.AddGalvanized(QStringLiteral("1"), name, size, lengthTimesPieces(row, memo), QStringLiteral("m"));
+        t.AddGalvanized(kGalvShapeCode, name, size, lengthTimesPieces(row, memo), kMetres);
         return;
     }
     if (!size.contains(kTimes)) {
-        t.AddGalvanized(QStringLiteral("2"), kPlate, withoutPL(size), lengthTimesPieces(row, memo),
-                        QStringLiteral("m2"));
+        t.AddGalvanized(kGalvPlateCode, kPlate, withoutPL(size), lengthTimesPieces(row, memo), kSquareMetres);
         return;
     }
     const QStringList p = size.split(kTimes);
     if (size.contains(QStringLiteral("FLB")))
-        t.AddGalvanized(QStringLiteral("3"), kFlatBar, p[0] + kTimes + piece(p, 1),
-                        lengthTimesPieces(row, memo), QStringLiteral("m2"));
+        t.AddGalvanized(kGalvFlatBarCode, kFlatBar, p[0] + kTimes + piece(p, 1), lengthTimesPieces(row, memo),
+                        kMetres);
     else
-        t.AddGalvanized(QStringLiteral("2"), kPlate, withoutPL(p[0]),
+        t.AddGalvanized(kGalvPlateCode, kPlate, withoutPL(p[0]),
                         memo.Eval(memo.mm(piece(p, 1)) + u'*' + memo.mm(piece(p, 2)) + u'*' + cell(row, 9)),
-                        QStringLiteral("m2"));
+                        kSquareMetres);
 }
 
 // A galvanized row covers itself and the rows after it up to the next entry's first row.

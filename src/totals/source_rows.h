@@ -33,9 +33,24 @@ inline QString withoutPL(QString text) {
     return text.remove(QStringLiteral("PL-"));
 }
 
-// The kind code of a shape name on sheet rows and on secondary rows; empty when the name is not a
-// shape there.
+// Kind codes of the steel table for what is not a section shape (see shapeCode for the shapes).
+inline const QString kPlateCode = QStringLiteral("14");
+inline const QString kFlatBarCode = QStringLiteral("15");
+inline const QString kDeckCode = QStringLiteral("16");
+
+// The steel table's kind code of a section shape, from sheet rows or from secondary rows; empty when
+// the name is not a shape of that source. Both sources share one code per kind, so a group of the
+// table never mixes kinds.
 QString sheetShapeCode(const QString& name);
 QString secondaryShapeCode(const QString& name);
+
+// Kind codes of the galvanizing table, and the unit of each: sections are measured in metres,
+// plates and decks in square metres.
+inline const QString kGalvShapeCode = QStringLiteral("1");
+inline const QString kGalvPlateCode = QStringLiteral("2");
+inline const QString kGalvFlatBarCode = QStringLiteral("3");
+inline const QString kGalvDeckCode = QStringLiteral("4");
+inline const QString kMetres = QStringLiteral("m");
+inline const QString kSquareMetres = QStringLiteral("m2");
 
 } // namespace tv::totals::sources

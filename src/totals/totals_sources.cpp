@@ -15,29 +15,31 @@ using namespace sources;
 
 namespace {
 
-// Kind codes of the shapes, on sheet rows and on secondary rows (empty: not a shape there).
-struct ShapeCodes {
-    QString sheet;
-    QString secondary;
+// The steel table's kind codes of the section shapes, one per member kind, in the order the table
+// groups them; plates, flat bars and decks follow (source_rows.h). A name that one source does not
+// offer is marked so: it is no shape there.
+struct ShapeCode {
+    QString code;
+    bool onSecondary; // a shape name of the secondary sheet too
 };
 
-const QHash<QString, ShapeCodes>& shapeCodes() {
-    static const QHash<QString, ShapeCodes> codes{
-        {QStringLiteral("H鋼"), {QStringLiteral("01"), QStringLiteral("01")}},
-        {QStringLiteral("BH鋼"), {QStringLiteral("02"), {}}},
-        {QStringLiteral("SH鋼"), {QStringLiteral("03"), {}}},
-        {QStringLiteral("CT鋼"), {QStringLiteral("04"), QStringLiteral("02")}},
-        {QStringLiteral("鋼管(角)"), {QStringLiteral("05"), QStringLiteral("03")}},
-        {QStringLiteral("鋼管(丸)"), {QStringLiteral("06"), QStringLiteral("04")}},
-        {QStringLiteral("コラム"), {QStringLiteral("07"), QStringLiteral("05")}},
-        {QStringLiteral("山形鋼"), {QStringLiteral("08"), QStringLiteral("06")}},
-        {QStringLiteral("C形鋼"), {QStringLiteral("09"), QStringLiteral("07")}},
-        {QStringLiteral("I形鋼"), {QStringLiteral("10"), QStringLiteral("08")}},
-        {QStringLiteral("みぞ形鋼"), {QStringLiteral("11"), QStringLiteral("09")}},
-        {QStringLiteral("丸鋼"), {QStringLiteral("12"), QStringLiteral("10")}},
-        {QStringLiteral("C鋼"), {QStringLiteral("13"), QStringLiteral("11")}},
-        {QStringLiteral("2C形鋼"), {QStringLiteral("14"), QStringLiteral("12")}},
-        {QStringLiteral("2C鋼"), {QStringLiteral("14"), {}}},
+const QHash<QString, ShapeCode>& shapeCodes() {
+    static const QHash<QString, ShapeCode> codes{
+        {QStringLiteral("H鋼"), {QStringLiteral("01"), true}},      // rolled H sections
+        {QStringLiteral("BH鋼"), {QStringLiteral("02"), false}},    // built-up H sections
+        {QStringLiteral("SH鋼"), {QStringLiteral("03"), false}},    // welded light H sections
+        {QStringLiteral("CT鋼"), {QStringLiteral("04"), true}},     // cut tees
+        {QStringLiteral("鋼管(角)"), {QStringLiteral("05"), true}}, // square tubes
+        {QStringLiteral("鋼管(丸)"), {QStringLiteral("06"), true}}, // round tubes
+        {QStringLiteral("コラム"), {QStringLiteral("07"), true}},   // cold-formed column tubes
+        {QStringLiteral("山形鋼"), {QStringLiteral("08"), true}},   // angles
+        {QStringLiteral("C形鋼"), {QStringLiteral("09"), true}},    // lipped channels
+        {QStringLiteral("C鋼"), {QStringLiteral("09"), true}},      // the same, shown as C形鋼
+        {QStringLiteral("I形鋼"), {QStringLiteral("10"), true}},    // I sections
+        {QStringLiteral("みぞ形鋼"), {QStringLiteral("11"), true}}, // channels
+        {QStringLiteral("丸鋼"), {QStringLiteral("12"), true}},     // round bars
+        {QStringLiteral("2C形鋼"), {QStringLiteral("13"), true}},   // double lipped channels
+        {QStringLiteral("2C鋼"), {QStringLiteral("13"), false}},    // the same, shown as 2C形鋼
     };
     return codes;
 }
@@ -45,18 +47,39 @@ const QHash<QString, ShapeCodes>& shapeCodes() {
 } // namespace
 
 QString sources::sheetShapeCode(const QString& name) {
-    return shapeCodes().value(name).sheet;
+    return shapeCodes().value(name).code;
 }
 QString sources::secondaryShapeCode(const QString& name) {
-    return shapeCodes().value(name).secondary;
+    const ShapeCode found = shapeCodes().value(name);
+    return found.onSecondary ? found.code : QString();
 }
 
 namespace {
 
+// A plate or flat bar of the secondary sheet as the steel and galvanizing tables name it: a flat bar
+// keeps its thickness and width, a plate its thickness alone, without the "PL-" of the sheet.
+struct SecondaryPlate {
+    bool flatBar;
+    QString size;
+};
+
+SecondaryPlate secondaryPlate(const QString& size) {
+    if (!size.contains(kTimes))
+        return {false, withoutPL(size)};
+    const QStringList p = size.split(kTimes);
+    if (size.contains(QStringLiteral("FLB")))
+        return {true, p[0] + kTimes + piece(p, 1)};
+    return {false, withoutPL(p[0])};
+}
+
+bool isPlateName(const QString& name) {
+    return name == kFlatBar || name == kPlate;
+}
+
 void addSecondaryMember(TotalsTables& t, const WorkRow& row) {
     const QString& category = cell(row, 1);
     if (category == kDeck) {
-        t.AddSteel(QStringLiteral("15"), kDeck, cell(row, 4), QString(), cell(row, 9), QStringLiteral("m2"));
+        t.AddSteel(kDeckCode, kDeck, cell(row, 4), QString(), cell(row, 9), kSquareMetres);
         return;
     }
     if (category == kBolt) {
@@ -72,42 +95,46 @@ void addSecondaryMember(TotalsTables& t, const WorkRow& row) {
     const QString& quantity = cell(row, 9);
     const QString code = secondaryShapeCode(name);
     if (!code.isEmpty()) {
-        t.AddSteel(code, name, grade, size, quantity, QStringLiteral("m"));
+        t.AddSteel(code, name, grade, size, quantity, kMetres);
         return;
     }
-    if (name != kFlatBar && name != kPlate)
+    if (!isPlateName(name))
         return;
-    if (!size.contains(kTimes)) {
-        t.AddSteel(QStringLiteral("13"), kPlate, grade, withoutPL(size), quantity, QStringLiteral("m2"));
-        return;
-    }
-    const QStringList p = size.split(kTimes);
-    if (size.contains(QStringLiteral("FLB")))
-        t.AddSteel(QStringLiteral("14"), kFlatBar, grade, p[0] + kTimes + piece(p, 1), quantity,
-                   QStringLiteral("m"));
+    const SecondaryPlate plate = secondaryPlate(size);
+    if (plate.flatBar)
+        t.AddSteel(kFlatBarCode, kFlatBar, grade, plate.size, quantity, kMetres);
     else
-        t.AddSteel(QStringLiteral("13"), kPlate, grade, withoutPL(p[0]), quantity, QStringLiteral("m2"));
+        t.AddSteel(kPlateCode, kPlate, grade, plate.size, quantity, kSquareMetres);
 }
 
-// The kind code of a galvanized secondary row, grouped as the sheet rows are: plates, flat bars,
-// everything else.
-QString secondaryGalvanizedCode(const QString& name) {
-    if (name == kPlate)
-        return QStringLiteral("2");
-    if (name == kFlatBar)
-        return QStringLiteral("3");
-    return QStringLiteral("1");
+// A galvanized secondary row, named, sized and measured as the sheet rows are: decks by area under
+// "床版", plates by area under their thickness, flat bars and every other member by length.
+void addSecondaryGalvanized(TotalsTables& t, const WorkRow& row) {
+    const QString& quantity = cell(row, 9);
+    if (cell(row, 1) == kDeck) {
+        t.AddGalvanized(kGalvDeckCode, kDeck, QString(), quantity, kSquareMetres);
+        return;
+    }
+    const QString& name = cell(row, 5);
+    const QString& size = cell(row, 6);
+    if (isPlateName(name)) {
+        const SecondaryPlate plate =
+            size.isEmpty() ? SecondaryPlate{name == kFlatBar, {}} : secondaryPlate(size);
+        if (plate.flatBar)
+            t.AddGalvanized(kGalvFlatBarCode, kFlatBar, plate.size, quantity, kMetres);
+        else
+            t.AddGalvanized(kGalvPlateCode, kPlate, plate.size, quantity, kSquareMetres);
+        return;
+    }
+    t.AddGalvanized(kGalvShapeCode, name, size, quantity, kMetres);
 }
 
 void addSecondarySurface(TotalsTables& t, const WorkRow& row) {
     const QString& surface = cell(row, 17);
-    if (surface == kPainted) {
+    if (surface == kPainted)
         t.AddCoating(QStringLiteral("さび止塗装"), QString(), cell(row, 20));
-    } else if (surface == kGalvanized) {
-        const QString& name = cell(row, 5);
-        t.AddGalvanized(secondaryGalvanizedCode(name), name, cell(row, 6), cell(row, 9),
-                        name == u"丸鋼" ? QStringLiteral("m") : QStringLiteral("m2"));
-    }
+    else if (surface == kGalvanized)
+        addSecondaryGalvanized(t, row);
 }
 
 QString fileError(const QString& path, const shell::LinesResult& read) {

@@ -87,7 +87,7 @@ const QStringList& headerTexts(TableId id) {
          QStringLiteral("数量"), QStringLiteral("数量"), QStringLiteral("単位重量"),
          QStringLiteral("単位重量"), QStringLiteral("総重量(Kg)")},
         {QString(), QStringLiteral("分類"), QStringLiteral("厚"), QStringLiteral("数量"),
-         QStringLiteral("換算率"), QStringLiteral("隔肉6㍉換算(m)")},
+         QStringLiteral("換算率"), QStringLiteral("隅肉6㍉換算(m)")},
         {QString(), QStringLiteral("規格"), QStringLiteral("径"), QStringLiteral("L"), QStringLiteral("本")},
         {QString(), QStringLiteral("分類"), QStringLiteral("厚"), QStringLiteral("数量(m2)")},
         {QString(), QStringLiteral("分類"), QStringLiteral("サイズ"), QStringLiteral("数量"),
@@ -208,7 +208,8 @@ void TotalsTables::AddCoating(const QString& coatingClass, const QString& thickn
 void TotalsTables::AddGalvanized(const QString& code, const QString& name, const QString& size,
                                  const QString& quantity, const QString& unit) {
     TextGrid& grid = table(TableId::Galv);
-    const int row = rowOrAppend(grid, {{1, name}, {2, size}});
+    // Lengths and areas never add up into one row, whatever their names.
+    const int row = rowOrAppend(grid, {{1, name}, {2, size}, {4, unit}});
     grid.setText(row, 0, code);
     grid.setText(row, 1, name);
     grid.setText(row, 2, size);

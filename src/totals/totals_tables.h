@@ -53,6 +53,7 @@ public:
     void AddWeld(const QString& weldClass, const QString& thickness, const QString& length);
     void AddBolt(const QString& grade, const QString& diameter, const QString& length, const QString& count);
     void AddCoating(const QString& coatingClass, const QString& thickness, const QString& area);
+    // Matches name, size and unit: a row sums quantities of one unit only.
     void AddGalvanized(const QString& code, const QString& name, const QString& size, const QString& quantity,
                        const QString& unit);
     // A splice plate of a joint: kind code "1", name "普通鋼板", unit "m2".

@@ -233,8 +233,9 @@ void TestBeamEntry::enterMovesAndJoint() {
     QCOMPARE(form.InpTx(3), u"2"_s);
 }
 
-// "･" would split the entry texts and CP932 cannot store every character: both are refused in
-// fields and cells; identifiers are stored half-width, apostrophes as ’.
+// "･" would split the entry texts and CP932 cannot store every character: both are taken out of
+// what is typed in fields and cells, with a message, and the rest is stored; identifiers are stored
+// half-width, apostrophes as ’.
 void TestBeamEntry::refusedAndStoredText() {
     BeamFixture f({beam(u"2"_s, u"B1"_s, kBeam600)});
     HariInpForm& form = f.open();
@@ -245,11 +246,13 @@ void TestBeamEntry::refusedAndStoredText() {
     f.prompter.expectOk(dotMessage, kConfirm).expectOk(euroMessage, kConfirm).expectOk(dotMessage, kConfirm);
     QVERIFY(form.setInpTx(1, u"X1通り"_s));
     QVERIFY(!form.setInpTx(1, u"X1･Y1"_s));
+    QCOMPARE(form.InpTx(1), u"X1Y1"_s);
     QVERIFY(!form.setInpTx(1, u"café"_s));
-    QCOMPARE(form.InpTx(1), u"X1通り"_s);
+    QCOMPARE(form.InpTx(1), u"caf"_s);
     f.plateLine(1, {{kName, u"スプライス"_s}});
     form.plateCellClicked(kPlateHeaderRows, kThickness);
     QVERIFY(!form.plateEditorChanged(u"9･"_s));
+    QCOMPARE(form.DataGrid().text(kPlateHeaderRows, kThickness), u"9"_s);
     QVERIFY(form.plateEditorChanged(u"１２"_s));
     QCOMPARE(form.DataGrid().text(kPlateHeaderRows, kThickness), u"12"_s);
     QVERIFY(form.setInpTx(1, u"A'B"_s));

@@ -37,37 +37,43 @@ private Q_SLOTS:
     void coatingEnterMoves();
 };
 
-// H-600×200×11×17 on floor 2 with welded ends: FLG 200*4 and WEB 566*2 plus 100 for each end
-// with option 0, multiplied by the count when it is above 1.
+// H-600×200×11×17 on floor 2 with welded ends: FLG 200*4 and WEB 566*2 plus the extra length
+// (WEB溶接加算) for each end with option 0, multiplied by the count when it is above 1.
 void TestBeamGrids::weldedEndWelds_data() {
     QTest::addColumn<QString>("count");
     QTest::addColumn<int>("left");
     QTest::addColumn<int>("right");
+    QTest::addColumn<QString>("extra");
     QTest::addColumn<QString>("flangeFormula");
     QTest::addColumn<QString>("flangeQuantity");
     QTest::addColumn<QString>("webFormula");
     QTest::addColumn<QString>("webQuantity");
     QTest::newRow("one beam, both end options 0: 800 and 1532 mm")
-        << u"1"_s << 0 << 0 << u"200*4"_s << u"0.80"_s << u"566*2+100*4"_s << u"1.53"_s;
+        << u"1"_s << 0 << 0 << u"100"_s << u"200*4"_s << u"0.80"_s << u"566*2+100*4"_s << u"1.53"_s;
     QTest::newRow("three beams multiply both formulas")
-        << u"3"_s << 0 << 0 << u"200*4*3"_s << u"2.40"_s << u"(566*2+100*4)*3"_s << u"4.60"_s;
+        << u"3"_s << 0 << 0 << u"100"_s << u"200*4*3"_s << u"2.40"_s << u"(566*2+100*4)*3"_s << u"4.60"_s;
     QTest::newRow("both end options 1 add no extra web weld")
-        << u"1"_s << 1 << 1 << u"200*4"_s << u"0.80"_s << u"566*2"_s << u"1.13"_s;
+        << u"1"_s << 1 << 1 << u"100"_s << u"200*4"_s << u"0.80"_s << u"566*2"_s << u"1.13"_s;
     QTest::newRow("one end with option 0 adds two lengths")
-        << u"1"_s << 0 << 1 << u"200*4"_s << u"0.80"_s << u"566*2+100*2"_s << u"1.33"_s;
+        << u"1"_s << 0 << 1 << u"100"_s << u"200*4"_s << u"0.80"_s << u"566*2+100*2"_s << u"1.33"_s;
+    QTest::newRow("an empty extra length adds nothing to the formula")
+        << u"3"_s << 0 << 0 << QString() << u"200*4*3"_s << u"2.40"_s << u"(566*2)*3"_s << u"3.40"_s;
+    QTest::newRow("blanks are no extra length")
+        << u"1"_s << 0 << 1 << u" 　"_s << u"200*4"_s << u"0.80"_s << u"566*2"_s << u"1.13"_s;
 }
 
 void TestBeamGrids::weldedEndWelds() {
     QFETCH(QString, count);
     QFETCH(int, left);
     QFETCH(int, right);
+    QFETCH(QString, extra);
     BeamFixture f({beam(u"2"_s, u"B1"_s, kBeam600)});
     HariInpForm& form = f.open();
     f.choose(u"2"_s, u"B1"_s);
     form.setLeftOp(left);
     form.setRightOp(right);
     QVERIFY(form.setInpTx(0, count));
-    QVERIFY(form.setInpTx(7, u"100"_s));
+    QVERIFY(form.setInpTx(7, extra));
     f.plateLine(1, {{kName, u"FLG溶接"_s}});
     f.plateLine(2, {{kName, u"WEB溶接"_s}});
     QCOMPARE(f.plate(1, kWeldThickness), u"17"_s);

@@ -34,7 +34,12 @@ struct Fixture {
     tv::lists::MemberLists lists = sampleLists();
     tv::InputDialogState shared;
     ScriptedPrompter prompter;
-    HasiraInpForm form{lists, shared, ColumnReferenceLists{}, prompter};
+    HasiraInpForm form{lists, shared,
+                       ColumnReferenceLists{{u"HTB-F10T"_s, u"普通ボルト"_s},
+                                            {u"M12"_s, u"M16"_s, u"M20"_s, u"M24"_s},
+                                            {u"ベースプレート"_s, u"スチフナー"_s},
+                                            {u"SS400"_s, u"SN490B"_s}},
+                       prompter};
     PickedPayload picked;
     int pickerShown = 0;
     HasiraInpCommands commands{form,
@@ -82,6 +87,8 @@ private Q_SLOTS:
     void clearSelectedRowAsksAndRecomputesPlates();
     void rightClicksEmptyDataCellsOnly();
     void enterMovesAndCellEditors();
+    void typedListCells_data();
+    void typedListCells();
     void pickerListsFirstRowsOnly();
     void pickerSlotOrderPerCaller();
     void loadEnteredDataKeepsFloorAndMark();
@@ -244,6 +251,54 @@ QStringList entryRow(const QString& number, const QString& mark) {
 
 } // namespace
 
+// A cell that takes the items of its list takes exactly the item whose text was typed; other text
+// is refused with a message naming the column and the cell keeps what it had.
+void TestColumnInputCommands::typedListCells_data() {
+    QTest::addColumn<int>("which");
+    QTest::addColumn<int>("column");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("stored"); // empty: refused
+    QTest::addColumn<QString>("caption");
+    const int plates = PlateGrid, welds = FirstWeldGrid, coating = CoatingGrid;
+    QTest::newRow("an item typed, not the list's first")
+        << plates << int(PlateBoltDiameter) << u"M24"_s << u"M24"_s << u"呼径"_s;
+    QTest::newRow("full width and another case name the item")
+        << plates << int(PlateBoltDiameter) << u" ｍ２４"_s << u"M24"_s << u"呼径"_s;
+    QTest::newRow("a diameter not in the list")
+        << plates << int(PlateBoltDiameter) << u"M27"_s << u""_s << u"呼径"_s;
+    QTest::newRow("a bolt kind") << plates << int(PlateBoltKind) << u"普通ボルト"_s << u"普通ボルト"_s
+                                 << u"規格"_s;
+    QTest::newRow("part of a bolt kind") << plates << int(PlateBoltKind) << u"F10T"_s << u""_s << u"規格"_s;
+    QTest::newRow("a weld joint type") << welds << 2 << u"fl"_s << u"FL"_s << u"継手"_s;
+    QTest::newRow("a weld side count out of the list") << welds << 3 << u"3"_s << u""_s << u"面"_s;
+    QTest::newRow("a coating kind") << coating << int(CoatingKind) << u"板材"_s << u"板材"_s << u"種類"_s;
+}
+
+void TestColumnInputCommands::typedListCells() {
+    QFETCH(int, which);
+    QFETCH(int, column);
+    QFETCH(QString, typed);
+    QFETCH(QString, stored);
+    QFETCH(QString, caption);
+    Fixture f;
+    f.form.setKaiTx(u"2"_s);
+    f.form.chooseMark(1);
+    const int row = which == PlateGrid ? kPlateFirstRow : 1;
+    f.commands.clickCell(which, row, column);
+    QVERIFY(f.commands.pickItem(which, row, column, f.form.KouhoList(cellEditor(which, column).list)[0]));
+    const QString before = f.grid(which).text(row, column);
+    f.commands.clickCell(which, row, column);
+    if (stored.isEmpty())
+        f.prompter.expectOk(u"「%1」は「%2」の一覧にありません。\n一覧の中から選んでください。"_s.arg(
+                                typed.trimmed(), caption),
+                            kConfirm);
+    QCOMPARE(f.commands.pickItem(which, row, column, typed), !stored.isEmpty());
+    QCOMPARE(f.grid(which).text(row, column), stored.isEmpty() ? before : stored);
+    // Nothing typed is no choice: no message, no change.
+    QVERIFY(!f.commands.pickItem(which, row, column, u" "_s));
+    TV_VERIFY_PROMPTS(f.prompter);
+}
+
 void TestColumnInputCommands::pickerListsFirstRowsOnly() {
     ScriptedPrompter prompter;
     // No entries: the header row only, and OK asks for a choice and stays open.
@@ -328,11 +383,19 @@ void TestColumnInputCommands::loadEnteredDataKeepsFloorAndMark() {
     QCOMPARE(f.form.InpTx(CountInput), u"2"_s);
     QCOMPARE(f.form.DataGrid(2).rowTexts(kPlateFirstRow), source.form.DataGrid(2).rowTexts(kPlateFirstRow));
 
-    // An empty pick (Cancel in the picker) loads nothing.
+    // An empty pick (Cancel in the picker) loads nothing; nor does an entry with more weld rows
+    // than the grids hold, which is named in the message.
     f.form.setInpTx(CountInput, u"5"_s);
     f.picked = {};
     f.commands.command(CommandLoadEntered);
     QCOMPARE(f.form.InpTx(CountInput), u"5"_s);
+    f.picked = {c1.EntryMainRecord, QStringList(9 * 7, u"H"_s).join(u'･'), c1.EntryWeldListB,
+                c1.EntryPlateList, c1.EntryPaintList};
+    f.prompter.expectOk(u"2階C1の溶接は8行を超えているため、読み込めません。"_s, kConfirm);
+    f.commands.command(CommandLoadEntered);
+    TV_VERIFY_PROMPTS(f.prompter);
+    QCOMPARE(f.form.InpTx(CountInput), u"5"_s);
+    QCOMPARE(f.form.EntryPayload().EntryWeldListA, c1.EntryWeldListA); // as the last load left it
     QVERIFY(f.form.ok());
     QVERIFY(f.form.EntryPayload().EntryMainRecord.contains(u"C2"_s));
 }

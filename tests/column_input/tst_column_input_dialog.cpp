@@ -23,6 +23,8 @@ private Q_SLOTS:
     void init();
     void confirmedEntryComesBackInSheetOrder();
     void reopenedEntryReadsBackAndCancelChangesNothing();
+    void entryWithMoreWeldRowsThanTheGridsIsRefused_data();
+    void entryWithMoreWeldRowsThanTheGridsIsRefused();
     void unreadableReferenceFileKeepsTheDialogShut();
 
 private:
@@ -112,6 +114,42 @@ void TestColumnEntryDialog::reopenedEntryReadsBackAndCancelChangesNothing() {
         QVERIFY(!cancelled.edit(entered->payload));
     }
     QCOMPARE(m_shared.LastFloor, u"2"_s);
+}
+
+// The weld grids hold eight rows; an entry text with more (edited by hand) would lose the rest, so
+// the dialog refuses it before it is shown and the sheet keeps the entry as stored.
+void TestColumnEntryDialog::entryWithMoreWeldRowsThanTheGridsIsRefused_data() {
+    QTest::addColumn<int>("field"); // the main record's field that says more, or the weld text itself
+    QTest::addColumn<QString>("text");
+    const QString nineRows = QStringList(9 * 7, u"H"_s).join(u'･');
+    QTest::newRow("イ部 count of 9") << int(MainFirstWeldRows) << u"9"_s;
+    QTest::newRow("ロ部 count of 9") << int(MainSecondWeldRows) << u"9"_s;
+    QTest::newRow("イ部 text of nine rows") << 2 << nineRows;
+    QTest::newRow("ロ部 text of nine rows") << 3 << nineRows;
+}
+
+void TestColumnEntryDialog::entryWithMoreWeldRowsThanTheGridsIsRefused() {
+    QFETCH(int, field);
+    QFETCH(QString, text);
+    ColumnEntryDialog first(m_root, m_lists, m_shared, *m_prompter,
+                            [this](HasiraInpForm& form) { enterC1(form); });
+    const auto entered = first.edit({});
+    QVERIFY(entered);
+    tv::sheets::EntryPayload stored = entered->payload;
+    if (field == 2 || field == 3) {
+        stored[size_t(field)] = text;
+    } else {
+        QStringList main = stored[1].split(u'･');
+        main[field] = text;
+        stored[1] = main.join(u'･');
+    }
+    m_prompter->expectOk(u"2階C1の溶接は8行を超えているため、読み込めません。"_s, u"確認"_s);
+    bool shown = false;
+    ColumnEntryDialog reopen(m_root, m_lists, m_shared, *m_prompter,
+                             [&shown](HasiraInpForm&) { shown = true; });
+    QVERIFY(!reopen.edit(stored));
+    QVERIFY(!shown);
+    TV_VERIFY_PROMPTS(*m_prompter);
 }
 
 void TestColumnEntryDialog::unreadableReferenceFileKeepsTheDialogShut() {

@@ -543,13 +543,19 @@ void TestColumnForm::oldTextsAreReadByPosition() {
         joined({u"PL"_s, u"SS400"_s, {}, {}, {}, u"9"_s, {}, {}, {}, {}, {}, u"7.77"_s}, 78);
     auto reread = openForm({QString(), main, QString(), QString(), plates});
     QCOMPARE(reread->DataGrid(2).text(kPlateFirstRow, PlateWeldQuantity), u"7.77"_s);
-    // a damaged text: a huge weld row count and missing fields read as at most eight empty rows
-    auto damaged =
-        openForm({QString(), u"塗装有･H鋼･SN490C H-400×200×8×13･2階･C1･3500･2･･4･･0･0･0･99999999"_s, u"H･T"_s,
-                  QString(), QString()});
-    QCOMPARE(damaged->DataGrid(0).rowCount(), 9);
+    // a damaged text: missing fields read as empty cells
+    const QString damagedMain = u"塗装有･H鋼･SN490C H-400×200×8×13･2階･C1･3500･2･･4･･0･0･0･"_s;
+    auto damaged = openForm({QString(), damagedMain + u"2"_s, u"H･T"_s, QString(), QString()});
+    QCOMPARE(damaged->DataGrid(0).rowCount(), 3);
     QCOMPARE(damaged->DataGrid(0).rowTexts(1).mid(1), (QStringList{u"H"_s, u"T"_s, {}, {}, {}, {}, {}}));
     QCOMPARE(damaged->DataGrid(1).rowCount(), 1);
+    // a weld row count beyond the eight rows of the grids is refused, never cut: the dialog closes as
+    // Cancel does, so the entry keeps what it stores
+    m_prompter->expectOk(u"2階C1の溶接は8行を超えているため、読み込めません。"_s, kConfirm);
+    auto huge = openForm({QString(), damagedMain + u"99999999"_s, u"H･T"_s, QString(), QString()});
+    TV_VERIFY_PROMPTS(*m_prompter);
+    QVERIFY(huge->isClosed());
+    QVERIFY(huge->EntryPayload().EntryMainRecord.isEmpty());
 }
 
 void TestColumnForm::cancelEmptiesMainAndWeldTexts() {
@@ -567,41 +573,48 @@ void TestColumnForm::cancelEmptiesMainAndWeldTexts() {
     QCOMPARE(m_shared.LastFloor, u"9"_s);
 }
 
+// A character the texts cannot hold is taken out of what was typed, with a message; the rest of the
+// typing is stored as if it had been typed alone.
 void TestColumnForm::textFieldsRefuseCharactersTheTextsCannotHold_data() {
     QTest::addColumn<QString>("field");
     QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("stored");
     QTest::addColumn<QString>("message");
     const QString dot = u"「･」は使用できない文字です。"_s;
-    QTest::newRow("separator in the comment") << u"comment"_s << u"通り･1"_s << dot;
-    QTest::newRow("separator in the floor") << u"floor"_s << u"2･"_s << dot;
-    QTest::newRow("separator in a plate name") << u"plate"_s << u"･"_s << dot;
-    QTest::newRow("separator in a coating cell") << u"coating"_s << u"20･"_s << dot;
+    QTest::newRow("separator in the comment") << u"comment"_s << u"通り･1"_s << u"通り1"_s << dot;
+    QTest::newRow("separator in the floor") << u"floor"_s << u"2･"_s << u"2"_s << dot;
+    QTest::newRow("separator in a plate name")
+        << u"plate"_s << u"ベース･プレート"_s << u"ベースプレート"_s << dot;
+    QTest::newRow("separator in a coating cell") << u"coating"_s << u"20･"_s << u"20"_s << dot;
     QTest::newRow("emoji in the comment")
-        << u"comment"_s << u"😀"_s << u"「😀」(U+1F600)は使用できない文字です。"_s;
+        << u"comment"_s << u"X1😀通り"_s << u"X1通り"_s << u"「😀」(U+1F600)は使用できない文字です。"_s;
     QTest::newRow("accent in a plate name")
-        << u"plate"_s << u"é"_s << u"「é」(U+00E9)は使用できない文字です。"_s;
+        << u"plate"_s << u"é"_s << u""_s << u"「é」(U+00E9)は使用できない文字です。"_s;
+    QTest::newRow("two refused characters: both out, the first named")
+        << u"comment"_s << u"A･éB"_s << u"AB"_s << dot;
 }
 
 void TestColumnForm::textFieldsRefuseCharactersTheTextsCannotHold() {
     QFETCH(QString, field);
     QFETCH(QString, text);
+    QFETCH(QString, stored);
     QFETCH(QString, message);
+    const auto type = [&field](HasiraInpForm& form, const QString& typed) {
+        if (field == u"comment")
+            return form.setInpTx(CommentInput, typed);
+        if (field == u"floor")
+            return form.setKaiTx(typed);
+        if (field == u"plate")
+            return form.setPlateCell(3, PlateName, typed);
+        return form.setCoatingCell(2, CoatingThickness, typed);
+    };
+    auto typedAlone = formOnMark(u"C1"_s);
+    QVERIFY(type(*typedAlone, stored));
     auto form = formOnMark(u"C1"_s);
-    form->setInpTx(CommentInput, u"before"_s);
-    const QStringList before = dialogState(*form);
     m_prompter->expectOk(message, kConfirm);
-    bool accepted = true;
-    if (field == u"comment")
-        accepted = form->setInpTx(CommentInput, text);
-    else if (field == u"floor")
-        accepted = form->setKaiTx(text);
-    else if (field == u"plate")
-        accepted = form->setPlateCell(3, PlateName, text);
-    else
-        accepted = form->setCoatingCell(2, CoatingThickness, text);
-    QVERIFY(!accepted);
+    QVERIFY(!type(*form, text)); // not taken as typed
     TV_VERIFY_PROMPTS(*m_prompter);
-    QCOMPARE(dialogState(*form), before);
+    QCOMPARE(dialogState(*form), dialogState(*typedAlone));
     // look-alikes typed on other systems are stored in their CP932 form
     QVERIFY(form->setInpTx(CommentInput, u"1〜3"_s));
     QCOMPARE(form->InpTx(CommentInput), u"1～3"_s);

@@ -86,7 +86,7 @@ void TestKansan::openingShowsTheThicknesses() {
              (QList<int>{850, 1150, 1}));
     QCOMPARE(form.NameTx(), QString());
     QCOMPARE(form.NameList(), (QStringList{u"HT1"_s, u"レ形"_s}));
-    QCOMPARE(KansanForm::title(), u"隔肉6㍉換算率"_s);
+    QCOMPARE(KansanForm::title(), u"隅肉6㍉換算率"_s);
     QCOMPARE(KansanForm::label1(), u"溶接記号"_s);
     QStringList captions;
     for (int i = 0; i < 6; ++i)

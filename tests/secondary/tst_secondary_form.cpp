@@ -289,9 +289,21 @@ void TestSecondaryForm::nameAndSizePicks() {
     QCOMPARE(ZatuInpForm::sizePrefix(u"丸鋼"_s), u"φ"_s);
     QCOMPARE(ZatuInpForm::sizePrefix(u"BH鋼"_s), QString());
 
-    // A pick that is not in the offered list is not taken.
+    // Text typed into a list cell takes the item it names, a size also as the cell shows it; other
+    // text is refused with a message naming the column, and the cell keeps what it had.
+    const QString notAnItem = u"「%1」は「%2」の一覧にありません。\n一覧の中から選んでください。"_s;
+    m_prompter->expectOk(notAnItem.arg(u"存在しない"_s, u"名称"_s), kConfirm);
     form.commitCell(R, 5, u"存在しない"_s);
     QCOMPARE(form.DataGrid().text(R, 5), u"山形鋼"_s);
+    form.commitCell(R, 5, u"Ｈ鋼"_s);
+    QCOMPARE(form.DataGrid().text(R, 5), u"H鋼"_s);
+    form.commitCell(R, 6, u"H-200×100×5.5×8"_s);
+    QCOMPARE(form.DataGrid().text(R, 6), u"H-200×100×5.5×8"_s);
+    form.commitCell(R, 6, u"１００＊５０＊５＊７"_s);
+    QCOMPARE(form.DataGrid().text(R, 6), u"H-100×50×5×7"_s);
+    m_prompter->expectOk(notAnItem.arg(u"H-100×50"_s, u"寸法/サイズ"_s), kConfirm);
+    form.commitCell(R, 6, u"H-100×50"_s);
+    QCOMPARE(form.DataGrid().text(R, 6), u"H-100×50×5×7"_s);
 }
 
 void TestSecondaryForm::typingRecomputesTheRow() {
@@ -458,8 +470,10 @@ void TestSecondaryForm::previousPage() {
     QFETCH(int, expected);
     ZatuInpForm& form = open();
     form.gridForView()->setTopRow(top);
+    form.clickCell(R + 1, 1);
     form.command(ZatuInpForm::PreviousPageCommand);
     QCOMPARE(form.DataGrid().topRow(), expected);
+    QCOMPARE(form.selectedRow(), -1); // cleared, whether the page moved or not
 }
 
 void TestSecondaryForm::otherPaging() {
@@ -472,8 +486,10 @@ void TestSecondaryForm::otherPaging() {
     QCOMPARE(form.DataGrid().backColor(R + 5, 1), std::nullopt);
     form.command(ZatuInpForm::NextPageCommand);
     QCOMPARE(form.DataGrid().topRow(), 78);
+    form.clickCell(80, 1);
     form.command(ZatuInpForm::NextPageCommand); // 116 would be past the last row
     QCOMPARE(form.DataGrid().topRow(), 78);
+    QCOMPARE(form.selectedRow(), -1);
     QCOMPARE(scrolled.size(), 2);
 
     form.clickCell(90, 1);

@@ -1,7 +1,8 @@
-// Text helpers, bolt lengths and the CP932 codec.
+// Text helpers, bolt lengths, the CP932 codec, and what typed text stores.
 #include "services/bolt_length.h"
 #include "services/cp932.h"
 #include "services/text.h"
+#include "services/typed_text.h"
 
 #include <QTest>
 
@@ -28,7 +29,55 @@ private Q_SLOTS:
     void cp932FindsWhatItCannotHold();
     void cp932RefusesBadBytes_data();
     void cp932RefusesBadBytes();
+    void refusedCharactersLeaveTheRest_data();
+    void refusedCharactersLeaveTheRest();
+    void typedTextNamesAnItem_data();
+    void typedTextNamesAnItem();
 };
+
+void TestText::refusedCharactersLeaveTheRest_data() {
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("stored");
+    QTest::addColumn<uint>("refused"); // 0: none
+    QTest::newRow("nothing refused") << u"X1通り"_s << u"X1通り"_s << 0u;
+    QTest::newRow("the separator") << u"X1･Y1"_s << u"X1Y1"_s << 0xFF65u;
+    QTest::newRow("a character outside the code page, two units long") << u"A😀B😀"_s << u"AB"_s << 0x1F600u;
+    QTest::newRow("the first of two refused is named") << u"é･x"_s << u"x"_s << 0xE9u;
+}
+
+void TestText::refusedCharactersLeaveTheRest() {
+    QFETCH(QString, typed);
+    QFETCH(QString, stored);
+    QFETCH(uint, refused);
+    const StorableText storable = TakeOutRefused(typed, u"･");
+    QCOMPARE(storable.text, stored);
+    QCOMPARE(storable.refused.value_or(0), char32_t(refused));
+    // The message names a separator as it is, a character outside the code page with its code point.
+    QCOMPARE(refusedCharacterMessage(U'･'), u"「･」は使用できない文字です。"_s);
+    QCOMPARE(refusedCharacterMessage(U'é'), u"「é」(U+00E9)は使用できない文字です。"_s);
+}
+
+void TestText::typedTextNamesAnItem_data() {
+    QTest::addColumn<QStringList>("items");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("item"); // empty: none
+    const QStringList diameters{u"M12"_s, u"M16"_s, u"M24"_s};
+    QTest::newRow("an item as it stands") << diameters << u"M24"_s << u"M24"_s;
+    QTest::newRow("full width, blanks and another case") << diameters << u"　ｍ２４ "_s << u"M24"_s;
+    QTest::newRow("no item") << diameters << u"M2"_s << u""_s;
+    QTest::newRow("nothing typed") << diameters << u" "_s << u""_s;
+    const QStringList explained{u"T  T継手"_s, u"FL  フレア"_s};
+    QTest::newRow("the code before an explanation") << explained << u"fl"_s << u"FL  フレア"_s;
+    QTest::newRow("the explanation alone names nothing") << explained << u"フレア"_s << u""_s;
+    QTest::newRow("the exact case first") << QStringList{u"a"_s, u"A"_s} << u"A"_s << u"A"_s;
+}
+
+void TestText::typedTextNamesAnItem() {
+    QFETCH(QStringList, items);
+    QFETCH(QString, typed);
+    QFETCH(QString, item);
+    QCOMPARE(ItemTyped(items, typed).value_or(QString()), item);
+}
 
 void TestText::halfWidthIdentifier_data() {
     QTest::addColumn<QString>("typed");

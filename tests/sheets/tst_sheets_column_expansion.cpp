@@ -69,6 +69,7 @@ private Q_SLOTS:
     void plateNamesAndFlatBar_data();
     void plateNamesAndFlatBar();
     void weldListsOnlyWhenMarked();
+    void emptyWeldRowsLeaveNoGap();
 };
 
 void TestColumnExpansion::fourRowEntryLaysOutEveryGroup() {
@@ -207,6 +208,19 @@ void TestColumnExpansion::weldListsOnlyWhenMarked() {
     QCOMPARE(methods(u"0"_s, u"0"_s), (QStringList{u"A"_s, u"B"_s}));
     QCOMPARE(methods(u"1"_s, u"0"_s), (QStringList{u"B"_s}));
     QCOMPARE(methods(u"0"_s, u""_s), (QStringList{u"A"_s}));
+}
+
+// A weld row emptied in the dialog (or in an edited entry text) is left out: the rows after it,
+// and the second weld list, follow on without a gap and none is dropped.
+void TestColumnExpansion::emptyWeldRowsLeaveNoGap() {
+    const QString empty = QStringList(7).join(u'･');
+    const QString a = joined({weld(u"A"_s, u"1"_s), empty, weld(u"C"_s, u"3"_s), empty});
+    const QString b = joined({empty, weld(u"B"_s, u"2"_s)});
+    const QList<QStringList> rows = ExpandColumnEntry(payload({}, mainRecord(u"X"_s, {}), a, b, {}));
+    QStringList welds;
+    for (const QStringList& r : rows)
+        welds.append(r[12] + u':' + r[16]);
+    QCOMPARE(welds, (QStringList{u"A:1"_s, u"C:3"_s, u"B:2"_s}));
 }
 
 QTEST_GUILESS_MAIN(TestColumnExpansion)

@@ -76,6 +76,7 @@ void TestTotalsCommandLine::printsEveryTable() {
 void TestTotalsCommandLine::printsOneTable() {
     const Run run = torvanel(m_root, {u"totals"_s, u"--table"_s, u"weld"_s});
     QCOMPARE(run.out, tableLines(1));
+    QVERIFY(run.out.startsWith(u"\t分類\t厚\t数量\t換算率\t隅肉6㍉換算(m)\n"_s)); // 6 mm fillet
     QCOMPARE(run.exitCode, 1);
     // Registered, the run is complete.
     const QString weights = tv::shell::DataRoot(m_root).file(tv::shell::kSetFolder, u"BuzaiWeight.ini"_s);

@@ -45,11 +45,8 @@ void TestTotalsRun::init() {
 }
 
 void TestTotalsRun::runTotalsOnAPreparedProject() {
-    TotalsRegistries registries;
-    QVERIFY(loadTotalsRegistries(m_root, registries.lists, registries.weights, registries.rates).ok());
     TotalsTables tables;
-    const TotalsOutcome outcome =
-        RunTotals(tables, m_root, registries.lists.JointList, registries.weights, registries.rates);
+    const TotalsOutcome outcome = runTotalsOn(m_root, tables);
     QVERIFY2(outcome.ok(), qPrintable(outcome.error));
     QVERIFY(outcome.flags.unitWeightMissing);
     QVERIFY(!outcome.flags.weldRateMissing);
@@ -59,7 +56,7 @@ void TestTotalsRun::runTotalsOnAPreparedProject() {
         TV_COMPARE_ROWS(tables.table(TableId(i)), expected[i]);
     }
     // A second run starts from empty tables.
-    QVERIFY(RunTotals(tables, m_root, registries.lists.JointList, registries.weights, registries.rates).ok());
+    QVERIFY(runTotalsOn(m_root, tables).ok());
     TV_COMPARE_ROWS(tables.table(TableId::Steel), expectedSteel());
 }
 

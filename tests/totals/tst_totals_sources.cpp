@@ -57,22 +57,22 @@ void TestTotalsSources::sheetMembers_data() {
         << Cells{{6, u"BOLT"_s}, {7, u"M20"_s}, {8, u"60"_s}, {9, u"4"_s}} << Rows{};
     QTest::newRow("floor deck keeps its quantity")
         << Cells{{5, u"SS400"_s}, {6, u"床版"_s}, {9, u"25.5"_s}}
-        << Rows{steel(u"15"_s, u"床版"_s, u"SS400"_s, u""_s, u"25.50"_s, u"m2"_s)};
+        << Rows{steel(u"16"_s, u"床版"_s, u"SS400"_s, u""_s, u"25.50"_s, u"m2"_s)};
     QTest::newRow("plate with three pieces")
         << Cells{{5, u"SS400"_s}, {6, u"PL"_s}, {7, u"PL-9×300×400"_s}, {9, u"2"_s}}
-        << Rows{steel(u"13"_s, u"普通鋼板"_s, u"SS400"_s, u"9"_s, u"0.24"_s, u"m2"_s)};
+        << Rows{steel(u"14"_s, u"普通鋼板"_s, u"SS400"_s, u"9"_s, u"0.24"_s, u"m2"_s)};
     QTest::newRow("plate with two pieces counts the third as 0")
         << Cells{{5, u"SS400"_s}, {6, u"PL"_s}, {7, u"PL-9×300"_s}, {9, u"2"_s}}
-        << Rows{steel(u"13"_s, u"普通鋼板"_s, u"SS400"_s, u"9"_s, u"0.00"_s, u"m2"_s)};
+        << Rows{steel(u"14"_s, u"普通鋼板"_s, u"SS400"_s, u"9"_s, u"0.00"_s, u"m2"_s)};
     QTest::newRow("flat bar")
         << Cells{{5, u"SS400"_s}, {6, u"PL"_s}, {7, u"FLB-9×75"_s}, {8, u"1000"_s}, {9, u"4"_s}}
-        << Rows{steel(u"14"_s, u"平鋼"_s, u"SS400"_s, u"FLB-9×75"_s, u"4.00"_s, u"m"_s)};
+        << Rows{steel(u"15"_s, u"平鋼"_s, u"SS400"_s, u"FLB-9×75"_s, u"4.00"_s, u"m"_s)};
     QTest::newRow("plate by length")
         << Cells{{5, u"SS400"_s}, {6, u"PL"_s}, {7, u"PL-12"_s}, {8, u"500"_s}, {9, u"1"_s}}
-        << Rows{steel(u"13"_s, u"普通鋼板"_s, u"SS400"_s, u"12"_s, u"0.50"_s, u"m2"_s)};
-    QTest::newRow("C鋼 shares the plate code and shows as C形鋼")
+        << Rows{steel(u"14"_s, u"普通鋼板"_s, u"SS400"_s, u"12"_s, u"0.50"_s, u"m2"_s)};
+    QTest::newRow("C鋼 is grouped and shown as C形鋼")
         << Cells{{5, u"SS400"_s}, {6, u"C鋼"_s}, {7, u"C-100×50"_s}, {8, u"6000"_s}, {9, u"3"_s}}
-        << Rows{steel(u"13"_s, u"C形鋼"_s, u"SS400"_s, u"C-100×50"_s, u"18.00"_s, u"m"_s)};
+        << Rows{steel(u"09"_s, u"C形鋼"_s, u"SS400"_s, u"C-100×50"_s, u"18.00"_s, u"m"_s)};
     QTest::newRow("text pieces read as 0")
         << Cells{{6, u"H鋼"_s}, {7, u"H-1"_s}, {8, u"abc"_s}, {9, u"2"_s}}
         << Rows{steel(u"01"_s, u"H鋼"_s, u""_s, u"H-1"_s, u"0.00"_s, u"m"_s)};
@@ -107,8 +107,8 @@ void TestTotalsSources::jointMarksExpandThroughTheJointList() {
     // Plates go to the steel and the joint tables (and galvanizing for J2); bolts to the bolt and
     // the joint tables. J1 flange: grip 2 × 9 + 12 = 30, 30 + 30 → 60; web: grip 9, 9 + 30 = 39 → 40.
     TV_COMPARE_ROWS(t.table(TableId::Steel),
-                    Rows({steel(u"13"_s, u"普通鋼板"_s, u"SN490B"_s, u"9"_s, u"0.48"_s, u"m2"_s),
-                          steel(u"13"_s, u"普通鋼板"_s, u"SS400"_s, u"12"_s, u"0.24"_s, u"m2"_s)}));
+                    Rows({steel(u"14"_s, u"普通鋼板"_s, u"SN490B"_s, u"9"_s, u"0.48"_s, u"m2"_s),
+                          steel(u"14"_s, u"普通鋼板"_s, u"SS400"_s, u"12"_s, u"0.24"_s, u"m2"_s)}));
     TV_COMPARE_ROWS(t.table(TableId::Bolt), Rows({{u""_s, u"HTB-F10T"_s, u"M20"_s, u"60"_s, u"32"_s},
                                                   {u""_s, u"普通ボルト"_s, u"M16"_s, u"40"_s, u"8"_s}}));
     TV_COMPARE_ROWS(
@@ -134,8 +134,13 @@ void TestTotalsSources::jointThicknessesComeFromTheHSize() {
     };
     // Web 8 of the own size: 35 + 20 = 55.
     QCOMPARE(lengthFor({withMark(u"H-400×200×8×13"_s)}), u"55"_s);
-    // The next row's H size wins: web 16, 35 + 28 = 63 → 65.
+    // The next row's H size wins when the row continues the entry: web 16, 35 + 28 = 63 → 65.
     QCOMPARE(lengthFor({withMark(u"H-400×200×8×13"_s), sheetRecord({{7, u"H-400×200×16×13"_s}})}), u"65"_s);
+    // The first row of the next entry (kind, floor or mark filled) never decides.
+    for (const int k : {1, 2, 3})
+        QCOMPARE(lengthFor(
+                     {withMark(u"H-400×200×8×13"_s), sheetRecord({{k, u"B1"_s}, {7, u"H-400×200×16×13"_s}})}),
+                 u"55"_s);
     // No H size: the default web 9, 35 + 21 = 56 → 55.
     QCOMPARE(lengthFor({withMark(u"□-350×350×9"_s), sheetRecord({{7, u"H-400×200×16×13"_s}})}), u"55"_s);
 }
@@ -190,7 +195,7 @@ void TestTotalsSources::galvanizedBlocksCountSharedRowsTwice() {
     addSheetRows(t, rows, {});
     TV_COMPARE_ROWS(t.table(TableId::Galv),
                     Rows({{u"1"_s, u"C鋼"_s, u"C-100×50"_s, u"18.00"_s, u"m"_s, u""_s, u""_s, u""_s},
-                          {u"3"_s, u"平鋼"_s, u"FLB-9×75"_s, u"8.00"_s, u"m2"_s, u""_s, u""_s, u""_s},
+                          {u"3"_s, u"平鋼"_s, u"FLB-9×75"_s, u"8.00"_s, u"m"_s, u""_s, u""_s, u""_s},
                           {u"2"_s, u"普通鋼板"_s, u"9"_s, u"0.48"_s, u"m2"_s, u""_s, u""_s, u""_s}}));
 }
 
@@ -234,18 +239,18 @@ void TestTotalsSources::secondaryRows() {
     TotalsTables t;
     addSecondaryRows(t, rows);
     TV_COMPARE_ROWS(t.table(TableId::Steel),
-                    Rows({steel(u"07"_s, u"C形鋼"_s, u"SS400"_s, u"C-100×50×20×2.3"_s, u"24.00"_s, u"m"_s),
-                          steel(u"10"_s, u"丸鋼"_s, u"SS400"_s, u"φ22"_s, u"10.00"_s, u"m"_s),
-                          steel(u"13"_s, u"普通鋼板"_s, u"SS400"_s, u"9"_s, u"1.50"_s, u"m2"_s),
-                          steel(u"14"_s, u"平鋼"_s, u"SS400"_s, u"FLB-9×75"_s, u"2.00"_s, u"m"_s),
-                          steel(u"15"_s, u"床版"_s, u"SS400"_s, u""_s, u"12.50"_s, u"m2"_s)}));
+                    Rows({steel(u"09"_s, u"C形鋼"_s, u"SS400"_s, u"C-100×50×20×2.3"_s, u"24.00"_s, u"m"_s),
+                          steel(u"12"_s, u"丸鋼"_s, u"SS400"_s, u"φ22"_s, u"10.00"_s, u"m"_s),
+                          steel(u"14"_s, u"普通鋼板"_s, u"SS400"_s, u"9"_s, u"1.50"_s, u"m2"_s),
+                          steel(u"15"_s, u"平鋼"_s, u"SS400"_s, u"FLB-9×75"_s, u"2.00"_s, u"m"_s),
+                          steel(u"16"_s, u"床版"_s, u"SS400"_s, u""_s, u"12.50"_s, u"m2"_s)}));
     TV_COMPARE_ROWS(t.table(TableId::Bolt), Rows({{u""_s, u"HTB-F10T"_s, u"M20"_s, u"75"_s, u"4"_s}}));
     TV_COMPARE_ROWS(t.table(TableId::Weld), Rows({{u""_s, u"HT2"_s, u"9"_s, u"6.00"_s, u""_s, u""_s}}));
     TV_COMPARE_ROWS(t.table(TableId::Coating), Rows({{u""_s, u"さび止塗装"_s, u""_s, u"3.00"_s}}));
     TV_COMPARE_ROWS(t.table(TableId::Galv),
                     Rows({{u"1"_s, u"丸鋼"_s, u"φ22"_s, u"10.00"_s, u"m"_s, u""_s, u""_s, u""_s},
-                          {u"2"_s, u"普通鋼板"_s, u"PL-9"_s, u"1.50"_s, u"m2"_s, u""_s, u""_s, u""_s},
-                          {u"3"_s, u"平鋼"_s, u"FLB-9×75"_s, u"2.00"_s, u"m2"_s, u""_s, u""_s, u""_s}}));
+                          {u"2"_s, u"普通鋼板"_s, u"9"_s, u"1.50"_s, u"m2"_s, u""_s, u""_s, u""_s},
+                          {u"3"_s, u"平鋼"_s, u"FLB-9×75"_s, u"2.00"_s, u"m"_s, u""_s, u""_s, u""_s}}));
 }
 
 QTEST_GUILESS_MAIN(TestTotalsSources)

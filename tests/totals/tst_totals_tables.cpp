@@ -20,6 +20,7 @@ private Q_SLOTS:
     void sumsRoundAfterEveryAddition();
     void steelRowsMergeDisplayNamesAndKeepTheLastCode();
     void jointPlatesAndBoltsNeverShareARow();
+    void galvanizedLengthsAndAreasNeverShareARow();
     void unitWeightLookup_data();
     void unitWeightLookup();
     void weightsAndTotalRows();
@@ -75,6 +76,17 @@ void TestTotalsTables::steelRowsMergeDisplayNamesAndKeepTheLastCode() {
         QList<QStringList>(
             {{u"02"_s, u"C形鋼"_s, u"SS400"_s, u"C-100×50"_s, u"3.50"_s, u"m2"_s, u""_s, u""_s, u""_s},
              {u"14"_s, u"2C形鋼"_s, u"SS400"_s, u"C-100×50"_s, u"1.00"_s, u"m"_s, u""_s, u""_s, u""_s}}));
+}
+
+void TestTotalsTables::galvanizedLengthsAndAreasNeverShareARow() {
+    TotalsTables t;
+    t.AddGalvanized(u"1"_s, u"H鋼"_s, u"H-400×200×8×13"_s, u"7"_s, u"m"_s);
+    t.AddGalvanized(u"1"_s, u"H鋼"_s, u"H-400×200×8×13"_s, u"2"_s, u"m2"_s);
+    t.AddGalvanized(u"1"_s, u"H鋼"_s, u"H-400×200×8×13"_s, u"6"_s, u"m"_s);
+    TV_COMPARE_ROWS(t.table(TableId::Galv),
+                    QList<QStringList>(
+                        {{u"1"_s, u"H鋼"_s, u"H-400×200×8×13"_s, u"13.00"_s, u"m"_s, u""_s, u""_s, u""_s},
+                         {u"1"_s, u"H鋼"_s, u"H-400×200×8×13"_s, u"2.00"_s, u"m2"_s, u""_s, u""_s, u""_s}}));
 }
 
 void TestTotalsTables::jointPlatesAndBoltsNeverShareARow() {

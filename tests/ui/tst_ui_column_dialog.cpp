@@ -184,6 +184,12 @@ void TestUiColumnDialog::enterChangeAndCopyAColumn() {
         for (const QString& text : {u"36"_s, u"500"_s, u"500"_s, u"2"_s})
             typeAndEnter(plates, text);
         pickFromList(plates->popupList(), u"H"_s);
+        // An item typed into a list cell is stored as typed, not the list's current item.
+        plates->setCurrentIndex(plates->model()->index(kPlateFirstRow, PlateBoltDiameter));
+        QTest::keyClick(plates, 'M');
+        QTest::keyClicks(plates->listEditor(), u"24"_s);
+        QTest::keyClick(plates->listEditor(), Qt::Key_Return);
+        QCOMPARE(plates->model()->index(kPlateFirstRow, PlateBoltDiameter).data().toString(), u"M24"_s);
         clickCell(plates, kPlateFirstRow, PlateWeldLength);
         QTest::keyClicks(plates->lineEditor(), u"1600"_s);
         // Each keystroke is in the cell already (2 plates × 1.6 m), so F12 in the open editor
@@ -204,8 +210,9 @@ void TestUiColumnDialog::enterChangeAndCopyAColumn() {
     QCOMPARE(p.cell(first + 1, 6), u"BASE.PL"_s);
     QVERIFY(p.entryRowsHold(first, 16, u"3.20"_s)); // the base plate's weld
     // The work file: the column with its first weld and painting, and the entry's texts (coating
-    // lines, main record, イ部 and ロ部 welds, plates); then the base plate with the coating line,
-    // and the other welds: イ部 web 0.374 m × 2, ロ部 flange 0.400 m × 4 and web × 4, the plate's.
+    // lines, main record, イ部 and ロ部 welds, plates with the typed M24); then the base plate with the
+    // coating line, and the other welds: イ部 web 0.374 m × 2, ロ部 flange 0.400 m × 4 and web × 4, the
+    // plate's.
     const QStringList saved = tv::shell::readLines(p.workFile()).lines;
     QCOMPARE(saved,
              (QStringList{
@@ -215,8 +222,8 @@ void TestUiColumnDialog::enterChangeAndCopyAColumn() {
                      u"'塗装有･H鋼･SN490C H-400×200×8×13･2階･C2･3500･2･J1･4･･1･0･0･2･2･1.58･11.06"
                      u"'H･T･1･13･0.400･2･0.80･H･F･2･8･0.374･2･0.75"
                      u"'H･T･1･13･0.400･4･1.60･H･F･2･8･0.374･4･1.50"
-                     u"'ベースプレート･SN490B･36･500･500･2･H･･･36･1600･3.20"_s +
-                     QString(78, u'･'),
+                     u"'ベースプレート･SN490B･36･500･500･2･H･･･36･1600･3.20･･M24"_s +
+                     QString(76, u'･'),
                  u"ZZ01'''''SN490B'BASE.PL'PL-36×500×500''2'''H'F'2'8'0.75'吹付材:20'0.592'3.552'''''''''"_s,
                  u"ZZ01''''''''''''H'T'1'13'1.60''''''''''''"_s,
                  u"ZZ01''''''''''''H'F'2'8'1.50''''''''''''"_s,

@@ -213,6 +213,9 @@ void TestUiListForm::jointGridTakesTypedGradeAndTabMoves() {
     QTest::keyClick(grid->lineEditor(), Qt::Key_Return);
     QCOMPARE(form.jointGrid().rowTexts(3).mid(1, 5),
              (QStringList{u"SM520C"_s, u"12"_s, u"200"_s, u"410"_s, u"2"_s}));
+    // None of the grade candidates: the window says the totals will count it on its own.
+    QCOMPARE(view.findChild<QLabel*>(u"JointNotice"_s)->text(),
+             u"※規格「SM520C」は候補にないため、集計では別のグループになります。"_s);
 
     grid->activateCell(3, 6); // Alt+Down takes the bolt kinds one by one
     QVERIFY(grid->candidateList()->isVisible());

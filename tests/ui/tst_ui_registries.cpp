@@ -124,7 +124,7 @@ void TestUiRegistries::kansanFormRegistersASymbolAndSaves() {
     KansanFormView view(model, prompter);
     view.show();
     QVERIFY(QTest::qWaitForWindowExposed(&view));
-    QCOMPARE(view.windowTitle(), u"隔肉6㍉換算率"_s);
+    QCOMPARE(view.windowTitle(), u"隅肉6㍉換算率"_s);
 
     bool dialogSeen = false;
     QTimer::singleShot(0, this, [&dialogSeen] {

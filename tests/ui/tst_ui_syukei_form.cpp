@@ -49,8 +49,9 @@ void TestUiSyukeiForm::runsSwitchesAndCopies() {
     QTest::mouseClick(view.findChild<QLabel*>(u"CmdGd_1"_s), Qt::LeftButton);
     QCOMPARE(view.gridView(0)->model()->rowCount(), 1 + int(expectedSteel().size()));
     QCOMPARE(view.gridView(0)->model()->index(1, 8).data().toString(), u"462.00"_s);
-    // Group numbers show once for their rows.
-    QCOMPARE(view.gridView(0)->rowSpan(4, 0), 5);
+    // Group numbers show once for their rows: the two C形鋼, the four plates.
+    QCOMPARE(view.gridView(0)->rowSpan(2, 0), 2);
+    QCOMPARE(view.gridView(0)->rowSpan(5, 0), 4);
 
     QTest::mouseClick(view.findChild<QRadioButton*>(u"HyojiOp_4"_s), Qt::LeftButton);
     QCOMPARE(model.HyojiOp(), 4);

@@ -81,6 +81,7 @@ private Q_SLOTS:
     void textCellCommitsAndMovesDown();
     void textCellRefusesWhatCannotBeStored();
     void listCellPicksAnItem();
+    void listCellTakesTypedText();
     void rightClickAndFixedCells();
     void topRowFollowsScrolling();
 };
@@ -199,25 +200,64 @@ void TestUiTextGrid::textCellRefusesWhatCannotBeStored() {
     ViewFixture f(grid);
     QVERIFY(QTest::qWaitForWindowExposed(&f.view));
 
+    // Only the refused character leaves the editor; the rest of the typing stays for a look.
     f.click(3, 1);
     QLineEdit* editor = f.view.lineEditor();
-    editor->insert(u"caf\u00E9"_s);
+    editor->insert(u"caf\u00E9s"_s);
     QTest::keyClick(editor, Qt::Key_Return);
     QCOMPARE(f.errors, (QList<char32_t>{U'\u00E9'}));
     QVERIFY(f.commits.isEmpty());
     QVERIFY(editor->isVisible());
+    QCOMPARE(editor->text(), u"cafs"_s);
     QCOMPARE(grid.currentRow(), 3);
 
-    // Clicking another cell does not leave the bad text behind either.
+    // Clicking another cell does not leave a bad character behind either.
+    editor->insert(u"\u00E9"_s);
     f.click(1, 1);
     QCOMPARE(f.errors.size(), 2);
     QVERIFY(f.commits.isEmpty());
     QCOMPARE(grid.currentRow(), 3);
+    QCOMPARE(editor->text(), u"cafs"_s);
 
-    editor->setText(u"cafe"_s);
     QTest::keyClick(editor, Qt::Key_Down);
-    QCOMPARE(f.commits, (QList<Commit>{{3, 1, u"cafe"_s}}));
+    QCOMPARE(f.commits, (QList<Commit>{{3, 1, u"cafs"_s}}));
     QCOMPARE(grid.currentRow(), 4);
+}
+
+// Typing on a list cell opens the list editor, not the list: Enter hands the typed text over as a
+// pick (the window decides which item it names) and the cell stays current; leaving the editor
+// otherwise keeps the text only when it names an item.
+void TestUiTextGrid::listCellTakesTypedText() {
+    TextGrid grid = sampleGrid();
+    ViewFixture f(grid);
+    QVERIFY(QTest::qWaitForWindowExposed(&f.view));
+    QLineEdit* editor = f.view.listEditor();
+
+    f.view.setCurrentIndex(f.view.model()->index(2, 2));
+    QTest::keyClick(&f.view, 'S');
+    QVERIFY(editor->isVisible());
+    QVERIFY(!f.view.popupList()->isVisible());
+    QVERIFY(!f.view.lineEditor()->isVisible());
+    QCOMPARE(f.view.candidateList()->count(), 3);
+    QTest::keyClicks(editor, u"N490B"_s);
+    QTest::keyClick(editor, Qt::Key_Return);
+    QCOMPARE(f.commits, (QList<Commit>{{2, 2, u"SN490B"_s}}));
+    QVERIFY(!editor->isVisible());
+    QCOMPARE(grid.currentRow(), 2);
+
+    // A click elsewhere keeps text that names an item, and drops text that does not.
+    QTest::keyClick(&f.view, 'S');
+    QTest::keyClicks(editor, u"S400"_s);
+    f.click(4, 1);
+    QCOMPARE(f.commits.last(), (Commit{2, 2, u"SS400"_s}));
+    f.view.cancelEditor();
+    f.view.setCurrentIndex(f.view.model()->index(3, 2));
+    QTest::keyClick(&f.view, 'M');
+    QTest::keyClicks(editor, u"24"_s);
+    f.click(4, 1);
+    QCOMPARE(f.commits.size(), 2);
+    QVERIFY(!editor->isVisible());
+    QCOMPARE(grid.text(3, 2), u"SS400"_s);
 }
 
 void TestUiTextGrid::listCellPicksAnItem() {

@@ -2,6 +2,7 @@
 #include "ui/common/text_grid_view.h"
 
 #include "services/cp932.h"
+#include "services/typed_text.h"
 #include "ui/common/text_grid_model.h"
 
 #include <QFontMetrics>
@@ -69,8 +70,8 @@ bool isCommitKey(int key) {
 
 TextGridView::TextGridView(services::TextGrid* grid, QWidget* parent)
     : QTableView(parent), m_grid(grid), m_model(new TextGridModel(grid, this)),
-      m_editor(new QLineEdit(viewport())), m_list(new QListWidget(this)),
-      m_candidates(new QListWidget(this)) {
+      m_editor(new QLineEdit(viewport())), m_listEditor(new QLineEdit(viewport())),
+      m_list(new QListWidget(this)), m_candidates(new QListWidget(this)) {
     setModel(m_model);
     setItemDelegate(new FixedCellDelegate(this));
     horizontalHeader()->hide();
@@ -83,9 +84,12 @@ TextGridView::TextGridView(services::TextGrid* grid, QWidget* parent)
     setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
     setWordWrap(false);
 
-    m_editor->hide();
-    m_editor->setFrame(false);
-    m_editor->installEventFilter(this);
+    for (QLineEdit* editor : {m_editor, m_listEditor}) {
+        editor->hide();
+        editor->setFrame(false);
+        editor->installEventFilter(this);
+    }
+    m_listEditor->setObjectName(QStringLiteral("ListEditor"));
 
     m_list->setWindowFlags(Qt::Popup);
     m_list->hide();
@@ -99,7 +103,7 @@ TextGridView::TextGridView(services::TextGrid* grid, QWidget* parent)
     connect(m_candidates, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
         if (!item || !isEditing())
             return;
-        m_editor->setText(item->text());
+        activeEditor()->setText(item->text());
         commitEditor();
     });
     connect(verticalScrollBar(), &QScrollBar::valueChanged, this, &TextGridView::syncTopRow);
@@ -110,6 +114,7 @@ TextGridView::TextGridView(services::TextGrid* grid, QWidget* parent)
 // Closing the window must not commit what the editor still holds: the window model may be gone.
 TextGridView::~TextGridView() {
     m_editor->removeEventFilter(this);
+    m_listEditor->removeEventFilter(this);
     m_list->removeEventFilter(this);
     delete m_candidates.data(); // it may live in the window rather than in this view
 }
@@ -208,7 +213,11 @@ void TextGridView::activateCell(int row, int column, const std::optional<QString
         showCandidates(offer.items);
         break;
     case CellOffer::Kind::List:
-        if (!offer.items.isEmpty())
+        if (offer.items.isEmpty())
+            break;
+        if (typed)
+            openListEditor(row, column, *typed, offer.items);
+        else
             openList(row, column, offer.items);
         break;
     case CellOffer::Kind::None:
@@ -220,28 +229,38 @@ void TextGridView::openEditor(int row, int column, const QString& text, bool sel
     m_list->hide();
     m_editRow = row;
     m_editColumn = column;
+    QLineEdit* editor = activeEditor();
     const services::CellAlignment alignment = m_grid->alignment(column);
-    m_editor->setAlignment(Qt::AlignVCenter |
-                           (alignment == services::CellAlignment::Right    ? Qt::AlignRight
-                            : alignment == services::CellAlignment::Center ? Qt::AlignHCenter
-                                                                           : Qt::AlignLeft));
-    m_editor->setText(text);
+    editor->setAlignment(Qt::AlignVCenter | (alignment == services::CellAlignment::Right    ? Qt::AlignRight
+                                             : alignment == services::CellAlignment::Center ? Qt::AlignHCenter
+                                                                                            : Qt::AlignLeft));
+    editor->setText(text);
     if (selectAll)
-        m_editor->selectAll();
+        editor->selectAll();
     else
-        m_editor->end(false);
+        editor->end(false);
     scrollTo(m_model->index(row, column));
     placeEditor();
-    m_editor->show();
-    m_editor->raise();
-    m_editor->setFocus(Qt::OtherFocusReason);
+    editor->show();
+    editor->raise();
+    editor->setFocus(Qt::OtherFocusReason);
+}
+
+void TextGridView::openListEditor(int row, int column, const QString& typed, const QStringList& items) {
+    m_typingListItem = true;
+    openEditor(row, column, typed, false);
+    showCandidates(items);
+}
+
+QLineEdit* TextGridView::activeEditor() const {
+    return m_typingListItem ? m_listEditor : m_editor;
 }
 
 void TextGridView::placeEditor() {
     if (!isEditing())
         return;
     const QRect cell = visualRect(m_model->index(m_editRow, m_editColumn));
-    m_editor->setGeometry(cell);
+    activeEditor()->setGeometry(cell);
     if (!m_candidates || !m_candidates->isVisible())
         return;
     // Beside the cell, on the right where the window has room, else on the left; inside the window.
@@ -282,8 +301,8 @@ void TextGridView::stepCandidate(int step) {
     const int count = m_candidates->count();
     const int next = std::clamp(m_candidates->currentRow() + step, 0, count - 1);
     m_candidates->setCurrentRow(next);
-    m_editor->setText(m_candidates->item(next)->text());
-    m_editor->selectAll();
+    activeEditor()->setText(m_candidates->item(next)->text());
+    activeEditor()->selectAll();
 }
 
 QListWidget* TextGridView::candidateList() const {
@@ -304,29 +323,38 @@ bool TextGridView::commitEditor() {
         return true;
     const int row = m_editRow;
     const int column = m_editColumn;
-    const QString text = services::Cp932::mapLookAlikes(m_editor->text());
-    if (const std::optional<char32_t> bad = services::Cp932::firstUnencodable(text)) {
+    QLineEdit* editor = activeEditor();
+    const QString text = services::Cp932::mapLookAlikes(editor->text());
+    const services::StorableText storable = services::TakeOutRefused(text);
+    if (storable.refused) {
+        // Only the refused characters leave the editor; the rest of the typing stays for a look
+        // before it is committed.
+        const int cursor = editor->cursorPosition();
+        editor->setText(storable.text);
+        editor->setCursorPosition(std::min(cursor, int(storable.text.size())));
         if (m_error)
-            m_error(row, column, *bad);
+            m_error(row, column, *storable.refused);
         if (isEditing())
-            m_editor->setFocus(Qt::OtherFocusReason);
+            activeEditor()->setFocus(Qt::OtherFocusReason);
         return false;
     }
-    m_editRow = m_editColumn = -1;
-    setFocus(Qt::OtherFocusReason);
-    m_editor->hide();
-    hideCandidates();
+    closeEditor();
     if (m_commit)
         m_commit(row, column, text);
     return true;
 }
 
 void TextGridView::cancelEditor() {
-    if (!isEditing())
-        return;
+    if (isEditing())
+        closeEditor();
+}
+
+void TextGridView::closeEditor() {
+    QLineEdit* editor = activeEditor();
     m_editRow = m_editColumn = -1;
+    m_typingListItem = false;
     setFocus(Qt::OtherFocusReason);
-    m_editor->hide();
+    editor->hide();
     hideCandidates();
 }
 
@@ -409,19 +437,21 @@ void TextGridView::pick(QListWidgetItem* item) {
 }
 
 bool TextGridView::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == m_editor && event->type() == QEvent::KeyPress) {
+    const bool editor = watched == m_editor || watched == m_listEditor;
+    if (editor && event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent*>(event)->key();
         const bool alt = static_cast<QKeyEvent*>(event)->modifiers() & Qt::AltModifier;
         if (alt && (key == Qt::Key_Down || key == Qt::Key_Up) && m_candidates && m_candidates->isVisible()) {
             stepCandidate(key == Qt::Key_Down ? 1 : -1);
             return true;
         }
-        if (isCommitKey(key) || key == Qt::Key_Down) {
-            commitAndMove(1);
-            return true;
-        }
-        if (key == Qt::Key_Up) {
-            commitAndMove(-1);
+        if (isCommitKey(key) || key == Qt::Key_Down || key == Qt::Key_Up) {
+            // An item typed into a list cell is taken as a pick is: the window moves on, not the
+            // editor.
+            if (watched == m_listEditor)
+                commitEditor();
+            else
+                commitAndMove(key == Qt::Key_Up ? -1 : 1);
             return true;
         }
         if (key == Qt::Key_Escape) {
@@ -432,16 +462,17 @@ bool TextGridView::eventFilter(QObject* watched, QEvent* event) {
             commitAndStep(key == Qt::Key_Tab ? 1 : -1);
             return true;
         }
-    } else if (watched == m_editor && event->type() == QEvent::FocusOut) {
+    } else if (editor && event->type() == QEvent::FocusOut) {
         // The window losing activation (a candidate list closing, another program) does not end the
         // editing: an editor opened right after a pick would otherwise close again at once.
         if (static_cast<QFocusEvent*>(event)->reason() == Qt::ActiveWindowFocusReason)
             return true;
-        // Leaving the editor keeps what was typed when it can be stored; otherwise the editor stays
-        // open and the message comes when the user commits.
-        if (isEditing() &&
-            !services::Cp932::firstUnencodable(services::Cp932::mapLookAlikes(m_editor->text())))
-            commitEditor();
+        if (!isEditing() || watched != activeEditor())
+            return QTableView::eventFilter(watched, event);
+        if (m_typingListItem)
+            leaveEditor();
+        else if (!services::Cp932::firstUnencodable(services::Cp932::mapLookAlikes(m_editor->text())))
+            commitEditor(); // otherwise the editor stays open and the message comes at the commit
     } else if (watched == m_list && event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent*>(event)->key();
         if (isCommitKey(key)) {
@@ -458,9 +489,24 @@ bool TextGridView::eventFilter(QObject* watched, QEvent* event) {
     return QTableView::eventFilter(watched, event);
 }
 
+bool TextGridView::leaveEditor() {
+    if (!m_typingListItem)
+        return commitEditor();
+    // Leaving a list cell keeps what was typed only when it names an item of the list; no message
+    // interrupts the move.
+    QStringList items;
+    if (m_candidates)
+        for (int i = 0; i < m_candidates->count(); ++i)
+            items.append(m_candidates->item(i)->text());
+    if (services::ItemTyped(items, m_listEditor->text()))
+        return commitEditor();
+    cancelEditor();
+    return true;
+}
+
 void TextGridView::mousePressEvent(QMouseEvent* event) {
     const QModelIndex index = indexAt(event->position().toPoint());
-    if (isEditing() && (index.row() != m_editRow || index.column() != m_editColumn) && !commitEditor()) {
+    if (isEditing() && (index.row() != m_editRow || index.column() != m_editColumn) && !leaveEditor()) {
         event->accept();
         return;
     }

@@ -20,12 +20,19 @@ class TextGridModel;
 
 // The view asks `offer` what a clicked cell offers, opens a list under the cell or a line editor over
 // it (with the offer's candidates listed beside it, where it has any: a click on one, or Alt+Down and
-// Alt+Up, puts it into the editor), and hands the chosen or typed text to `commit`. Tab and
-// Shift+Tab in the editor commit it and open the next or previous cell that offers something. Typed
-// text is mapped to its CP932 forms first; text holding a character that cannot be stored is not
-// committed: `error` is told instead and the editor stays open. Fixed rows and columns are shown as
-// ordinary rows drawn like headers; they never become the current cell and offer nothing (a
-// right-click on them is still signalled). The grid's current cell and top row follow the view.
+// Alt+Up, puts it into the editor), and hands the chosen or typed text to `commit`. Tab and Shift+Tab
+// in the editor commit it and open the next or previous cell that offers something.
+//
+// Typing on a cell that offers a list opens a line editor of its own (listEditor(), the list's items
+// beside it) instead of the list: Enter hands the typed text to `commit` as a pick, and the window
+// model decides which item it names; when the editor is left otherwise, the text is handed over only
+// if it names an item, and dropped if not.
+//
+// Typed text is mapped to its CP932 forms first; text holding a character that cannot be stored is
+// not committed: the character is taken out of the editor, `error` is told and the editor stays open
+// with the rest of the typing. Fixed rows and columns are shown as ordinary rows drawn like headers;
+// they never become the current cell and offer nothing (a right-click on them is still signalled).
+// The grid's current cell and top row follow the view.
 class TextGridView : public QTableView {
     Q_OBJECT
 public:
@@ -60,6 +67,8 @@ public:
     void cancelEditor();
     bool isEditing() const;
     QLineEdit* lineEditor() const { return m_editor; }
+    // The editor that typing opens on a cell that offers a list.
+    QLineEdit* listEditor() const { return m_listEditor; }
     QListWidget* popupList() const { return m_list; }
     // The candidates shown beside the editor of a cell that offers text with candidates.
     QListWidget* candidateList() const;
@@ -81,6 +90,15 @@ protected:
 private:
     void applyLayout();
     void openEditor(int row, int column, const QString& text, bool selectAll);
+    // Typing on a cell that offers a list: the typed text in the list editor, the items beside it.
+    void openListEditor(int row, int column, const QString& typed, const QStringList& items);
+    // The editor in use: the list editor while typing on a list cell, else the text editor.
+    QLineEdit* activeEditor() const;
+    void closeEditor();
+    // Leaving the open editor for another cell: commits it, except that typing on a list cell is
+    // handed over only when it names an item and dropped otherwise. False when the text editor
+    // refused its text and stays open.
+    bool leaveEditor();
     void openList(int row, int column, const QStringList& items);
     void placeEditor();
     void pick(QListWidgetItem* item);
@@ -98,6 +116,7 @@ private:
     services::TextGrid* m_grid;
     TextGridModel* m_model;
     QLineEdit* m_editor;
+    QLineEdit* m_listEditor;
     QListWidget* m_list;
     QPointer<QListWidget> m_candidates; // lives in the window once shown; the window may delete it
     OfferCallback m_offer;
@@ -105,6 +124,7 @@ private:
     ErrorCallback m_error;
     int m_editRow = -1;
     int m_editColumn = -1;
+    bool m_typingListItem = false; // the open editor is the list editor
     int m_listRow = -1;
     int m_listColumn = -1;
     QPersistentModelIndex m_pressed;

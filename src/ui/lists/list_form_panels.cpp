@@ -291,6 +291,9 @@ QWidget* ListFormView::buildJointPanel() {
     side->addWidget(m_jointMarks, 1);
     body->addLayout(side);
     layout->addLayout(body, 1);
+    m_jointNotice = new QLabel(panel);
+    m_jointNotice->setObjectName(QStringLiteral("JointNotice"));
+    layout->addWidget(m_jointNotice);
     setTabOrder(m_jointMark, m_galvanized);
     setTabOrder(m_galvanized, m_jointGrid);
     setTabOrder(m_jointGrid, m_jointMarks);

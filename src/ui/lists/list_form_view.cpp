@@ -106,6 +106,7 @@ void ListFormView::redraw() {
     if (m_jointMark->text() != m_form.JointInpTx())
         m_jointMark->setText(m_form.JointInpTx());
     m_galvanized->setChecked(m_form.MekkiCh());
+    m_jointNotice->setText(m_form.jointNotice());
 
     QStringList marks;
     for (int i = 0; i < m_jointMarks->count(); ++i)

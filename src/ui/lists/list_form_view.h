@@ -66,6 +66,7 @@ private:
     QLineEdit* m_jointMark = nullptr;
     QCheckBox* m_galvanized = nullptr;
     QListWidget* m_jointMarks = nullptr;
+    QLabel* m_jointNotice = nullptr; // a typed 規格 or 種類 that will form a group of its own
     TextGridView* m_hasiraGrid = nullptr;
     TextGridView* m_hariGrid = nullptr;
     TextGridView* m_jointGrid = nullptr;
