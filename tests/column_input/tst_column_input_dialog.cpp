@@ -38,7 +38,7 @@ private:
 
 void TestColumnEntryDialog::init() {
     QVERIFY(m_dir.isValid());
-    makeDataFolders(m_dir.path());
+    makeDataRoot(m_dir.path());
     m_root = tv::shell::DataRoot(m_dir.path());
     writeCp932Lines(setFile(tv::registries::kHtbKataFile), {u"HTB-F10T"_s, QString(), u"HTB-F8T"_s});
     writeCp932Lines(setFile(tv::registries::kPLNameFile), {u"ベースプレート"_s, u"リブ"_s});
@@ -117,7 +117,7 @@ void TestColumnEntryDialog::unreadableReferenceFileKeepsTheDialogShut() {
     writeBytes(setFile(tv::registries::kBoltKeiFile), QByteArray("M20\r\nM\0 24\r\n", 12));
     const QString error = tv::registries::loadList(setFile(tv::registries::kBoltKeiFile)).error;
     QVERIFY(!error.isEmpty());
-    m_prompter->expectOk(error, u"確認"_s);
+    m_prompter->expectOk(error, u"エラー"_s);
     bool shown = false;
     ColumnEntryDialog dialog(m_root, m_lists, m_shared, *m_prompter,
                              [&shown](HasiraInpForm&) { shown = true; });

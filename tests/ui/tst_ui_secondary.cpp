@@ -58,7 +58,7 @@ private Q_SLOTS:
 
 void TestUiSecondary::typesTwoRowsAndClosesWithEnd() {
     QTemporaryDir dir;
-    makeDataFolders(dir.path());
+    makeDataRoot(dir.path());
     tv::shell::ShellState shell;
     shell.dataRoot = tv::shell::DataRoot(dir.path());
     writeCp932Lines(shell.dataRoot.file(tv::shell::kSetFolder, u"BuzaiWeight.ini"),

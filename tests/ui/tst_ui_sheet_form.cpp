@@ -43,7 +43,7 @@ private Q_SLOTS:
 
 void TestUiSheetForm::selectInsertAndDeleteThroughTheWindow() {
     QTemporaryDir dir;
-    makeDataFolders(dir.path());
+    makeDataRoot(dir.path());
     tv::shell::ShellState state;
     state.dataRoot = tv::shell::DataRoot(dir.path());
     const QString file = state.dataRoot.file(tv::shell::kWorkDataFolder, u"WorkData-1.ini");

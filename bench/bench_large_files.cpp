@@ -1,0 +1,159 @@
+// The readers on very large work files: time and peak memory of loading a 100 MB column sheet (as
+// the sheet window and `print column-sheet` do), the secondary sheet and the totals' work rows, and
+// the refusal of a 300 MB file above the size limit. Memory is reported as the growth of the
+// process's peak resident size during the read, in MB and per byte of the file.
+#include "secondary/zatu_file.h"
+#include "services/cp932.h"
+#include "services/text_grid.h"
+#include "sheets/sheet_layout.h"
+#include "sheets/work_file.h"
+#include "shell/data_root.h"
+#include "shell/record_file.h"
+#include "shell/working_files.h"
+#include "totals/totals_sources.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+
+#include <fstream>
+#include <string>
+
+using namespace tv;
+
+namespace {
+
+constexpr qint64 kMegabyte = 1024 * 1024;
+
+// The peak resident size of the process in kB (VmHWM), after resetting it to the current size.
+qint64 peakKilobytes() {
+    std::ifstream status("/proc/self/status");
+    std::string word;
+    while (status >> word) {
+        if (word == "VmHWM:") {
+            qint64 kb = 0;
+            status >> kb;
+            return kb;
+        }
+    }
+    return 0;
+}
+
+void resetPeak() {
+    std::ofstream("/proc/self/clear_refs") << "5";
+}
+
+// A work file of about `bytes` bytes of real-looking sheet rows (about 190 bytes each), written
+// directly in CP932 so that writing it costs no memory of its own.
+void writeWorkFile(const QString& path, const QString& tag, qint64 bytes) {
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return;
+    const QByteArray row =
+        services::Cp932::encode(QStringLiteral("'柱'2'C1'X1通り'SN490B'H鋼'400*200*8*13'3500'2'"
+                                               "4.50'261.6'ﾀﾞｲｱ'6'12''''さび止塗装'1.52''''''''\r\n"))
+            .value();
+    QByteArray block;
+    qint64 written = 0;
+    while (written < bytes) {
+        block += tag.toLatin1() + row;
+        if (block.size() > 4 * kMegabyte) {
+            written += file.write(block);
+            block.clear();
+        }
+    }
+    file.write(block);
+}
+
+struct LargeRoot {
+    QTemporaryDir dir;
+    shell::DataRoot root{dir.path()};
+    explicit LargeRoot(qint64 bytes) {
+        QDir().mkpath(root.folder(shell::kWorkDataFolder));
+        for (const qsizetype index : {6, 7, 8}) {
+            const shell::WorkingFile& f = shell::kWorkingFiles[size_t(index)];
+            writeWorkFile(shell::workingFilePath(root, f), f.tag.toString(), index == 6 ? bytes : 0);
+        }
+    }
+    QString columnSheet() const { return shell::workingFilePath(root, shell::kWorkingFiles[6]); }
+};
+
+void report(benchmark::State& state, qint64 bytes, qint64 peakBefore) {
+    const double peakMb = double(peakKilobytes() - peakBefore) / 1024;
+    state.counters["file_MB"] = double(bytes) / kMegabyte;
+    state.counters["peak_MB"] = peakMb;
+    state.counters["peak_per_file_byte"] = peakMb * kMegabyte / double(bytes);
+}
+
+void BM_LoadColumnSheet(benchmark::State& state) {
+    const qint64 bytes = state.range(0) * kMegabyte;
+    LargeRoot large(bytes);
+    for (auto _ : state) {
+        resetPeak();
+        const qint64 before = peakKilobytes();
+        services::TextGrid grid;
+        sheets::setUpSheetGrid(grid, sheets::SheetKind::Column);
+        const services::Status loaded = sheets::loadSheet(grid, large.columnSheet());
+        if (!loaded.ok())
+            state.SkipWithError(loaded.error.toUtf8().constData());
+        benchmark::DoNotOptimize(grid.rowCount());
+        report(state, bytes, before);
+    }
+}
+
+void BM_ReadTotalsWorkRows(benchmark::State& state) {
+    const qint64 bytes = state.range(0) * kMegabyte;
+    LargeRoot large(bytes);
+    for (auto _ : state) {
+        resetPeak();
+        const qint64 before = peakKilobytes();
+        const totals::WorkRowsRead read = totals::readWorkRows(large.root);
+        if (!read.error.isEmpty())
+            state.SkipWithError(read.error.toUtf8().constData());
+        benchmark::DoNotOptimize(read.rows.sheetRows.size());
+        report(state, bytes, before);
+    }
+}
+
+void BM_LoadSecondarySheet(benchmark::State& state) {
+    const qint64 bytes = state.range(0) * kMegabyte;
+    LargeRoot large(0);
+    const QString path = shell::workingFilePath(large.root, shell::kWorkingFiles[8]);
+    writeWorkFile(path, QStringLiteral("ZZ03"), bytes);
+    for (auto _ : state) {
+        resetPeak();
+        const qint64 before = peakKilobytes();
+        const secondary::ZatuRowsResult read = secondary::LoadZatuRows(path);
+        if (!read.ok())
+            state.SkipWithError(read.error.toUtf8().constData());
+        benchmark::DoNotOptimize(read.rows.size());
+        report(state, bytes, before);
+    }
+}
+
+// A file above the limit is refused after looking at its size, without reading it.
+void BM_RefuseOversizedFile(benchmark::State& state) {
+    const qint64 bytes = state.range(0) * kMegabyte;
+    LargeRoot large(bytes);
+    for (auto _ : state) {
+        resetPeak();
+        const qint64 before = peakKilobytes();
+        services::TextGrid grid;
+        sheets::setUpSheetGrid(grid, sheets::SheetKind::Column);
+        const services::Status loaded = sheets::loadSheet(grid, large.columnSheet());
+        if (loaded.ok())
+            state.SkipWithError("a file above the limit was read");
+        report(state, bytes, before);
+    }
+}
+
+} // namespace
+
+BENCHMARK(BM_LoadColumnSheet)->Arg(100)->Iterations(1)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ReadTotalsWorkRows)->Arg(100)->Iterations(1)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_LoadSecondarySheet)->Arg(100)->Iterations(1)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_RefuseOversizedFile)->Arg(300)->Iterations(1)->Unit(benchmark::kMillisecond);
+
+BENCHMARK_MAIN();
