@@ -45,20 +45,33 @@ void resetPeak() {
     std::ofstream("/proc/self/clear_refs") << "5";
 }
 
-// A work file of about `bytes` bytes of real-looking sheet rows (about 190 bytes each), written
-// directly in CP932 so that writing it costs no memory of its own.
+// A work file of about `bytes` bytes of sheet rows (about 150 bytes each) written directly in CP932,
+// so that writing it costs no memory of its own. Marks, lengths, counts and weights vary from row
+// to row as in a real sheet; kinds, grades, shapes and sizes repeat.
 void writeWorkFile(const QString& path, const QString& tag, qint64 bytes) {
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return;
-    const QByteArray row =
-        services::Cp932::encode(QStringLiteral("'柱'2'C1'X1通り'SN490B'H鋼'400*200*8*13'3500'2'"
-                                               "4.50'261.6'ﾀﾞｲｱ'6'12''''さび止塗装'1.52''''''''\r\n"))
-            .value();
+    const QStringList sizes{QStringLiteral("400*200*8*13"), QStringLiteral("350*350*12"),
+                            QStringLiteral("H-600×200×11×17"), QStringLiteral("PL-25×500×500")};
     QByteArray block;
     qint64 written = 0;
-    while (written < bytes) {
-        block += tag.toLatin1() + row;
+    for (int i = 0; written < bytes; ++i) {
+        const QString row =
+            QStringLiteral(
+                "%1''柱'%2F'C%3'X%4通り'SN490B'H鋼'%5'%6'%7'%8'%9''ﾀﾞｲｱ'6'%10''''さび止塗装'%11''''''''\r\n")
+                .arg(tag)
+                .arg(i % 9 + 1)
+                .arg(i % 500)
+                .arg(i % 40)
+                .arg(sizes[i % sizes.size()])
+                .arg(3000 + i % 2000)
+                .arg(i % 7 + 1)
+                .arg(double(i % 997) / 7, 0, 'f', 2)
+                .arg(double(i % 1999) * 1.3, 0, 'f', 1)
+                .arg(i % 31 + 10)
+                .arg(double(i % 311) / 9, 0, 'f', 2);
+        block += services::Cp932::encode(row).value();
         if (block.size() > 4 * kMegabyte) {
             written += file.write(block);
             block.clear();

@@ -15,6 +15,7 @@ ZatuRowsResult LoadZatuRows(const QString& path) {
     // Each line is cut at the separators straight into its row's cells as it is read: a sheet of ten
     // thousand rows holds a quarter of a million cells, and neither the lines nor lists of fields are
     // kept on the way.
+    shell::FieldSplitter splitter;
     shell::LineSink sink;
     sink.begin = [&](qsizetype lines) { result.rows.reserve(lines); };
     sink.line = [&](QStringView line) {
@@ -26,7 +27,7 @@ ZatuRowsResult LoadZatuRows(const QString& path) {
             const qsizetype end = line.indexOf(shell::kSeparator, start + 1);
             const qsizetype length = (end < 0 ? line.size() : end) - start - 1;
             if (length > 0)
-                row.cells[size_t(k)] = line.sliced(start + 1, length).toString();
+                row.cells[size_t(k)] = splitter.field(line.sliced(start + 1, length));
             start = end;
         }
     };

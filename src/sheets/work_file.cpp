@@ -14,12 +14,13 @@ Status loadSheet(TextGrid& grid, const QString& path) {
     // Each line becomes its row's cells as it is read, so that the file is never held as lines and
     // as cells at once; the grid rows then share the cells' texts.
     std::vector<QStringList> records;
+    shell::FieldSplitter splitter;
     shell::LineSink sink;
     sink.begin = [&](qsizetype lines) { records.reserve(size_t(lines)); };
     sink.line = [&](QStringView line) {
         if (line.isEmpty())
             return;
-        QStringList cells = line.toString().split(shell::kSeparator);
+        QStringList cells = splitter.split(line, kSheetColumns);
         // Field n of the line is grid column n; the tag in field 0 gives way to the entry number,
         // which renumber() sets.
         cells[0] = QString();

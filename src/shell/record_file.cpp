@@ -178,6 +178,30 @@ QList<QStringList> splitRecords(const QStringList& lines) {
     return records;
 }
 
+QStringList FieldSplitter::split(QStringView line, qsizetype fieldCount) {
+    QStringList fields;
+    fields.reserve(std::max(fieldCount, line.count(kSeparator) + 1));
+    qsizetype start = 0;
+    for (;;) {
+        qsizetype end = line.indexOf(kSeparator, start);
+        if (end < 0)
+            end = line.size();
+        fields.append(field(line.sliced(start, end - start)));
+        if (end == line.size())
+            break;
+        start = end + 1;
+    }
+    while (fields.size() < fieldCount)
+        fields.append(QString());
+    return fields;
+}
+
+QString FieldSplitter::field(QStringView text) {
+    if (text.isEmpty())
+        return {};
+    return *m_seen.insert(text.toString());
+}
+
 QString fieldAt(const QStringList& fields, qsizetype index) {
     return index >= 0 && index < fields.size() ? fields[index] : QString();
 }

@@ -9,6 +9,7 @@
 #include "services/status.h"
 
 #include <QByteArray>
+#include <QSet>
 #include <QString>
 #include <QStringList>
 
@@ -59,6 +60,20 @@ QString missingFileMessage(const QString& path);
 
 // The non-empty lines split at the separator; position 0 is the tag.
 QList<QStringList> splitRecords(const QStringList& lines);
+
+// Splits record lines for readers that keep many records (the sheets and the totals): an empty
+// field is a null text, and a field equal to one met before shares that one's text, so that a large
+// file costs memory for its distinct values rather than for every cell.
+class FieldSplitter {
+public:
+    // The fields of `line`, padded with null texts to `fieldCount` when given (surplus fields kept).
+    QStringList split(QStringView line, qsizetype fieldCount = 0);
+    // One field's text, shared with an equal field met before; null when empty.
+    QString field(QStringView text);
+
+private:
+    QSet<QString> m_seen;
+};
 
 // Field `index` of a split record, or empty text when the record is shorter.
 QString fieldAt(const QStringList& fields, qsizetype index);

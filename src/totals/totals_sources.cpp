@@ -117,11 +117,12 @@ WorkRowsRead readWorkRows(const shell::DataRoot& root) {
         const QString path = shell::workingFilePath(root, shell::kWorkingFiles[size_t(index)]);
         QList<WorkRow>& rows = index == 8 ? result.rows.secondaryRows : result.rows.sheetRows;
         // Each line is split as it is read, so the file is never held as lines and rows at once.
+        shell::FieldSplitter splitter;
         shell::LineSink sink;
         sink.begin = [&](qsizetype lines) { rows.reserve(rows.size() + lines); };
         sink.line = [&](QStringView line) {
             if (!line.isEmpty())
-                rows.append(line.toString().split(shell::kSeparator));
+                rows.append(splitter.split(line));
         };
         const shell::LinesResult read = shell::readLinesInto(path, sink);
         if (!read.ok() || !read.exists) {
