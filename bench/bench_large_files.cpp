@@ -1,7 +1,8 @@
 // The readers on very large work files: time and peak memory of loading a 100 MB column sheet (as
 // the sheet window and `print column-sheet` do), the secondary sheet and the totals' work rows, and
 // the refusal of a 300 MB file above the size limit. Memory is reported as the growth of the
-// process's peak resident size during the read, in MB and per byte of the file.
+// process's peak resident size during the read, in MB and per byte of the file; what a read freed
+// is handed back to the system before the next one, so that each starts from the same ground.
 #include "secondary/zatu_file.h"
 #include "services/cp932.h"
 #include "services/text_grid.h"
@@ -19,6 +20,8 @@
 #include <benchmark/benchmark.h>
 
 #include <fstream>
+#include <functional>
+#include <malloc.h>
 #include <string>
 
 using namespace tv;
@@ -42,6 +45,7 @@ qint64 peakKilobytes() {
 }
 
 void resetPeak() {
+    malloc_trim(0);
     std::ofstream("/proc/self/clear_refs") << "5";
 }
 
@@ -93,41 +97,45 @@ struct LargeRoot {
     QString columnSheet() const { return shell::workingFilePath(root, shell::kWorkingFiles[6]); }
 };
 
-void report(benchmark::State& state, qint64 bytes, qint64 peakBefore) {
-    const double peakMb = double(peakKilobytes() - peakBefore) / 1024;
-    state.counters["file_MB"] = double(bytes) / kMegabyte;
-    state.counters["peak_MB"] = peakMb;
-    state.counters["peak_per_file_byte"] = peakMb * kMegabyte / double(bytes);
+// Runs `read`, which returns its refusal (empty when it read the file), once per iteration, and
+// reports the growth of the peak resident size over it.
+void measure(benchmark::State& state, qint64 bytes, bool refusalExpected,
+             const std::function<QString()>& read) {
+    for (auto _ : state) {
+        resetPeak();
+        const qint64 before = peakKilobytes();
+        const QString refusal = read();
+        if (refusal.isEmpty() == refusalExpected)
+            state.SkipWithError(refusalExpected ? "a file above the limit was read" : qPrintable(refusal));
+        const double peakMb = double(peakKilobytes() - before) / 1024;
+        state.counters["file_MB"] = double(bytes) / kMegabyte;
+        state.counters["peak_MB"] = peakMb;
+        state.counters["peak_per_file_byte"] = peakMb * kMegabyte / double(bytes);
+    }
+}
+
+QString loadColumnSheet(const QString& path) {
+    services::TextGrid grid;
+    sheets::setUpSheetGrid(grid, sheets::SheetKind::Column);
+    const services::Status loaded = sheets::loadSheet(grid, path);
+    benchmark::DoNotOptimize(grid.rowCount());
+    return loaded.error;
 }
 
 void BM_LoadColumnSheet(benchmark::State& state) {
     const qint64 bytes = state.range(0) * kMegabyte;
     LargeRoot large(bytes);
-    for (auto _ : state) {
-        resetPeak();
-        const qint64 before = peakKilobytes();
-        services::TextGrid grid;
-        sheets::setUpSheetGrid(grid, sheets::SheetKind::Column);
-        const services::Status loaded = sheets::loadSheet(grid, large.columnSheet());
-        if (!loaded.ok())
-            state.SkipWithError(loaded.error.toUtf8().constData());
-        benchmark::DoNotOptimize(grid.rowCount());
-        report(state, bytes, before);
-    }
+    measure(state, bytes, false, [&] { return loadColumnSheet(large.columnSheet()); });
 }
 
 void BM_ReadTotalsWorkRows(benchmark::State& state) {
     const qint64 bytes = state.range(0) * kMegabyte;
     LargeRoot large(bytes);
-    for (auto _ : state) {
-        resetPeak();
-        const qint64 before = peakKilobytes();
+    measure(state, bytes, false, [&] {
         const totals::WorkRowsRead read = totals::readWorkRows(large.root);
-        if (!read.error.isEmpty())
-            state.SkipWithError(read.error.toUtf8().constData());
         benchmark::DoNotOptimize(read.rows.sheetRows.size());
-        report(state, bytes, before);
-    }
+        return read.error;
+    });
 }
 
 void BM_LoadSecondarySheet(benchmark::State& state) {
@@ -135,31 +143,18 @@ void BM_LoadSecondarySheet(benchmark::State& state) {
     LargeRoot large(0);
     const QString path = shell::workingFilePath(large.root, shell::kWorkingFiles[8]);
     writeWorkFile(path, QStringLiteral("ZZ03"), bytes);
-    for (auto _ : state) {
-        resetPeak();
-        const qint64 before = peakKilobytes();
+    measure(state, bytes, false, [&] {
         const secondary::ZatuRowsResult read = secondary::LoadZatuRows(path);
-        if (!read.ok())
-            state.SkipWithError(read.error.toUtf8().constData());
         benchmark::DoNotOptimize(read.rows.size());
-        report(state, bytes, before);
-    }
+        return read.error;
+    });
 }
 
 // A file above the limit is refused after looking at its size, without reading it.
 void BM_RefuseOversizedFile(benchmark::State& state) {
     const qint64 bytes = state.range(0) * kMegabyte;
     LargeRoot large(bytes);
-    for (auto _ : state) {
-        resetPeak();
-        const qint64 before = peakKilobytes();
-        services::TextGrid grid;
-        sheets::setUpSheetGrid(grid, sheets::SheetKind::Column);
-        const services::Status loaded = sheets::loadSheet(grid, large.columnSheet());
-        if (loaded.ok())
-            state.SkipWithError("a file above the limit was read");
-        report(state, bytes, before);
-    }
+    measure(state, bytes, true, [&] { return loadColumnSheet(large.columnSheet()); });
 }
 
 } // namespace
