@@ -1,6 +1,6 @@
 // The column sheet with 20,000 rows (2,000 entries of ten rows with realistic entry texts, about
-// 5 MB): opening, New input replacing an entry near the top, deleting an entry, printing to PDF and
-// the window over it.
+// 5 MB): opening, New input replacing an entry near the top, deleting an entry, undoing and redoing
+// them, printing to PDF and the window over it.
 #include "sheets/column_entry_expansion.h"
 #include "sheets/sheet_form.h"
 #include "sheets/sheet_print.h"
@@ -175,6 +175,38 @@ void BM_DeleteEntryNearTop(benchmark::State& state) {
     }
 }
 
+// Undoing an entry deleted near the top (the deletion itself not timed): the rows of the entry put
+// back, renumbered and saved; to be weighed against BM_DeleteEntryNearTop, the command it undoes.
+void BM_UndoDeleteEntryNearTop(benchmark::State& state) {
+    Project project;
+    SilentPrompter prompter;
+    NoPrinter printer;
+    NoWindows opener;
+    FixedDialog dialog;
+    MainInputForm form(project.state, project.lists, {prompter, printer, opener, dialog});
+    form.open();
+    for (auto _ : state) {
+        state.PauseTiming();
+        form.clickRow(kFirstDataRow + 11);
+        form.deleteEntry();
+        state.ResumeTiming();
+        benchmark::DoNotOptimize(form.undo());
+    }
+}
+
+// Redoing a replaced entry near the top, after its undo (not timed).
+void BM_RedoNewInputNearTop(benchmark::State& state) {
+    MainInputForm& form = sheet().form;
+    form.clickRow(kFirstDataRow + 10);
+    form.newInput();
+    for (auto _ : state) {
+        state.PauseTiming();
+        form.undo();
+        state.ResumeTiming();
+        benchmark::DoNotOptimize(form.redo());
+    }
+}
+
 void BM_PrintToPdf(benchmark::State& state) {
     const QString pdf = QDir(sheet().project.dir.path()).filePath(QStringLiteral("sheet.pdf"));
     for (auto _ : state) {
@@ -218,6 +250,8 @@ BENCHMARK(BM_OpenColumnSheet)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_OpenLargerColumnSheet)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_NewInputNearTop)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_DeleteEntryNearTop)->Unit(benchmark::kMillisecond)->Iterations(30);
+BENCHMARK(BM_UndoDeleteEntryNearTop)->Unit(benchmark::kMillisecond)->Iterations(30);
+BENCHMARK(BM_RedoNewInputNearTop)->Unit(benchmark::kMillisecond)->Iterations(30);
 BENCHMARK(BM_PrintToPdf)->Unit(benchmark::kMillisecond)->Iterations(1);
 BENCHMARK(BM_WindowOpenAndScroll)->Unit(benchmark::kMillisecond)->Iterations(3);
 BENCHMARK(BM_WindowClickRow)->Unit(benchmark::kMillisecond);

@@ -6,6 +6,10 @@
 // the grid; typing in cells saves nothing until then. A save that fails keeps the window open with
 // its rows, so nothing typed is lost.
 //
+// Every row command and every cell edit (a pick, a right click, or what is typed into one cell before
+// the editor leaves it) is one step of history(); undoing a row command saves the file as the
+// command did, undoing a cell edit saves nothing, as typing does.
+//
 // Grid: 26 columns, header rows 0 (groups) and 1 (captions), data rows from 2; column 0 numbers the
 // data rows, columns 1 to 25 are the cells of the row.
 #pragma once
@@ -15,6 +19,7 @@
 #include "services/printer_port.h"
 #include "services/prompter.h"
 #include "services/text_grid.h"
+#include "services/undo_stack.h"
 #include "services/window_opener.h"
 #include "shell/project_state.h"
 
@@ -119,6 +124,16 @@ public:
     void rightClickCell(int row, int column);
     void hideEditor();
 
+    // 元に戻す and やり直し: false when there is nothing to take back or to make again.
+    bool undo();
+    bool redo();
+    services::UndoStack& history() { return m_history; }
+    // The selection a step of the history restores with its rows.
+    struct Selection {
+        int selected = -1;
+        int previous = -1;
+    };
+
 Q_SIGNALS:
     void changed();                        // selection, editor, lists
     void gridChanged();                    // rows added, removed or reloaded
@@ -148,6 +163,14 @@ private:
     void pickSize(int row, const QString& size);
     void moveCursor(int row, int column);
 
+    // --- history (zatu_inp_form_history.cpp) ---
+    void beginRowCommand();
+    void recordRowCommand();
+    // Records the change of `row`'s cells from `before`; steps with the same key >= 0 are one step.
+    void recordCellEdit(int row, const QStringList& before, int key = -1);
+    void restoreRows(int first, int count, const QList<QStringList>& rows, const Selection& selection,
+                     bool saves);
+
     shell::ShellState& m_shell;
     services::Prompter& m_prompter;
     services::PrinterPort& m_printer;
@@ -162,6 +185,10 @@ private:
     int m_editRow = -1;
     int m_editColumn = -1;
     bool m_closed = false;
+    services::UndoStack m_history;
+    QList<QStringList> m_rowsBefore; // the data rows when the row command under way began
+    Selection m_selectionBefore;
+    int m_editSession = 0; // counts the editors opened, so that one cell edit is one step
 };
 
 } // namespace tv::secondary

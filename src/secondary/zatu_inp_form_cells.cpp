@@ -155,6 +155,7 @@ CellOffer ZatuInpForm::clickCell(int row, int column) {
         Q_EMIT changed();
     }
     if (offer.kind == CellOffer::Kind::Text) {
+        ++m_editSession;
         m_editorVisible = true;
         m_editRow = row;
         m_editColumn = column;
@@ -189,8 +190,10 @@ bool ZatuInpForm::editorTextChanged(const QString& typed) {
         m_prompter.tell(*message, QStringLiteral("確認"));
         return false;
     }
+    const QStringList before = m_grid.rowTexts(m_editRow);
     writeCell(m_editRow, m_editColumn, text);
     recalc(m_editRow);
+    recordCellEdit(m_editRow, before, m_editSession);
     return true;
 }
 
@@ -203,8 +206,10 @@ void ZatuInpForm::commitCell(int row, int column, const QString& text) {
     }
     if (offer.kind != CellOffer::Kind::List || !offer.items.contains(text))
         return;
+    const QStringList before = m_grid.rowTexts(row);
     if (column == SizeCell) {
         pickSize(row, text);
+        recordCellEdit(row, before);
         return;
     }
     m_grid.setText(row, column, text);
@@ -212,6 +217,7 @@ void ZatuInpForm::commitCell(int row, int column, const QString& text) {
         m_grid.setText(row, SizeCell, QString()); // sizes belong to a name
     // A new category changes whether the row has a quantity; the quantities always match the row.
     recalc(row);
+    recordCellEdit(row, before);
 }
 
 void ZatuInpForm::pickSize(int row, const QString& size) {
@@ -244,9 +250,11 @@ void ZatuInpForm::rightClickCell(int row, int column) {
     Q_EMIT changed();
     if (!isDataRow(row) || column < 1 || column >= kColumns)
         return;
+    const QStringList before = m_grid.rowTexts(row);
     m_grid.setText(row, column, QString());
     // Emptying a factor must not leave its old quantity behind for the totals to count.
     recalc(row);
+    recordCellEdit(row, before);
 }
 
 } // namespace tv::secondary

@@ -56,6 +56,7 @@ void ZatuInpForm::afterRowCommand() {
     Q_EMIT gridChanged();
     Q_EMIT changed();
     save();
+    recordRowCommand();
 }
 
 void ZatuInpForm::deleteBlankRow() {
@@ -67,6 +68,7 @@ void ZatuInpForm::deleteBlankRow() {
         m_prompter.tell(QStringLiteral("空白行ではないので削除できません。"), kConfirm);
         return;
     }
+    beginRowCommand();
     m_grid.removeRow(row);                  // its highlight goes with it
     if (m_grid.rowCount() == kFirstDataRow) // keep a row to type in
         m_grid.insertRow(kFirstDataRow);
@@ -82,6 +84,7 @@ void ZatuInpForm::insertBlankRow() {
     if (!needsSelection())
         return;
     const int row = m_selected;
+    beginRowCommand();
     m_grid.insertRow(row);
     paintRow(row + 1, false); // the selected row moved down with its highlight
     paintRow(row, true);
@@ -100,6 +103,7 @@ void ZatuInpForm::deleteSelectedRow() {
                                        m_grid.text(row, PositionCell) + QStringLiteral("を削除します。");
     if (m_prompter.ask(question, kConfirm, PromptButtons::OkCancel) != PromptAnswer::Ok)
         return;
+    beginRowCommand();
     for (int c = 1; c < kColumns; ++c)
         m_grid.setText(row, c, QString());
     clearSelection();

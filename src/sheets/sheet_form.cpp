@@ -2,6 +2,7 @@
 #include "sheets/sheet_form.h"
 
 #include "lists/list_files.h"
+#include "services/grid_rows_step.h"
 #include "sheets/column_entry_expansion.h"
 #include "sheets/sheet_print.h"
 #include "sheets/work_file.h"
@@ -169,13 +170,43 @@ void SheetForm::removeEntryBelow(int row) {
         removeRows(row + 1, last);
 }
 
+void SheetForm::beginChange() {
+    m_rowsBefore = services::gridRows(m_grid, kFirstDataRow);
+    m_selectionBefore = {m_selected, m_previous};
+}
+
+// Saves the change that beginChange() started, records it as one step when it changed any row (a
+// save that failed is reported and the step kept, as the rows are), and redraws.
 void SheetForm::finishChange() {
+    saveAndShow();
+    services::RowsChange change =
+        services::diffRows(m_rowsBefore, services::gridRows(m_grid, kFirstDataRow), kFirstDataRow, 1);
+    m_rowsBefore.clear();
+    if (change.isEmpty())
+        return;
+    using Step = services::GridRowsStep<Selection>;
+    m_history.record(std::make_unique<Step>(
+        std::move(change), m_selectionBefore, Selection{m_selected, m_previous},
+        [this](int first, int count, const QList<QStringList>& rows, const Selection& selection) {
+            restoreRows(first, count, rows, selection);
+        }));
+}
+
+void SheetForm::saveAndShow() {
     const services::Status saved = saveSheet(m_grid, workFilePath(), m_traits.tag.toString());
     if (!saved.ok())
         m_ports.prompter.tellFailure(saved.error);
     paintSelection();
     renumber(m_grid);
     Q_EMIT changed();
+}
+
+void SheetForm::restoreRows(int first, int count, const QList<QStringList>& rows, const Selection& selection) {
+    select(-1); // unpaints the selected row while its index still holds
+    services::replaceRows(m_grid, first, count, rows);
+    m_selected = selection.selected;
+    m_previous = selection.previous;
+    saveAndShow();
 }
 
 QList<QStringList> SheetForm::entryRows(const EntryDialogResult& result) const {
@@ -219,6 +250,7 @@ void SheetForm::newInput() {
     for (int i = 0; i < int(payload.size()); ++i)
         payload[size_t(i)] = m_grid.text(row, kFirstEntryText + i);
     const std::optional<EntryDialogResult> result = m_ports.dialog.edit(payload);
+    beginChange();
     if (result && !result->payload[size_t(m_traits.payloadMainText)].isEmpty()) {
         const QList<QStringList> rows = entryRows(*result);
         removeEntryBelow(row);
@@ -238,6 +270,7 @@ void SheetForm::deleteBlankRow() {
         m_ports.prompter.tell(QStringLiteral("空白行ではないので削除できません。"), kConfirm);
         return;
     }
+    beginChange();
     removeRows(m_selected, m_selected);
     finishChange();
 }
@@ -246,6 +279,7 @@ void SheetForm::insertBlankRow() {
     if (!requireSelection())
         return;
     const int row = m_selected;
+    beginChange();
     insertEmptyRows(row, 1);
     m_previous = row + 1;
     finishChange();
@@ -261,8 +295,10 @@ void SheetForm::deleteEntry() {
                                  QStringLiteral("を削除します。");
         if (m_ports.prompter.ask(question, kConfirm, PromptButtons::OkCancel) != PromptAnswer::Ok)
             return;
-        removeEntryBelow(row);
     }
+    beginChange();
+    if (startsEntry(m_grid, row))
+        removeEntryBelow(row);
     clearSelection();
     finishChange();
 }

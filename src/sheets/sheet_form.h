@@ -6,12 +6,15 @@
 // - the grid is a sheet grid (sheet_layout.h) whose entries are numbered and which keeps at least
 //   100 empty rows below its last used row after a new entry;
 // - selectedRow() is -1 or a data row of the grid; only that row shows the selection colour;
-// - rows change only through the commands: an entry is always replaced whole, from its texts.
+// - rows change only through the commands: an entry is always replaced whole, from its texts;
+// - every command that changed the rows is one step of history(); undo and redo restore the rows
+//   and the selection of the step and save the work file as after any change.
 #pragma once
 
 #include "lists/member_lists.h"
 #include "services/printer_port.h"
 #include "services/prompter.h"
+#include "services/undo_stack.h"
 #include "services/text_grid.h"
 #include "services/window_opener.h"
 #include "sheets/entry_dialog.h"
@@ -80,6 +83,11 @@ public:
     void deleteEntry();    // 選択行削除
     void print();          // 印刷
 
+    // 元に戻す and やり直し: false when there is nothing to take back or to make again.
+    bool undo() { return m_history.undo(); }
+    bool redo() { return m_history.redo(); }
+    services::UndoStack& history() { return m_history; }
+
     static QString commandCaption(int index);
 
 Q_SIGNALS:
@@ -90,7 +98,16 @@ Q_SIGNALS:
     void closeRequested();
 
 private:
+    // The selection a step restores with its rows.
+    struct Selection {
+        int selected = -1;
+        int previous = -1;
+    };
+
     bool requireSelection();
+    void beginChange();
+    void restoreRows(int first, int count, const QList<QStringList>& rows, const Selection& selection);
+    void saveAndShow();
     QList<QStringList> entryRows(const EntryDialogResult& result) const;
     void removeEntryBelow(int row);
     void insertEmptyRows(int at, int count);
@@ -108,6 +125,10 @@ private:
     int m_selected = -1;
     int m_previous = -1;
     int m_highlighted = -1; // the row painted in the selection colour
+    services::UndoStack m_history;
+    // The data rows and the selection when the change under way began (beginChange()).
+    QList<QStringList> m_rowsBefore;
+    Selection m_selectionBefore;
 };
 
 // 柱積算 on WorkData-1.ini.

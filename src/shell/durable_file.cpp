@@ -236,6 +236,8 @@ Status replaceFile(const QString& path, const QByteArray& bytes, const std::func
     struct stat old {};
     if (::stat(nativePath(path).constData(), &old) == 0)
         mode = old.st_mode & 07777;
+    if (t_counts.opens++ == t_faults.opensBeforeDenial)
+        return writeFailure(path, EACCES);
     const int fd = ::open(temporaryName.constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, mode);
     if (fd < 0)
         return writeFailure(path, errno);

@@ -6,7 +6,8 @@
 // file is removed and the target is exactly as it was. The folder is synced after a rename.
 //
 // Tests inject faults through `WriteFaults`: a full disk after N bytes (counted over every file
-// written), a failing sync, a failing rename. The faults and counts belong to the calling thread.
+// written), a refused permission, a failing sync, a failing rename. The faults and counts belong to
+// the calling thread.
 #pragma once
 
 #include "services/status.h"
@@ -59,6 +60,7 @@ struct WriteFaults {
     qint64 bytesBeforeFailure = -1; // the disk is full once this many bytes were written (all files)
     int syncsBeforeFailure = -1;    // this many syncs succeed, the next one fails, later ones succeed
     int renamesBeforeFailure = -1;  // this many renames succeed, the next one fails, later ones succeed
+    int opensBeforeDenial = -1;     // this many files open, the next one is refused for lack of permission
 };
 
 // What the file operations of this thread did since the faults were last set.
@@ -66,6 +68,7 @@ struct WriteCounts {
     qint64 bytes = 0;
     int syncs = 0;
     int renames = 0;
+    int opens = 0;
 };
 
 // Sets the faults and resets the counts.

@@ -39,6 +39,38 @@ QStringList sheetRow(const std::map<int, QString>& cells) {
     return row;
 }
 
+// A sheet row from its columns 1 to 23 written as in the work file ("'" between cells, the last
+// empty ones left out), and the entry texts of columns 24 to 28 when given.
+QStringList rowOf(const QString& visible, const QStringList& texts = {}) {
+    QStringList row = QStringList{QString()} + visible.split(u'\'');
+    row.resize(24);
+    row += texts;
+    row.resize(29);
+    return row;
+}
+
+// The cells of a stored grid line, each group padded with empty cells to `size`.
+QStringList cells(QList<QStringList> groups, int size) {
+    QStringList line;
+    for (QStringList& group : groups) {
+        group.resize(size);
+        line += group;
+    }
+    return line;
+}
+
+// A stored plate line: plate, weld and bolt cells, six of each.
+QStringList plateLine(const QStringList& plate, const QStringList& weld = {}, const QStringList& bolt = {}) {
+    return cells({plate, weld, bolt}, 6);
+}
+
+// The stored text of a grid of `lines` lines of `width` cells: the given lines, then empty ones.
+QString gridText(const QList<QStringList>& given, int lines, int width) {
+    QList<QStringList> all = given;
+    all.resize(lines);
+    return tv::lists::joinParts(cells(all, width));
+}
+
 } // namespace
 
 class TestBeamEntry : public QObject {
@@ -60,6 +92,8 @@ private Q_SLOTS:
     void paintedArea();
     void sheetRowsOfCentreAndEndSections();
     void sheetRowsOfPlateConnection();
+    void sheetRowsFromEntryTexts_data();
+    void sheetRowsFromEntryTexts();
     void weldLineWithoutMethod();
     void roundTrip_data();
     void roundTrip();
@@ -452,6 +486,90 @@ void TestBeamEntry::sheetRowsOfPlateConnection() {
     QCOMPARE(rows[0].mid(17, 3), (QStringList{u"塗装有"_s, u"1.58"_s, u"31.76"_s}));
 }
 
+// Stored entry texts laid out as sheet rows: the member rows, then plates, welds and bolts each
+// from the top of their own rows, coating from the second row, the texts on the first row.
+void TestBeamEntry::sheetRowsFromEntryTexts_data() {
+    QTest::addColumn<QStringList>("texts");
+    QTest::addColumn<QList<QStringList>>("rows");
+    const QString none;
+    const auto plates = [](const QList<QStringList>& lines) { return gridText(lines, kPlateLines, 18); };
+    const auto coating = [](const QList<QStringList>& lines) { return gridText(lines, kCoatingLines, 8); };
+
+    // Welded ends, one section, painted, with a joint: two weld-only lines, a splice with its weld
+    // and bolts, a sundry plate, a line without a name (skipped whatever it holds), and two coating
+    // lines around an empty one.
+    const QStringList welded{
+        coating({{u"吹付材"_s, u"20"_s, u"1"_s, u"0.789"_s, u"6000"_s, u"2"_s, u"9.468"_s},
+                 {},
+                 {u"板材"_s, u"25"_s, u"7"_s, u"0.200"_s, u"6000"_s, u"2"_s, u"2.4"_s}}),
+        plates({plateLine({u"FLG溶接"_s}, {u"H"_s, u"T"_s, u"2"_s, u"17"_s, u"200*4*2"_s, u"1.60"_s}),
+                plateLine({u"WEB溶接"_s}, {u"H"_s, u"T"_s, u"2"_s, u"11"_s, none, u"2.66"_s}),
+                plateLine({u"スプライス"_s, u"SS400"_s, u"9"_s, u"150"_s, u"300"_s, u"4"_s},
+                          {u"H"_s, u"F"_s, u"1"_s, u"9"_s, none, u"1.20"_s},
+                          {u"HTB-F8T"_s, u"M20"_s, u"40"_s, u"75"_s, u"8"_s, u"32"_s}),
+                plateLine({u"雑"_s, u"SS400"_s, u"6"_s, u"100"_s, u"200"_s, u"2"_s}),
+                plateLine({none, u"SS400"_s, u"9"_s}, {u"H"_s}, {u"HTB-F8T"_s})}),
+        tv::lists::joinParts({u"2"_s, u"X1通り"_s, u"J1"_s, u"1"_s, u"6000"_s, none, none, u"100"_s, none,
+                              none, none, none, none, none, none, u"1.98"_s, u"23.76"_s}),
+        tv::lists::joinParts({u"True"_s, u"SN400B H-600×200×11×17"_s, u"6000"_s, u"2階"_s, u"G1"_s, none,
+                              none, none, none, none, u"6000"_s, none, none}),
+        u"塗装有･True･False･True･False･False･True･False･True･True･False"_s};
+    QTest::newRow("welded ends")
+        << welded
+        << QList<QStringList>{
+               rowOf(u"梁'2'G1'X1通り'SN400B'H鋼'H-600×200×11×17'6000'2'J1'1'H'T'2'17'1.60'塗装有'1.98'23.76'"
+                     u"HTB-F8T'M20'75'32"_s,
+                     welded),
+               rowOf(u"''''SS400'S.PL'PL-9×150×300''4'''H'T'2'11'2.66'吹付材:20'0.789'9.468"_s),
+               rowOf(u"''''SS400'PL'PL-6×100×200''2'''H'F'1'9'1.20'板材:25'0.200'2.4"_s),
+           };
+
+    // Plate connection, centre and end sections, galvanized: the clear length on the centre row
+    // only, the plates from the third row, gusset, stiffener and filler abbreviations, no coating.
+    const QStringList gusset{u"SS400"_s, u"9"_s, u"244"_s, u"676"_s, u"3"_s};
+    const QStringList stiffener{u"SS400"_s, u"12"_s, u"144"_s, u"652"_s, u"3"_s};
+    const QStringList connected{
+        coating({}),
+        plates({plateLine(QStringList{u"A側ガセット"_s} + gusset,
+                          {u"H"_s, u"T"_s, u"2"_s, u"9"_s, none, u"5.64"_s},
+                          {u"HTB-F8T"_s, u"M20"_s, none, u"75"_s, none, u"12"_s}),
+                plateLine(QStringList{u"B側ガセット"_s} + gusset, {},
+                          {u"HTB-F10T"_s, u"M22"_s, none, u"80"_s, none, u"12"_s}),
+                plateLine(QStringList{u"A側スチフナー"_s} + stiffener,
+                          {u"H"_s, u"T"_s, u"2"_s, u"12"_s, none, u"2.82"_s}),
+                plateLine(QStringList{u"B側スチフナー"_s} + stiffener),
+                {},
+                plateLine({u"フィラー"_s, u"SS400"_s, u"3.2"_s, u"100"_s, u"200"_s, u"6"_s})}),
+        tv::lists::joinParts({u"3"_s, none, none, none, none, none, none, none, u"7000"_s, u"G2"_s, u"0"_s,
+                              u"G2"_s, u"0"_s, u"100"_s, u"100"_s, none, none}),
+        tv::lists::joinParts({u"False"_s, u"[中央部] SN400B H-400×200×8×13 [端部] SN490B H-400×200×9×16"_s,
+                              none, u"3階"_s, u"B5"_s, u"A梁:SN490B H-700×300×12×24"_s,
+                              u"B梁:SN490B H-700×300×12×24"_s, none, none, u"6700"_s, none, u"150"_s,
+                              u"150"_s}),
+        u"溶融亜鉛･False･True･True･False･True･False･True･False･False･True"_s};
+    QTest::newRow("plate connection with end sections")
+        << connected
+        << QList<QStringList>{
+               rowOf(
+                   u"梁'3'B5''SN400B'H鋼'H-400×200×8×13'6700'3'''H'T'2'9'5.64'溶融亜鉛'''HTB-F8T'M20'75'12"_s,
+                   connected),
+               rowOf(u"''''SN490B'H鋼'H-400×200×9×16''3'''H'T'2'12'2.82''''HTB-F10T'M22'80'12"_s),
+               rowOf(u"''''SS400'G.PL'PL-9×244×676''3"_s),
+               rowOf(u"''''SS400'G.PL'PL-9×244×676''3"_s),
+               rowOf(u"''''SS400'ST.PL'PL-12×144×652''3"_s),
+               rowOf(u"''''SS400'ST.PL'PL-12×144×652''3"_s),
+               rowOf(u"''''SS400'F.PL'PL-3.2×100×200''6"_s),
+           };
+}
+
+void TestBeamEntry::sheetRowsFromEntryTexts() {
+    QFETCH(QStringList, texts);
+    QFETCH(QList<QStringList>, rows);
+    QCOMPARE(texts.size(), 5);
+    const EntryPayload payload{texts[0], texts[1], texts[2], texts[3], texts[4]};
+    QCOMPARE(ExpandBeamEntry(payload), rows);
+}
+
 // A FLG溶接 line without a weld method makes no row at all.
 void TestBeamEntry::weldLineWithoutMethod() {
     BeamFixture f({beam(u"2"_s, u"B1"_s, kBeam600)});
@@ -624,8 +742,11 @@ void TestBeamEntry::entryDialogPort() {
     };
     const std::optional<tv::sheets::EntryDialogResult> result = dialog.edit({});
     QVERIFY(result);
-    QCOMPARE(result->rows, ExpandBeamEntry(result->payload));
-    QCOMPARE(result->rows.first().mid(1, 3), (QStringList{u"梁"_s, u"2"_s, u"B1"_s}));
+    // One painted beam: 1.98 m² per metre × 6 m × 1 = 11.88 m²; the texts ride on the row.
+    const QStringList texts(result->payload.begin(), result->payload.end());
+    QCOMPARE(result->rows,
+             QList<QStringList>{
+                 rowOf(u"梁'2'B1''SN400B'H鋼'H-600×200×11×17'6000'1''''''''塗装有'1.98'11.88"_s, texts)});
     TV_VERIFY_PROMPTS(f.prompter);
 }
 

@@ -1,6 +1,7 @@
 // Faults injected into the file layer (a full disk after N bytes, a failing sync, a failing rename)
 // at every step of save, open, new and init: each reports the failure and leaves every file as it
-// was. A real full disk on a small tmpfs where the machine allows mounting one.
+// was. A full disk and a refused permission are named with the file. A real full disk on a small
+// tmpfs where the machine allows mounting one.
 #include "shell/bukken_name.h"
 #include "shell/durable_file.h"
 #include "shell/installation.h"
@@ -38,6 +39,7 @@ struct LastMessage : tv::services::Prompter {
 
 const QString kDiskFull = u"ディスクの空き容量が不足しています。"_s;
 const QString kIoError = u"ディスクの読み書きでエラーが起きました。"_s;
+const QString kNoPermission = u"書き込み権限がありません。"_s;
 
 // The faults to try for an operation that, left alone, did what `counts` says: a full disk at
 // spread byte counts (the first and last byte included), and every single sync and rename.
@@ -66,6 +68,7 @@ private Q_SLOTS:
     void projectOperationsSurviveEveryFault();
     void interruptedInstallationIsCompletedLater();
     void writeFailuresNameFileAndReason();
+    void readOnlyFileIsKept();
     void realFullDisk();
 
 private:
@@ -232,13 +235,26 @@ void TestFaults::writeFailuresNameFileAndReason() {
     const auto missingFolder = writeLines(m_state.dataRoot.file(u"無い", u"x.ini"), lines);
     QVERIFY2(missingFolder.error.contains(u"保存先のフォルダがありません。"_s),
              qPrintable(missingFolder.error));
-    if (::geteuid() != 0) {
-        QFile::setPermissions(path, QFileDevice::ReadOwner);
-        const auto readOnly = writeLines(path, lines);
-        QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
-        QVERIFY2(readOnly.error.contains(u"書き込み権限がありません。"_s), qPrintable(readOnly.error));
-        QCOMPARE(readBytes(path), before);
+    {
+        ScopedWriteFaults denied({-1, -1, -1, 0});
+        const auto status = writeLines(path, lines);
+        QCOMPARE(status.error, u"ファイル「%1」に書き込めません。\n%2"_s.arg(QDir::toNativeSeparators(path),
+                                                                             kNoPermission));
     }
+    QCOMPARE(readBytes(path), before);
+    QVERIFY(!QFileInfo::exists(temporaryPathFor(path)));
+}
+
+void TestFaults::readOnlyFileIsKept() {
+    if (::geteuid() == 0)
+        QSKIP("root may write any file; the refused permission is covered through the fault seam");
+    const QString path = m_state.dataRoot.file(kSetFolder, u"Kansan.ini");
+    const QByteArray before = readBytes(path);
+    QFile::setPermissions(path, QFileDevice::ReadOwner);
+    const auto readOnly = writeLines(path, {u"ZZKN'HT1'12'4.79"_s});
+    QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+    QVERIFY2(readOnly.error.contains(kNoPermission), qPrintable(readOnly.error));
+    QCOMPARE(readBytes(path), before);
 }
 
 void TestFaults::realFullDisk() {

@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QProcess>
 
 namespace tv::test {
 
@@ -41,6 +42,15 @@ void makeDataRoot(const QString& root) {
                           "set/BuzaiWeight.ini", "set/Kansan.ini", "set/Kikaku.ini",
                           "WorkData/WorkData-1.ini", "WorkData/WorkData-2.ini", "WorkData/WorkData-3.ini"})
         writeBytes(QDir(root).filePath(QLatin1String(f)), {});
+}
+
+QString pdfText(const QString& pdf) {
+    QProcess tool;
+    tool.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), QStringLiteral("-enc"),
+                                             QStringLiteral("UTF-8"), pdf, QStringLiteral("-")});
+    if (!tool.waitForFinished(30000) || tool.exitCode() != 0)
+        return {};
+    return QString::fromUtf8(tool.readAllStandardOutput());
 }
 
 } // namespace tv::test

@@ -1,4 +1,5 @@
-// File helpers for tests: CP932 files written and read byte for byte, and a fresh data root.
+// File helpers for tests: CP932 files written and read byte for byte, a fresh data root, the text of
+// a printed PDF.
 #pragma once
 
 #include <QByteArray>
@@ -21,5 +22,9 @@ void makeDataFolders(const QString& root);
 // A data root as a complete installation leaves it for an empty project: the five folders and the
 // nine working files, each empty. (A missing working file is an error the program reports.)
 void makeDataRoot(const QString& root);
+
+// The text of a PDF as pdftotext reads it, laid out as printed (a form feed after each page); empty
+// when the tool fails.
+QString pdfText(const QString& pdf);
 
 } // namespace tv::test

@@ -4,8 +4,8 @@
 #include "totals_project.h"
 
 #include <QFile>
-#include <QFileInfo>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -112,8 +112,17 @@ void TestTotalsCommandLine::printsATableAsPdf() {
     const Run run = torvanel(m_root, {u"print"_s, u"totals-joint"_s, u"--pdf"_s, pdf});
     QCOMPARE(run.exitCode, 1);
     QVERIFY2(run.err.contains(u"PDFファイルに保存しました"_s), qPrintable(run.err));
-    QVERIFY(QFileInfo(pdf).size() > 1000);
-    QCOMPARE(readBytes(pdf).left(5), QByteArray("%PDF-"));
+    // One page: the title, then every row of the table with its cells in order on a line of its own.
+    const QString printed = pdfText(pdf);
+    QCOMPARE(printed.count(u'\f'), 1);
+    QList<QStringList> printedLines;
+    for (const QString& text : printed.split(u'\n'))
+        printedLines.append(text.split(QRegularExpression(u"\\s+"_s), Qt::SkipEmptyParts));
+    QCOMPARE(printedLines.value(0), QStringList{u"JOINTの数量集計表"_s});
+    for (QStringList row : expectedJoint()) {
+        row.removeAll(QString());
+        QVERIFY2(printedLines.contains(row), qPrintable(row.join(u' ') + u" missing in:\n"_s + printed));
+    }
 }
 
 QTEST_GUILESS_MAIN(TestTotalsCommandLine)

@@ -8,6 +8,7 @@
 #include "ui/sheets/sheet_form_view.h"
 
 #include <QListWidget>
+#include <QScopeGuard>
 #include <QTest>
 #include <QTimer>
 
@@ -33,23 +34,29 @@ inline void clickListItem(QListWidget* list, const QString& text) {
 
 // Selects sheet row `row`, gives 新規入力・修正 and runs `work` in the dialog window once it is
 // active; a window still open afterwards (a failed check) is closed with Escape's reject. `entry`
-// is the sheet's entry dialog, which calls its window hook with each window it shows.
+// is the sheet's entry dialog, which calls its window hook with each window it shows. A dialog that
+// never shows or never becomes active fails the test: the steps must have run to the end.
 template <typename Window, typename EntryWindow>
 void openEntryDialog(EntryWindow& entry, ui::SheetFormView& sheet, int row,
                      std::function<void(Window&)> work) {
-    bool ran = false;
-    entry.setWindowHook([&ran, work](Window& window) {
-        QTimer::singleShot(0, &window, [&ran, &window, work] {
-            ran = true;
-            if (QTest::qWaitForWindowActive(&window))
-                work(window);
-            if (window.isVisible())
-                window.reject();
+    bool shown = false;
+    bool worked = false;
+    entry.setWindowHook([&shown, &worked, work](Window& window) {
+        QTimer::singleShot(0, &window, [&shown, &worked, &window, work] {
+            shown = true;
+            const auto leave = qScopeGuard([&window] {
+                if (window.isVisible())
+                    window.reject();
+            });
+            QVERIFY(QTest::qWaitForWindowActive(&window));
+            work(window);
+            worked = true;
         });
     });
     clickCell(sheet.grid(), row, 3);
     QTest::mouseClick(sheet.command(sheets::SheetForm::NewInput), Qt::LeftButton);
-    QVERIFY(ran);
+    QVERIFY2(shown, "the entry dialog did not open");
+    QVERIFY2(worked, "the entry dialog did not become active");
 }
 
 } // namespace tv::test

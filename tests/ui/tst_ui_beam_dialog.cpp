@@ -419,6 +419,7 @@ void TestUiBeamDialog::cancelChangesNothing() {
     p.openDialog(kFirstDataRow + 1, [](HariInpFormView& w) {
         chooseMark(w, u"G2"_s);
         clickCommand(w, HariInpForm::Cancel);
+        QVERIFY(!w.isVisible());
     });
     TV_VERIFY_PROMPTS(p.prompter);
     QCOMPARE(p.cell(kFirstDataRow, 8), u"5000"_s);

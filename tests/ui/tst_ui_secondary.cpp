@@ -1,5 +1,6 @@
 // The secondary-member sheet offscreen: two rows typed through the candidate lists and the editor,
 // Enter along the quantity cells, 終了, and the work file holds both rows.
+#include "context_menu_driver.h"
 #include "secondary/zatu_file.h"
 #include "secondary/zatu_inp_form.h"
 #include "support/recording_printer.h"
@@ -54,6 +55,7 @@ class TestUiSecondary : public QObject {
     Q_OBJECT
 private Q_SLOTS:
     void typesTwoRowsAndClosesWithEnd();
+    void undoAndRedoByContextMenuAndKeys();
 };
 
 void TestUiSecondary::typesTwoRowsAndClosesWithEnd() {
@@ -120,6 +122,47 @@ void TestUiSecondary::typesTwoRowsAndClosesWithEnd() {
             u"胴縁"_s, {}, {}, u"SS400"_s, u"H鋼"_s, u"H-200×100×5.5×8"_s, u"3.5*2"_s, u"4"_s, u"28.00"_s}));
     QCOMPARE(QStringList(saved.rows[1].cells.begin(), saved.rows[1].cells.begin() + 9),
              (QStringList{u"BOLT"_s, {}, {}, {}, u"M20"_s, u"55"_s, {}, u"12"_s, {}}));
+    TV_VERIFY_PROMPTS(prompter);
+}
+
+// 元に戻す from the context menu of the row numbers takes back what was typed into a cell (closing the
+// editor); Ctrl+Y makes it again.
+void TestUiSecondary::undoAndRedoByContextMenuAndKeys() {
+    QTemporaryDir dir;
+    makeDataRoot(dir.path());
+    tv::shell::ShellState shell;
+    shell.dataRoot = tv::shell::DataRoot(dir.path());
+    writeCp932Lines(shell.dataRoot.file(tv::shell::kWorkDataFolder, u"WorkData-3.ini"),
+                    {u"ZZ03'胴縁'2'X1'SS400'H鋼'H-200×100×5.5×8'6'2'12.00"_s});
+    ScriptedPrompter prompter;
+    RecordingPrinter printer;
+    NoWindows opener;
+    ZatuInpForm model(shell, prompter, printer, opener);
+    QVERIFY(model.open());
+    ZatuInpFormView view(model);
+    view.show();
+    QVERIFY(QTest::qWaitForWindowActive(&view));
+    TextGridView* grid = view.grid();
+    constexpr int R = ZatuInpForm::kFirstDataRow;
+
+    clickCell(grid, R, LengthCell);
+    typeAndEnter(grid, u"7"_s);
+    QCOMPARE(grid->model()->index(R, QuantityCell).data().toString(), u"14.00"_s);
+
+    QStringList captions;
+    runContextMenuCommand(this, 0, &captions);
+    QTest::mouseClick(grid->viewport(), Qt::RightButton, {},
+                      grid->visualRect(grid->model()->index(R, 0)).center());
+    QCOMPARE(captions, (QStringList{u"元に戻す"_s, u"やり直し"_s}));
+    QCOMPARE(grid->model()->index(R, LengthCell).data().toString(), u"6"_s);
+    QCOMPARE(grid->model()->index(R, QuantityCell).data().toString(), u"12.00"_s);
+    QVERIFY(!grid->isEditing());
+
+    view.activateWindow(); // as the window is again once its menu has closed
+    QVERIFY(QTest::qWaitForWindowActive(&view));
+    QTest::keyClick(&view, Qt::Key_Y, Qt::ControlModifier);
+    QCOMPARE(grid->model()->index(R, LengthCell).data().toString(), u"7"_s);
+    QCOMPARE(grid->model()->index(R, QuantityCell).data().toString(), u"14.00"_s);
     TV_VERIFY_PROMPTS(prompter);
 }
 

@@ -1,5 +1,6 @@
 // Smoke test of the column sheet window: a click on an entry's continuation row selects the entry,
 // 空白行挿入 puts an empty row above it, and 選択行削除 with its question removes the entry from the file.
+#include "context_menu_driver.h"
 #include "sheets/sheet_fixtures.h"
 #include "sheets/sheet_form.h"
 #include "shell/record_file.h"
@@ -39,6 +40,7 @@ class TestUiSheetForm : public QObject {
     Q_OBJECT
 private Q_SLOTS:
     void selectInsertAndDeleteThroughTheWindow();
+    void undoAndRedoByKeysAndContextMenu();
 };
 
 void TestUiSheetForm::selectInsertAndDeleteThroughTheWindow() {
@@ -92,6 +94,56 @@ void TestUiSheetForm::selectInsertAndDeleteThroughTheWindow() {
 
     QTest::mouseClick(view.command(SheetForm::Close), Qt::LeftButton);
     QVERIFY(!view.isVisible());
+}
+
+// Ctrl+Z, Ctrl+Y and Ctrl+Shift+Z in the window, and 元に戻す from the grid's context menu, take back
+// and make again a deleted entry, saving the work file each time.
+void TestUiSheetForm::undoAndRedoByKeysAndContextMenu() {
+    QTemporaryDir dir;
+    makeDataRoot(dir.path());
+    tv::shell::ShellState state;
+    state.dataRoot = tv::shell::DataRoot(dir.path());
+    const QString file = state.dataRoot.file(tv::shell::kWorkDataFolder, u"WorkData-1.ini");
+    const QStringList c1{workLine(u"ZZ01"_s, {u"柱"_s, u"2"_s, u"C1"_s, {}, u"SN490B"_s, u"H鋼"_s})};
+    writeCp932Lines(file, c1);
+    ScriptedPrompter prompter;
+    RecordingPrinter printer;
+    NoWindows opener;
+    ScriptedEntryDialog dialog;
+    tv::lists::MemberLists lists;
+    MainInputForm model(state, lists, {prompter, printer, opener, dialog});
+    QVERIFY(model.open());
+    tv::ui::SheetFormView view(model);
+    view.show();
+    QVERIFY(QTest::qWaitForWindowActive(&view));
+    const auto markAt = [&view](int row) {
+        return view.grid()->model()->index(row, 3).data().toString();
+    };
+
+    clickCell(view.grid(), kFirstDataRow, 3);
+    prompter.expect(u"柱-2階C1を削除します。"_s, u"確認"_s, tv::services::PromptButtons::OkCancel,
+                    tv::services::PromptAnswer::Ok);
+    QTest::mouseClick(view.command(SheetForm::DeleteEntry), Qt::LeftButton);
+    QCOMPARE(tv::shell::readLines(file).lines, QStringList());
+    QTest::keyClick(&view, Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(markAt(kFirstDataRow), u"C1"_s);
+    QCOMPARE(tv::shell::readLines(file).lines, c1);
+    QTest::keyClick(&view, Qt::Key_Y, Qt::ControlModifier);
+    QCOMPARE(markAt(kFirstDataRow), QString());
+    QCOMPARE(tv::shell::readLines(file).lines, QStringList());
+    QTest::keyClick(&view, Qt::Key_Z, Qt::ControlModifier);
+    QTest::keyClick(&view, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+    QCOMPARE(markAt(kFirstDataRow), QString());
+
+    // The context menu of a right click on the grid: its first command takes the row back.
+    QStringList captions;
+    runContextMenuCommand(this, 0, &captions);
+    const QRect cell = view.grid()->visualRect(view.grid()->model()->index(kFirstDataRow + 4, 3));
+    QTest::mouseClick(view.grid()->viewport(), Qt::RightButton, {}, cell.center());
+    QCOMPARE(captions, (QStringList{u"元に戻す"_s, u"やり直し"_s}));
+    QCOMPARE(markAt(kFirstDataRow), u"C1"_s);
+    QCOMPARE(tv::shell::readLines(file).lines, c1);
+    TV_VERIFY_PROMPTS(prompter);
 }
 
 QTEST_MAIN(TestUiSheetForm)

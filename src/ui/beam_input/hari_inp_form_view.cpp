@@ -51,10 +51,9 @@ QWidget* framed(QWidget* parent) {
 } // namespace
 
 HariInpFormView::HariInpFormView(HariInpForm& form, QWidget* parent)
-    : QDialog(parent), m_form(form), m_scroll(new QScrollArea(this)), m_kaiTx(new QLineEdit(this)) {
+    : EntryDialogView(commandCaption, kInputCount, kCaptionCount, parent), m_form(form) {
     setWindowTitle(QStringLiteral("梁-") + QStringLiteral("入力"));
     setObjectName(QStringLiteral("HariInpForm"));
-    paintRegistryBackground(this);
     services::TextGrid* grids[3] = {m_form.indexGridForView(), m_form.dataGridForView(),
                                     m_form.hifukuGridForView()};
     const char* names[3] = {"IndexGrid", "DataGrid", "HifukuGrid"};
@@ -71,10 +70,21 @@ HariInpFormView::HariInpFormView(HariInpForm& form, QWidget* parent)
     auto* content = new QWidget;
     auto* layout = new QVBoxLayout(content);
     layout->addWidget(makeHeaderPanel());
-    layout->addWidget(makePlatePanel());
-    layout->addWidget(makeCoatingPanel());
+    layout->addWidget(makePlatePanel(
+        m_grids[PlateGrid], QStringLiteral("【溶接・プレート】"),
+        {HariInpForm::ClearPlateRow, HariInpForm::DeletePlateBlankRow, HariInpForm::InsertPlateBlankRow},
+        {QStringLiteral("枚・単位L・締付Lは計算式可　入力例）9+12+9　右クリックで欄削除。")},
+        {QStringLiteral("※枚は*側ガセット・*側ｽﾁﾌﾅｰを選択した場合のみ梁本数と同じになります。"
+                        "他は実枚数を入力します。（梁本数とは関連しません）"),
+         QStringLiteral("※BOLTの単位本はPL1枚あたりの本数を入力します。（梁本数とは関連しません）")}));
+    layout->addWidget(makeCoatingPanel(
+        m_grids[CoatingGrid],
+        {HariInpForm::ClearCoatingRow, HariInpForm::DeleteCoatingBlankRow,
+         HariInpForm::InsertCoatingBlankRow},
+        QStringLiteral("[形状]（番号入力）"),
+        [](int shape, QWidget* parent) { return new BeamCoatingPicture(shape, parent); }, 7));
     layout->addStretch(1);
-    layOutUnderCommands(*this, makeCommandRow(), m_scroll, content);
+    layOut({HariInpForm::Ok, HariInpForm::Cancel, HariInpForm::LoadEntered, HariInpForm::Help}, content);
 
     m_fieldList = new QListWidget(this);
     m_fieldList->setObjectName(QStringLiteral("FieldList"));
@@ -106,19 +116,6 @@ QLineEdit* HariInpFormView::makeInput(int index, QWidget* parent) {
         }
     });
     return field;
-}
-
-QLabel* HariInpFormView::makeInfo(int index, int characters, QWidget* parent) {
-    auto* label = new QLabel(parent);
-    label->setObjectName(QStringLiteral("InfoGd_%1").arg(index));
-    label->setFrameShape(QFrame::Panel);
-    label->setFrameShadow(QFrame::Sunken);
-    label->setAutoFillBackground(true);
-    label->setBackgroundRole(QPalette::Base);
-    label->setTextFormat(Qt::PlainText);
-    label->setMinimumWidth(fontMetrics().averageCharWidth() * characters);
-    m_infoGd[index] = label;
-    return label;
 }
 
 QButtonGroup* HariInpFormView::makeOptions(const QStringList& captions, const QString& name, QLayout* into,
@@ -306,75 +303,6 @@ QWidget* HariInpFormView::makeGirderFrame() {
     m_girderPicture = new GirderPlatePicture(frame);
     row->addWidget(m_girderPicture, 1);
     return frame;
-}
-
-QWidget* HariInpFormView::makePlatePanel() {
-    auto* panel = new QWidget;
-    auto* box = new QVBoxLayout(panel);
-    box->setContentsMargins(0, 0, 0, 0);
-    auto* top = new QHBoxLayout;
-    top->addWidget(headingLabel(QStringLiteral("【溶接・プレート】"), panel));
-    for (int index :
-         {HariInpForm::ClearPlateRow, HariInpForm::DeletePlateBlankRow, HariInpForm::InsertPlateBlankRow})
-        top->addWidget(addCommand(index));
-    top->addWidget(
-        noteLabel(QStringLiteral("枚・単位L・締付Lは計算式可　入力例）9+12+9　右クリックで欄削除。"), panel));
-    top->addStretch(1);
-    box->addLayout(top);
-    box->addWidget(m_grids[PlateGrid], 0, Qt::AlignLeft);
-    box->addWidget(
-        noteLabel(QStringLiteral("※枚は*側ガセット・*側ｽﾁﾌﾅｰを選択した場合のみ梁本数と同じになります。"
-                                 "他は実枚数を入力します。（梁本数とは関連しません）"),
-                  panel));
-    box->addWidget(noteLabel(
-        QStringLiteral("※BOLTの単位本はPL1枚あたりの本数を入力します。（梁本数とは関連しません）"), panel));
-    return panel;
-}
-
-QWidget* HariInpFormView::makeCoatingPanel() {
-    auto* panel = new QWidget;
-    auto* row = new QHBoxLayout(panel);
-    row->setContentsMargins(0, 0, 0, 0);
-    auto* box = new QVBoxLayout;
-    auto* top = new QHBoxLayout;
-    top->addWidget(headingLabel(QStringLiteral("【耐火被覆】"), panel));
-    for (int index : {HariInpForm::ClearCoatingRow, HariInpForm::DeleteCoatingBlankRow,
-                      HariInpForm::InsertCoatingBlankRow})
-        top->addWidget(addCommand(index));
-    top->addStretch(1);
-    box->addLayout(top);
-    box->addWidget(m_grids[CoatingGrid], 0, Qt::AlignLeft);
-    box->addWidget(noteLabel(QStringLiteral("[形状]（番号入力）"), panel));
-    box->addStretch(1);
-    row->addLayout(box);
-    auto* shapes = new QGridLayout;
-    shapes->setSpacing(2);
-    for (int shape = 1; shape <= 14; ++shape)
-        shapes->addWidget(new BeamCoatingPicture(shape, panel), (shape - 1) / 7, (shape - 1) % 7);
-    row->addLayout(shapes);
-    row->addStretch(1);
-    return panel;
-}
-
-QWidget* HariInpFormView::makeCommandRow() {
-    auto* panel = new QWidget;
-    auto* row = new QHBoxLayout(panel);
-    row->setContentsMargins(0, 0, 0, 0);
-    for (int index : {HariInpForm::Ok, HariInpForm::Cancel, HariInpForm::LoadEntered, HariInpForm::Help})
-        row->addWidget(addCommand(index));
-    row->addWidget(noteLabel(QStringLiteral("F12キーでもOKできます。"), panel));
-    row->addStretch(1);
-    // The commands in the order of their numbers, for command(index).
-    std::sort(m_commandLabels.begin(), m_commandLabels.end(),
-              [](const CommandLabel* a, const CommandLabel* b) { return a->index() < b->index(); });
-    return panel;
-}
-
-CommandLabel* HariInpFormView::addCommand(int index) {
-    auto* label = makeRegistryCommand(index, commandCaption(index), this);
-    connect(label, &CommandLabel::clicked, this, &HariInpFormView::runCommand);
-    m_commandLabels.append(label);
-    return label;
 }
 
 QAbstractButton* HariInpFormView::classification(SurfaceClass option) const {

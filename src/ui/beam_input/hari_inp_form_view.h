@@ -4,8 +4,7 @@
 #pragma once
 
 #include "beam_input/hari_inp_form.h"
-
-#include <QDialog>
+#include "ui/common/entry_dialog_view.h"
 
 #include <array>
 #include <optional>
@@ -13,19 +12,16 @@
 class QAbstractButton;
 class QButtonGroup;
 class QCheckBox;
-class QLabel;
-class QLineEdit;
+class QLayout;
 class QListWidget;
-class QScrollArea;
 
 namespace tv::ui {
 
 class BeamEndPicture;
-class CommandLabel;
 class GirderPlatePicture;
 class TextGridView;
 
-class HariInpFormView : public QDialog {
+class HariInpFormView : public EntryDialogView {
     Q_OBJECT
 public:
     // The three grids of the window.
@@ -33,11 +29,7 @@ public:
 
     explicit HariInpFormView(beam_input::HariInpForm& form, QWidget* parent = nullptr);
 
-    QLineEdit* floorField() const { return m_kaiTx; }
-    QLineEdit* input(int index) const { return m_inpTx.at(index); }
-    QLabel* info(int index) const { return m_infoGd.at(index); }
     TextGridView* grid(Grid which) const { return m_grids.at(which); }
-    CommandLabel* command(int index) const { return m_commandLabels.at(index); }
     QAbstractButton* classification(beam_input::SurfaceClass option) const;
     QAbstractButton* endKind(beam_input::EndKind option) const;
     QAbstractButton* leftOption(int option) const;
@@ -49,27 +41,20 @@ public:
     QWidget* weldedFrame() const { return m_weldedFrame; }
     QWidget* girderFrame() const { return m_girderFrame; }
 
-    // Escape and the close box act as キャンセル.
-    void reject() override;
-
 protected:
-    // F12 anywhere in the dialog (the fields and grid editors pass it on) runs OK.
-    void keyPressEvent(QKeyEvent* event) override;
-    void showEvent(QShowEvent* event) override;
+    void runCommand(int index) override;
+    void showModelState() override;
+    void closeLists() override;
+    void cancelEntry() override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     QWidget* makeHeaderPanel();
     QWidget* makeWeldedFrame();
     QWidget* makeGirderFrame();
-    QWidget* makePlatePanel();
-    QWidget* makeCoatingPanel();
-    QWidget* makeCommandRow();
     QLineEdit* makeInput(int index, QWidget* parent);
-    QLabel* makeInfo(int index, int characters, QWidget* parent);
     QButtonGroup* makeOptions(const QStringList& captions, const QString& name, QLayout* into,
                               QWidget* parent);
-    CommandLabel* addCommand(int index);
 
     // --- state and keys (hari_inp_form_view_state.cpp) ---
     void bindGrids();
@@ -77,19 +62,12 @@ private:
     void openOffer(Grid which, const std::optional<services::CellOffer>& offer);
     void applyWidths(Grid which);
     void refreshGrid(Grid which);
-    void showState();
-    void runCommand(int index);
     void focusInput(int index);
-    void closeLists();
     bool editorKey(Grid which);
     void openFieldList(int field);
     void fieldListPicked(const QString& item);
 
     beam_input::HariInpForm& m_form;
-    QScrollArea* m_scroll;
-    QLineEdit* m_kaiTx;
-    std::array<QLabel*, beam_input::kCaptionCount> m_infoGd{};
-    std::array<QLineEdit*, beam_input::kInputCount> m_inpTx{};
     QWidget* m_weldedFrame = nullptr;
     QWidget* m_girderFrame = nullptr;
     QWidget* m_jointFrame = nullptr;
@@ -106,13 +84,10 @@ private:
     std::array<std::optional<services::CellOffer>, 3> m_pendingOffer{};
     // What the open editor or list of each grid was offered: a commit from a list is a pick.
     std::array<services::CellOffer::Kind, 3> m_offerKind{};
-    QList<CommandLabel*> m_commandLabels;
     QListWidget* m_fieldList = nullptr;
     int m_listField = -1; // the input field under the open field list
     BeamEndPicture* m_endPicture = nullptr;
     GirderPlatePicture* m_girderPicture = nullptr;
-    bool m_showing = false;
-    bool m_fitted = false;
 };
 
 } // namespace tv::ui

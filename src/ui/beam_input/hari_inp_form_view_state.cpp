@@ -15,7 +15,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
 
@@ -38,10 +37,6 @@ const int kShownRows[3] = {8, kPlateHeaderRows + kPlateLines, kCoatingHeaderRows
 // Height of one item of the lists under the fields.
 constexpr int kListItemTwips = 250;
 constexpr int kMostListItems = 12;
-
-bool isEnter(int key) {
-    return key == Qt::Key_Return || key == Qt::Key_Enter;
-}
 
 void checkOption(QButtonGroup* group, int option) {
     if (QAbstractButton* button = group->button(option))
@@ -104,12 +99,7 @@ void HariInpFormView::bindGridEditor(Grid which) {
         else
             m_form.coatingEditorChanged(text);
         const services::TextGrid& grid = which == PlateGrid ? m_form.DataGrid() : m_form.HifukuGrid();
-        const QString& cell = grid.text(grid.currentRow(), grid.currentColumn());
-        if (editor->text() != cell) {
-            const int cursor = editor->cursorPosition();
-            editor->setText(cell);
-            editor->setCursorPosition(std::min(cursor, int(cell.size())));
-        }
+        showCellInEditor(editor, grid.text(grid.currentRow(), grid.currentColumn()));
     });
 }
 
@@ -156,10 +146,7 @@ void HariInpFormView::refreshGrid(Grid which) {
     fitGridToCells(view, kShownRows[which], which == MarkGrid);
 }
 
-void HariInpFormView::showState() {
-    if (m_showing)
-        return;
-    m_showing = true;
+void HariInpFormView::showModelState() {
     if (m_kaiTx->text() != m_form.KaiTx())
         m_kaiTx->setText(m_form.KaiTx());
     for (int i = 0; i < kCaptionCount; ++i)
@@ -182,7 +169,6 @@ void HariInpFormView::showState() {
         refreshGrid(which);
     m_endPicture->setEnds(m_form.LeftOp(), m_form.RightOp(), m_form.JointCh());
     m_girderPicture->setBasis(m_form.SaisunOp());
-    m_showing = false;
 }
 
 void HariInpFormView::runCommand(int index) {
@@ -197,10 +183,8 @@ void HariInpFormView::runCommand(int index) {
         focusInput(m_form.focusInput());
 }
 
-void HariInpFormView::reject() {
-    closeLists();
+void HariInpFormView::cancelEntry() {
     m_form.cancel();
-    QDialog::reject();
 }
 
 void HariInpFormView::focusInput(int index) {
@@ -257,15 +241,6 @@ void HariInpFormView::fieldListPicked(const QString& item) {
     }
 }
 
-void HariInpFormView::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_F12) {
-        event->accept();
-        runCommand(HariInpForm::Ok);
-        return;
-    }
-    QDialog::keyPressEvent(event);
-}
-
 bool HariInpFormView::eventFilter(QObject* watched, QEvent* event) {
     const QEvent::Type type = event->type();
     if (type == QEvent::KeyPress) {
@@ -307,14 +282,6 @@ bool HariInpFormView::eventFilter(QObject* watched, QEvent* event) {
         }
     }
     return QDialog::eventFilter(watched, event);
-}
-
-void HariInpFormView::showEvent(QShowEvent* event) {
-    if (!m_fitted) {
-        m_fitted = true;
-        fitToScreen(*this, m_scroll);
-    }
-    QDialog::showEvent(event);
 }
 
 } // namespace tv::ui

@@ -6,6 +6,7 @@
 #include "column_input/weld_rows.h"
 #include "ui/column_input/column_pictures.h"
 #include "ui/common/command_label.h"
+#include "ui/common/entry_dialog_parts.h"
 #include "ui/common/text_grid_view.h"
 #include "ui/common/window_look.h"
 
@@ -15,44 +16,20 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QRadioButton>
-#include <QScreen>
-#include <QScrollArea>
-#include <QScrollBar>
 #include <QVBoxLayout>
 
 namespace tv::ui {
 
 using namespace column_input;
 
-namespace {
-
-QLabel* note(const QString& text, QWidget* parent) {
-    auto* label = new QLabel(text, parent);
-    label->setTextFormat(Qt::PlainText);
-    return label;
-}
-
-QLabel* heading(const QString& text, QWidget* parent) {
-    auto* label = note(text, parent);
-    QFont bold = label->font();
-    bold.setBold(true);
-    label->setFont(bold);
-    return label;
-}
-
-} // namespace
-
 HasiraInpFormView::HasiraInpFormView(HasiraInpForm& form, HasiraInpCommands& commands, QWidget* parent)
-    : QDialog(parent), m_form(form), m_commands(commands), m_scroll(new QScrollArea(this)),
-      m_kaiTx(new QLineEdit(this)) {
+    : EntryDialogView(hasiraCommandCaption, kInputFields, 4, parent), m_form(form), m_commands(commands) {
     setWindowTitle(QStringLiteral("柱入力"));
     setObjectName(QStringLiteral("HasiraInpForm"));
-    paintRegistryBackground(this);
     for (int which = 0; which < 5; ++which) {
         m_grids[which] = new TextGridView(commands.grid(which), this);
         m_grids[which]->setWidenToTexts(true);
@@ -69,20 +46,19 @@ HasiraInpFormView::HasiraInpFormView(HasiraInpForm& form, HasiraInpCommands& com
     auto* layout = new QVBoxLayout(content);
     layout->addWidget(makeHeaderPanel());
     layout->addWidget(makeWeldPanel());
-    layout->addWidget(makePlatePanel());
-    layout->addWidget(makeCoatingPanel());
+    layout->addWidget(
+        makePlatePanel(m_grids[PlateGrid], QStringLiteral("【付属プレート類】"),
+                       {CommandClearPlateRow, CommandDeleteBlankPlateRow, CommandInsertBlankPlateRow},
+                       {QStringLiteral("枚・単位L・締付Lは計算式可       右クリックで欄削除。"),
+                        QStringLiteral("※A.BOLTの場合はボルト長さ")},
+                       {}));
+    layout->addWidget(makeCoatingPanel(
+        m_grids[CoatingGrid],
+        {CommandClearCoatingRow, CommandDeleteBlankCoatingRow, CommandInsertBlankCoatingRow},
+        QStringLiteral("[形状]（番号入力）  ※鋼管（丸）は14"),
+        [](int shape, QWidget* parent) { return new CoatingShapePicture(shape, parent); }, 14));
     layout->addStretch(1);
-    m_scroll->setWidget(content);
-    m_scroll->setWidgetResizable(true);
-    m_scroll->setFrameShape(QFrame::NoFrame);
-    // The commands stay in view above the content, which scrolls on a small screen.
-    auto* outer = new QVBoxLayout(this);
-    outer->setContentsMargins(0, 0, 0, 0);
-    outer->setSpacing(0);
-    QWidget* commandRow = makeCommandRow();
-    commandRow->layout()->setContentsMargins(9, 6, 9, 0);
-    outer->addWidget(commandRow);
-    outer->addWidget(m_scroll);
+    layOut({CommandOk, CommandCancel, CommandLoadEntered, CommandHelp}, content);
 
     m_jointList = new QListWidget(this);
     m_jointList->setObjectName(QStringLiteral("KouhoList_0"));
@@ -110,7 +86,7 @@ QWidget* HasiraInpFormView::makeHeaderPanel() {
     // Floor and its marks.
     auto* floorColumn = new QVBoxLayout;
     auto* floorRow = new QHBoxLayout;
-    floorRow->addWidget(note(QStringLiteral("階"), panel));
+    floorRow->addWidget(noteLabel(QStringLiteral("階"), panel));
     m_kaiTx->setObjectName(QStringLiteral("KaiTx"));
     m_kaiTx->setMaximumWidth(fontMetrics().averageCharWidth() * 10);
     m_kaiTx->installEventFilter(this);
@@ -130,21 +106,15 @@ QWidget* HasiraInpFormView::makeHeaderPanel() {
                                    QStringLiteral("符号")};
     const int place[4][3] = {{0, 4, 1}, {1, 0, 5}, {0, 0, 1}, {0, 2, 1}}; // row, caption column, span
     for (int i = 0; i < 4; ++i) {
-        m_infoGd[i] = new QLabel(panel);
-        m_infoGd[i]->setObjectName(QStringLiteral("InfoGd_%1").arg(i));
-        m_infoGd[i]->setFrameShape(QFrame::Panel);
-        m_infoGd[i]->setFrameShadow(QFrame::Sunken);
-        m_infoGd[i]->setAutoFillBackground(true);
-        m_infoGd[i]->setBackgroundRole(QPalette::Base);
-        m_infoGd[i]->setTextFormat(Qt::PlainText);
+        makeInfo(i, 8, panel);
         // The section text of an H with two cut T is the longest the panel shows.
-        m_infoGd[i]->setMinimumWidth(
-            i == 1 ? fontMetrics().horizontalAdvance(QStringLiteral(
-                         "SN490B H-588×300×12×20 SN490B CT-175×200×9×12 SN490B CT-175×200×9×12")) +
-                         fontMetrics().averageCharWidth() * 2
-                   : fontMetrics().averageCharWidth() * 8);
+        if (i == 1)
+            m_infoGd[i]->setMinimumWidth(
+                fontMetrics().horizontalAdvance(
+                    QStringLiteral("SN490B H-588×300×12×20 SN490B CT-175×200×9×12 SN490B CT-175×200×9×12")) +
+                fontMetrics().averageCharWidth() * 2);
         const int column = place[i][1];
-        info->addWidget(note(infoCaptions[i], panel), place[i][0], column);
+        info->addWidget(noteLabel(infoCaptions[i], panel), place[i][0], column);
         info->addWidget(m_infoGd[i], place[i][0], column + 1, 1, place[i][2]);
         info->setColumnStretch(column + 1, 1);
     }
@@ -162,14 +132,14 @@ QWidget* HasiraInpFormView::makeHeaderPanel() {
         });
     }
     auto* inputs = new QGridLayout;
-    inputs->addWidget(note(inputCaptions[LengthInput], panel), 0, 0, Qt::AlignRight);
+    inputs->addWidget(noteLabel(inputCaptions[LengthInput], panel), 0, 0, Qt::AlignRight);
     inputs->addWidget(m_inpTx[LengthInput], 0, 1);
-    inputs->addWidget(note(QStringLiteral("mm"), panel), 0, 2);
-    inputs->addWidget(note(inputCaptions[CountInput], panel), 0, 3, Qt::AlignRight);
+    inputs->addWidget(noteLabel(QStringLiteral("mm"), panel), 0, 2);
+    inputs->addWidget(noteLabel(inputCaptions[CountInput], panel), 0, 3, Qt::AlignRight);
     inputs->addWidget(m_inpTx[CountInput], 0, 4);
-    inputs->addWidget(note(inputCaptions[SecondPlacesInput], panel), 1, 0, 1, 3, Qt::AlignRight);
+    inputs->addWidget(noteLabel(inputCaptions[SecondPlacesInput], panel), 1, 0, 1, 3, Qt::AlignRight);
     inputs->addWidget(m_inpTx[SecondPlacesInput], 1, 3, 1, 2);
-    inputs->addWidget(note(inputCaptions[CommentInput], panel), 2, 0, 1, 3, Qt::AlignRight);
+    inputs->addWidget(noteLabel(inputCaptions[CommentInput], panel), 2, 0, 1, 3, Qt::AlignRight);
     inputs->addWidget(m_inpTx[CommentInput], 2, 3, 1, 2);
 
     m_jointCh = new QCheckBox(QStringLiteral("ジョイント有"), panel);
@@ -178,7 +148,7 @@ QWidget* HasiraInpFormView::makeHeaderPanel() {
     m_jointFrame = new QWidget(panel);
     auto* jointRow = new QHBoxLayout(m_jointFrame);
     jointRow->setContentsMargins(0, 0, 0, 0);
-    jointRow->addWidget(note(inputCaptions[JointMarkInput], m_jointFrame));
+    jointRow->addWidget(noteLabel(inputCaptions[JointMarkInput], m_jointFrame));
     m_inpTx[JointMarkInput]->setParent(m_jointFrame);
     jointRow->addWidget(m_inpTx[JointMarkInput]);
     auto* jointLine = new QHBoxLayout;
@@ -187,7 +157,7 @@ QWidget* HasiraInpFormView::makeHeaderPanel() {
     jointLine->addStretch(1);
 
     auto* classes = new QHBoxLayout;
-    classes->addWidget(heading(QStringLiteral("【分類】"), panel));
+    classes->addWidget(headingLabel(QStringLiteral("【分類】"), panel));
     m_bunruiOp = new QButtonGroup(this);
     for (int option = Painted; option <= OtherTreatment; ++option) {
         auto* button = new QRadioButton(classificationCaption(option), panel);
@@ -203,7 +173,8 @@ QWidget* HasiraInpFormView::makeHeaderPanel() {
     middle->addLayout(inputs);
     middle->addLayout(jointLine);
     middle->addLayout(classes);
-    middle->addWidget(note(QStringLiteral("※溶融亜鉛の場合は付属プレート類も溶融亜鉛となります。"), panel));
+    middle->addWidget(
+        noteLabel(QStringLiteral("※溶融亜鉛の場合は付属プレート類も溶融亜鉛となります。"), panel));
     middle->addStretch(1);
     grid->addLayout(middle, 0, 1);
 
@@ -222,13 +193,13 @@ QWidget* HasiraInpFormView::makeWeldPanel() {
     for (int i = 0; i < 2; ++i) {
         auto* box = new QVBoxLayout;
         auto* top = new QHBoxLayout;
-        top->addWidget(heading(titles[i], panel));
+        top->addWidget(headingLabel(titles[i], panel));
         m_yousetuCh[i] = new QCheckBox(QStringLiteral("溶接無し"), panel);
         m_yousetuCh[i]->setObjectName(QStringLiteral("YousetuCh_%1").arg(i));
         connect(m_yousetuCh[i], &QCheckBox::clicked, this,
                 [this, i](bool ticked) { m_form.setYousetuCh(i, ticked); });
         top->addWidget(m_yousetuCh[i]);
-        top->addWidget(note(notes[i], panel));
+        top->addWidget(noteLabel(notes[i], panel));
         top->addStretch(1);
         box->addLayout(top);
         box->addWidget(m_grids[i], 0, Qt::AlignLeft | Qt::AlignTop);
@@ -236,11 +207,11 @@ QWidget* HasiraInpFormView::makeWeldPanel() {
         row->addLayout(box);
     }
     auto* noteBox = new QVBoxLayout;
-    auto* explanation =
-        note(QStringLiteral("※ロ部溶接のヶ所とプレートの枚数は、１本あたりの数量ではなく実際の数量又は計算式"
-                            "を入力して下さい。\n"
-                            "例）1本あたり3ヶ所で柱本数が10本の場合は、30又は10*3と入力します。"),
-             panel);
+    auto* explanation = noteLabel(
+        QStringLiteral("※ロ部溶接のヶ所とプレートの枚数は、１本あたりの数量ではなく実際の数量又は計算式"
+                       "を入力して下さい。\n"
+                       "例）1本あたり3ヶ所で柱本数が10本の場合は、30又は10*3と入力します。"),
+        panel);
     explanation->setWordWrap(true);
     // Wrapped into a few lines, so that the dialog stays within a 1366-pixel screen at 100 %.
     explanation->setMaximumWidth(fontMetrics().averageCharWidth() * 60);
@@ -248,67 +219,6 @@ QWidget* HasiraInpFormView::makeWeldPanel() {
     noteBox->addStretch(1);
     row->addLayout(noteBox, 1);
     return panel;
-}
-
-QWidget* HasiraInpFormView::makePlatePanel() {
-    auto* panel = new QWidget;
-    auto* box = new QVBoxLayout(panel);
-    box->setContentsMargins(0, 0, 0, 0);
-    auto* top = new QHBoxLayout;
-    top->addWidget(heading(QStringLiteral("【付属プレート類】"), panel));
-    for (int index : {CommandClearPlateRow, CommandDeleteBlankPlateRow, CommandInsertBlankPlateRow})
-        top->addWidget(addCommand(index));
-    top->addWidget(note(QStringLiteral("枚・単位L・締付Lは計算式可       右クリックで欄削除。"), panel));
-    top->addWidget(note(QStringLiteral("※A.BOLTの場合はボルト長さ"), panel));
-    top->addStretch(1);
-    box->addLayout(top);
-    box->addWidget(m_grids[PlateGrid], 0, Qt::AlignLeft);
-    return panel;
-}
-
-QWidget* HasiraInpFormView::makeCoatingPanel() {
-    auto* panel = new QWidget;
-    auto* row = new QHBoxLayout(panel);
-    row->setContentsMargins(0, 0, 0, 0);
-    auto* box = new QVBoxLayout;
-    auto* top = new QHBoxLayout;
-    top->addWidget(heading(QStringLiteral("【耐火被覆】"), panel));
-    for (int index : {CommandClearCoatingRow, CommandDeleteBlankCoatingRow, CommandInsertBlankCoatingRow})
-        top->addWidget(addCommand(index));
-    top->addStretch(1);
-    box->addLayout(top);
-    box->addWidget(m_grids[CoatingGrid], 0, Qt::AlignLeft);
-    box->addWidget(note(QStringLiteral("[形状]（番号入力）  ※鋼管（丸）は14"), panel));
-    box->addStretch(1);
-    row->addLayout(box);
-    auto* shapes = new QGridLayout;
-    shapes->setSpacing(2);
-    for (int shape = 1; shape <= 14; ++shape)
-        shapes->addWidget(new CoatingShapePicture(shape, panel), 0, shape - 1);
-    row->addLayout(shapes);
-    row->addStretch(1);
-    return panel;
-}
-
-QWidget* HasiraInpFormView::makeCommandRow() {
-    auto* panel = new QWidget;
-    auto* row = new QHBoxLayout(panel);
-    row->setContentsMargins(0, 0, 0, 0);
-    for (int index : {CommandOk, CommandCancel, CommandLoadEntered, CommandHelp})
-        row->addWidget(addCommand(index));
-    row->addWidget(note(QStringLiteral("F12キーでもOKできます。"), panel));
-    row->addStretch(1);
-    // The commands in the order of their numbers, for command(index).
-    std::sort(m_commandLabels.begin(), m_commandLabels.end(),
-              [](const CommandLabel* a, const CommandLabel* b) { return a->index() < b->index(); });
-    return panel;
-}
-
-CommandLabel* HasiraInpFormView::addCommand(int index) {
-    auto* label = makeRegistryCommand(index, hasiraCommandCaption(index), this);
-    connect(label, &CommandLabel::clicked, this, &HasiraInpFormView::runCommand);
-    m_commandLabels.append(label);
-    return label;
 }
 
 QAbstractButton* HasiraInpFormView::classification(int option) const {
@@ -329,11 +239,9 @@ void HasiraInpFormView::runCommand(int index) {
         focusInput(m_form.focusedInput());
 }
 
-void HasiraInpFormView::reject() {
-    closeLists();
+void HasiraInpFormView::cancelEntry() {
     if (!m_form.isClosed())
         m_form.cancel();
-    QDialog::reject();
 }
 
 void HasiraInpFormView::focusInput(int index) {
@@ -366,30 +274,6 @@ void HasiraInpFormView::openJointList() {
               QSize(std::max(field->width(), m_jointList->sizeHintForColumn(0) + 24), height)));
     m_jointList->show();
     m_jointList->setFocus(Qt::PopupFocusReason);
-}
-
-void HasiraInpFormView::showEvent(QShowEvent* event) {
-    if (!m_fitted) {
-        m_fitted = true;
-        fitToScreen();
-    }
-    QDialog::showEvent(event);
-}
-
-// As large as the content, at the screen's top left corner; on a smaller screen the window keeps
-// within it and the content scrolls.
-void HasiraInpFormView::fitToScreen() {
-    QWidget* content = m_scroll->widget();
-    content->ensurePolished();
-    const QSize wanted = content->sizeHint().expandedTo(content->minimumSizeHint());
-    const int commands = sizeHint().height() - m_scroll->sizeHint().height();
-    QSize size = wanted + QSize(m_scroll->verticalScrollBar()->sizeHint().width() + 4, commands + 4);
-    if (const QScreen* s = screen()) {
-        const QRect available = s->availableGeometry();
-        size = size.boundedTo(QSize(available.width() - 16, available.height() - 48));
-        move(available.topLeft());
-    }
-    resize(size);
 }
 
 } // namespace tv::ui

@@ -33,10 +33,6 @@ const QList<int> kMarkWidths{200, 1000};
 // mark list fills the height beside the inputs.
 const int kShownRows[5] = {3, 3, 7, 6, 5};
 
-bool isEnter(int key) {
-    return key == Qt::Key_Return || key == Qt::Key_Enter;
-}
-
 } // namespace
 
 void HasiraInpFormView::bindGrid(int which) {
@@ -84,12 +80,7 @@ void HasiraInpFormView::bindGrid(int which) {
         const services::TextGrid& grid = *m_commands.grid(which);
         const int row = grid.currentRow(), column = grid.currentColumn();
         m_commands.typeText(which, row, column, text);
-        const QString& cell = grid.text(row, column);
-        if (editor->text() != cell) { // refused, or stored half-width
-            const int cursor = editor->cursorPosition();
-            editor->setText(cell);
-            editor->setCursorPosition(qMin(cursor, int(cell.size())));
-        }
+        showCellInEditor(editor, grid.text(row, column));
     });
 }
 
@@ -128,10 +119,7 @@ void HasiraInpFormView::refreshGrid(int which) {
         view->setFixedHeight(rows * rowHeight + frame);
 }
 
-void HasiraInpFormView::showState() {
-    if (m_showing)
-        return;
-    m_showing = true;
+void HasiraInpFormView::showModelState() {
     if (m_kaiTx->text() != m_form.KaiTx())
         m_kaiTx->setText(m_form.KaiTx());
     for (int i = 0; i < 4; ++i)
@@ -155,16 +143,6 @@ void HasiraInpFormView::showState() {
     for (int which = 0; which < 5; ++which)
         refreshGrid(which);
     m_section->setSectionCode(int(m_form.sectionCode()));
-    m_showing = false;
-}
-
-void HasiraInpFormView::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_F12) {
-        event->accept();
-        runCommand(CommandOk);
-        return;
-    }
-    QDialog::keyPressEvent(event);
 }
 
 bool HasiraInpFormView::eventFilter(QObject* watched, QEvent* event) {

@@ -6,8 +6,10 @@
 #include "ui/common/qt_prompter.h"
 #include "ui/common/qt_window_opener.h"
 #include "ui/common/text_grid_view.h"
+#include "ui/common/undo_actions.h"
 #include "ui/common/window_look.h"
 
+#include <QCursor>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -89,7 +91,15 @@ void ZatuInpFormView::bindGrid() {
     connect(m_editor, &QLineEdit::textChanged, this, &ZatuInpFormView::editorTextChanged);
     // Installed after the grid's own filter, so it sees Enter and Shift+Left first.
     m_editor->installEventFilter(this);
-    connect(m_grid, &TextGridView::cellRightClicked, &m_model, &ZatuInpForm::rightClickCell);
+    // A right click empties a cell; on the row numbers and the captions it opens 元に戻す / やり直し.
+    const UndoActions undo = addUndoActions(
+        this, m_model.history(), [this] { m_model.undo(); }, [this] { m_model.redo(); });
+    connect(m_grid, &TextGridView::cellRightClicked, this, [this, undo](int row, int column) {
+        if (row < ZatuInpForm::kFirstDataRow || column < 1)
+            showUndoMenu(undo, QCursor::pos());
+        else
+            m_model.rightClickCell(row, column);
+    });
     // Queued: the model may ask for the move while the view is still handing it a click or a pick.
     connect(&m_model, &ZatuInpForm::editorMoved, this, &ZatuInpFormView::openCurrentCell,
             Qt::QueuedConnection);

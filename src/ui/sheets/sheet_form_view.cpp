@@ -8,8 +8,10 @@
 #include "ui/common/qt_prompter.h"
 #include "ui/common/qt_window_opener.h"
 #include "ui/common/text_grid_view.h"
+#include "ui/common/undo_actions.h"
 #include "ui/common/window_look.h"
 
+#include <QCursor>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QScreen>
@@ -82,6 +84,10 @@ SheetFormView::SheetFormView(SheetForm& model, QWidget* parent)
                 m_grid->refreshRows(row, row);
     });
     connect(&m_model, &SheetForm::closeRequested, this, &QDialog::accept);
+    const UndoActions undo = addUndoActions(
+        this, m_model.history(), [this] { m_model.undo(); }, [this] { m_model.redo(); });
+    connect(m_grid, &TextGridView::cellRightClicked, this,
+            [undo](int, int) { showUndoMenu(undo, QCursor::pos()); });
     showState();
     fitToScreen();
 }

@@ -1,0 +1,29 @@
+// 元に戻す and やり直し of a window over its model's history: Ctrl+Z, and Ctrl+Y or Ctrl+Shift+Z,
+// anywhere in the window (a cell editor that is open takes them for its own text first), and the two
+// commands in a context menu where the window opens one.
+#pragma once
+
+#include "services/undo_stack.h"
+
+#include <functional>
+
+class QAction;
+class QPoint;
+class QWidget;
+
+namespace tv::ui {
+
+struct UndoActions {
+    QAction* undo = nullptr;
+    QAction* redo = nullptr;
+};
+
+// Adds the two commands to `window`, enabled while `history` has a step to take back or make again;
+// they run `undo` and `redo` (the model's, which save and redraw as after any change).
+UndoActions addUndoActions(QWidget* window, services::UndoStack& history, std::function<void()> undo,
+                           std::function<void()> redo);
+
+// The context menu of the two commands at `globalPosition`.
+void showUndoMenu(const UndoActions& actions, const QPoint& globalPosition);
+
+} // namespace tv::ui
