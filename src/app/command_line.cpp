@@ -5,9 +5,7 @@
 #include "app/print_secondary.h"
 #include "app/sheet_print_command.h"
 #include "app/totals_command.h"
-#include "shell/data_root_lock.h"
 #include "shell/info_form.h"
-#include "shell/installation.h"
 #include "shell/project_dialogs.h"
 #include "shell/project_operations.h"
 #include "shell/startup.h"
@@ -15,7 +13,6 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QProcessEnvironment>
 #include <QRegularExpression>
 
 #include <cstdio>
@@ -44,23 +41,19 @@ std::optional<shell::Startup> startCommand(const CommandLine& line, const QStrin
 }
 
 int runInit(const CommandLine& line, const QString& programFolder) {
-    const QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    const shell::DataRoot root(shell::DataRoot::resolve(line.dataRootOption,
-                                                        env.value(QStringLiteral("TORVANEL_DATA_ROOT")),
-                                                        programFolder, QDir::homePath()));
-    const shell::DataRootLock lock = shell::DataRootLock::acquire(root);
-    if (!lock.held()) {
-        printErr(lock.refusal());
-        return 1;
-    }
-    const shell::InstallReport report = shell::layDownInstallation(root);
-    for (const QString& path : report.created)
+    // Like every start, init first finishes or undoes a project switch that a crash interrupted, so
+    // that it never lays down a default into the gap of a file that was being switched.
+    const shell::Startup start =
+        shell::startUp(line.dataRootOption, programFolder, shell::InstallScope::Everything);
+    for (const QString& path : start.created)
         printErr(QStringLiteral("作成: ") + QDir::toNativeSeparators(path));
-    if (!report.status.ok()) {
-        printErr(report.status.error);
+    if (!start.error.isEmpty()) {
+        printErr(start.error);
         return 1;
     }
-    printErr(QStringLiteral("データフォルダ: ") + QDir::toNativeSeparators(root.path()));
+    if (!start.notice.isEmpty())
+        printErr(start.notice);
+    printErr(QStringLiteral("データフォルダ: ") + QDir::toNativeSeparators(start.state.dataRoot.path()));
     return 0;
 }
 
@@ -74,8 +67,10 @@ int runProject(const CommandLine& line, const QString& programFolder) {
     ConsolePrompter prompter;
     shell::ProjectOperations operations(state, prompter);
     const QString& verb = words.value(1);
+    // Exit code 2 when a file that the operation reads is missing or cannot be read.
+    const auto exitCode = [&](bool done) { return done ? 0 : operations.inputUnreadable() ? 2 : 1; };
     if (verb == u"save")
-        return operations.save() ? 0 : 1;
+        return exitCode(operations.save());
 
     ConsoleFileChooser chooser(words.value(2));
     if (verb == u"open") {
@@ -83,14 +78,12 @@ int runProject(const CommandLine& line, const QString& programFolder) {
             shell::runOpenDialog(state.dataRoot, state.project.projectName, chooser, prompter);
         if (!choice)
             return 1;
-        if (operations.open(*choice))
-            return 0;
-        return operations.inputUnreadable() ? 2 : 1;
+        return exitCode(operations.open(*choice));
     }
     const auto choice = shell::runNewProjectDialog(state.dataRoot, chooser, prompter);
     if (!choice)
         return 1;
-    return operations.createNew(*choice) ? 0 : 1;
+    return exitCode(operations.createNew(*choice));
 }
 
 // The help text number of a printout name "help-N" (N from 0 to 5), or -1.

@@ -47,10 +47,7 @@ struct Run {
 // file cannot be read (the tables are then not to be used), 1 when the data folder is in use.
 Run runTotals(const CommandLine& line, const QString& programFolder) {
     Run run;
-    // The data root locked and an interrupted project switch settled, but the installation is not
-    // laid down: that would recreate a lost work file as an empty one, and the totals must report it.
-    const shell::Startup start =
-        shell::startUp(line.dataRootOption, programFolder, shell::InstallStep::Skip);
+    const shell::Startup start = shell::startUp(line.dataRootOption, programFolder);
     if (!start.error.isEmpty()) {
         tell(start.error);
         run.exitCode = 1;

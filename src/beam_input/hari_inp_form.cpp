@@ -90,12 +90,12 @@ void HariInpForm::open(const sheets::EntryPayload& payload) {
     m_payload = payload;
     // Lists that cannot be read are left empty: the dialog then offers no marks.
     if (const services::Status loaded = lists::LoadLists(m_root, m_lists); !loaded.ok())
-        m_prompter.tell(loaded.error, kConfirm);
+        m_prompter.tellFailure(loaded.error);
     // A set file that cannot be read leaves its list empty; the dialog still opens.
     const auto read = [this](QStringView name, QStringList& into) {
         const registries::ReferenceList list = registries::loadList(m_root.file(shell::kSetFolder, name));
         if (!list.ok())
-            m_prompter.tell(list.error, kConfirm);
+            m_prompter.tellFailure(list.error);
         into = list.entries;
     };
     read(registries::kHtbKataFile, m_kouhoList[4]);

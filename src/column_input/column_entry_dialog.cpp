@@ -19,7 +19,7 @@ ColumnEntryDialog::ColumnEntryDialog(const shell::DataRoot& root, const lists::M
 std::optional<sheets::EntryDialogResult> ColumnEntryDialog::edit(const sheets::EntryPayload& payload) {
     ColumnReferenceLoad reference = loadColumnReferenceLists(m_root);
     if (!reference.error.isEmpty()) {
-        m_prompter.tell(reference.error, QStringLiteral("確認"));
+        m_prompter.tellFailure(reference.error);
         return std::nullopt;
     }
     HasiraInpForm form(m_lists, m_shared, std::move(reference.lists), m_prompter);

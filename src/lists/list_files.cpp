@@ -23,9 +23,9 @@ QString joinGroup(const JointLines& group) {
     return QStringList(group.begin(), group.end()).join(kGroupSeparator);
 }
 
-// Reads the records of one list file; a missing file has none.
+// Reads the records of one list file.
 Status readRecords(const shell::DataRoot& root, QStringView name, QList<QStringList>& records) {
-    const shell::LinesResult read = shell::readLines(root.file(shell::kListFolder, name));
+    const shell::LinesResult read = shell::readDataFile(root.file(shell::kListFolder, name));
     if (!read.ok())
         return Status::failure(read.error);
     records = shell::splitRecords(read.lines);

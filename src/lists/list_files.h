@@ -4,7 +4,7 @@
 //        ZZLB'Floor'Mark'Centre'End
 //        ZZLJ'Mark'Galvanized'F1:F2:F3:F4:F5'W1:W2:W3:W4:W5'P1:P2:P3:P4:P5
 // A line with fewer fields, or a joint group with fewer than five lines, loads with the missing parts
-// empty; surplus fields are ignored. A missing file loads as an empty list and is created by the save.
+// empty; surplus fields are ignored. A missing file is refused, named, like an unreadable one.
 #pragma once
 
 #include "lists/member_lists.h"

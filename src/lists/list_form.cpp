@@ -6,6 +6,7 @@
 #include "services/cp932.h"
 #include "services/text.h"
 #include "services/typed_text.h"
+#include "shell/missing_files.h"
 
 #include <algorithm>
 
@@ -32,10 +33,15 @@ ListForm::ListForm(const shell::DataRoot& root, MemberLists& lists, services::Pr
 }
 
 bool ListForm::open() {
+    QStringList files;
+    for (const QStringView name : {kHasiraListFile, kHariListFile, kJointListFile})
+        files.append(m_root.file(shell::kListFolder, name));
+    if (!shell::offerToCreateMissing(files, m_prompter))
+        return false;
     loadCandidates();
     const services::Status loaded = LoadLists(m_root, m_lists);
     if (!loaded.ok()) {
-        m_prompter.tell(loaded.error, kConfirm);
+        m_prompter.tellFailure(loaded.error);
         return false;
     }
     showJointMarks();
@@ -55,7 +61,7 @@ void ListForm::loadCandidates() {
     const auto read = [this](QStringView name, QStringList& into) {
         const registries::ReferenceList list = registries::loadList(m_root.file(shell::kSetFolder, name));
         if (!list.error.isEmpty())
-            m_prompter.tell(list.error, kConfirm);
+            m_prompter.tellFailure(list.error);
         into = list.entries;
         return list.error.isEmpty();
     };
@@ -93,7 +99,7 @@ void ListForm::addGrades(const QStringList& values) {
     const services::Status written =
         registries::saveList(m_root.file(shell::kSetFolder, registries::kHasiraKikakuFile), m_grades);
     if (!written.ok())
-        m_prompter.tell(written.error, kConfirm);
+        m_prompter.tellFailure(written.error);
 }
 
 void ListForm::selectCategory(ListCategory category) {
@@ -222,7 +228,7 @@ void ListForm::command(int index) {
 bool ListForm::finish() {
     const services::Status saved = SaveLists(m_root, m_lists);
     if (!saved.ok()) {
-        m_prompter.tell(saved.error, kConfirm);
+        m_prompter.tellFailure(saved.error);
         return false;
     }
     m_dirty = false;

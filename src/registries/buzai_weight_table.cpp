@@ -24,7 +24,7 @@ const QList<BuzaiWeightRow>& BuzaiWeightTable::defaultRows() {
 
 Status BuzaiWeightTable::load(const QString& path) {
     rows.clear();
-    const shell::LinesResult read = shell::readLines(path);
+    const shell::LinesResult read = shell::readDataFile(path);
     if (!read.ok())
         return Status::failure(read.error);
     const QList<QStringList> records = shell::splitRecords(read.lines);

@@ -35,7 +35,7 @@ public:
     // The rows added after loading for each of their names that the file does not hold at all.
     static const QList<BuzaiWeightRow>& defaultRows();
 
-    // Reads the file (a missing file reads as empty), then appends the missing default rows.
+    // Reads the file (a missing file is refused, named), then appends the missing default rows.
     // A file that cannot be read leaves the table empty and returns the refusal.
     services::Status load(const QString& path);
     // Rewrites the file with every row that has a name and a size, in table order.

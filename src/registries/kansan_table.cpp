@@ -22,7 +22,7 @@ const QStringList& kansanThicknesses() {
 
 Status KansanTable::load(const QString& path) {
     rows.clear();
-    const shell::LinesResult read = shell::readLines(path);
+    const shell::LinesResult read = shell::readDataFile(path);
     if (!read.ok())
         return Status::failure(read.error);
     const QList<QStringList> records = shell::splitRecords(read.lines);

@@ -31,7 +31,7 @@ class KansanTable {
 public:
     QList<KansanRow> rows;
 
-    // Reads the file (a missing file reads as empty). A file that cannot be read leaves the table
+    // Reads the file (a missing file is refused, named). A file that cannot be read leaves the table
     // empty and returns the refusal.
     services::Status load(const QString& path);
     // Rewrites the file with every row that has a symbol, in table order; an empty rate is written

@@ -3,6 +3,7 @@
 
 #include "registries/registry_text.h"
 #include "services/text.h"
+#include "shell/missing_files.h"
 
 namespace tv::registries {
 
@@ -27,9 +28,11 @@ void RegistryForm::tell(const QString& message) {
 }
 
 bool RegistryForm::open() {
+    if (!shell::offerToCreateMissing({path()}, m_prompter))
+        return false;
     const services::Status loaded = loadTable(path());
     if (!loaded.ok()) {
-        tell(loaded.error);
+        m_prompter.tellFailure(loaded.error);
         return false;
     }
     refreshNameList();
@@ -90,7 +93,7 @@ bool RegistryForm::save() {
         return false;
     const services::Status saved = saveTable(path());
     if (!saved.ok()) {
-        tell(saved.error);
+        m_prompter.tellFailure(saved.error);
         return false;
     }
     m_dirty = false;

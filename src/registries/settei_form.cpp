@@ -31,7 +31,7 @@ QString SetteiForm::path() const {
 bool SetteiForm::open() {
     ReferenceList list = loadList(path());
     if (!list.ok()) {
-        m_prompter.tell(list.error, title());
+        m_prompter.tellFailure(list.error);
         return false;
     }
     m_list = std::move(list.entries);
@@ -92,7 +92,7 @@ void SetteiForm::deleteGrade() {
 void SetteiForm::ok() {
     const services::Status saved = saveList(path(), m_list);
     if (!saved.ok()) {
-        m_prompter.tell(saved.error, title());
+        m_prompter.tellFailure(saved.error);
         return;
     }
     m_prompter.tell(QStringLiteral("保存しました。"), title());

@@ -11,28 +11,31 @@ QString zatuFilePath(const shell::DataRoot& root) {
 }
 
 ZatuRowsResult LoadZatuRows(const QString& path) {
-    const shell::LinesResult read = shell::readLines(path);
     ZatuRowsResult result;
-    result.exists = read.exists;
-    result.error = read.error;
-    if (!read.ok())
-        return result;
-    // Each line is cut at the separators straight into its row's cells: a sheet of ten thousand rows
-    // holds a quarter of a million cells, and no list of fields is built on the way.
-    result.rows.reserve(read.lines.size());
-    for (const QString& line : read.lines) {
+    // Each line is cut at the separators straight into its row's cells as it is read: a sheet of ten
+    // thousand rows holds a quarter of a million cells, and neither the lines nor lists of fields are
+    // kept on the way.
+    shell::FieldSplitter splitter;
+    shell::LineSink sink;
+    sink.begin = [&](qsizetype lines) { result.rows.reserve(lines); };
+    sink.line = [&](QStringView line) {
         if (line.isEmpty())
-            continue;
+            return;
         ZatuRow& row = result.rows.emplace_back();
         qsizetype start = line.indexOf(shell::kSeparator); // after the tag
         for (int k = 0; k < kZatuCells && start >= 0; ++k) {
             const qsizetype end = line.indexOf(shell::kSeparator, start + 1);
             const qsizetype length = (end < 0 ? line.size() : end) - start - 1;
             if (length > 0)
-                row.cells[size_t(k)] = line.sliced(start + 1, length);
+                row.cells[size_t(k)] = splitter.field(line.sliced(start + 1, length));
             start = end;
         }
-    }
+    };
+    const shell::LinesResult read = shell::readLinesInto(path, sink);
+    result.exists = read.exists;
+    result.error = read.exists ? read.error : shell::missingFileMessage(path);
+    if (!result.ok())
+        result.rows.clear();
     return result;
 }
 

@@ -24,7 +24,7 @@ QString zatuFilePath(const shell::DataRoot& root);
 struct ZatuRowsResult {
     QList<ZatuRow> rows; // one per non-empty line, in file order
     bool exists = true;  // false when the file is missing (rows is then empty)
-    QString error;       // a refusal message (the file does not decode); rows is then empty
+    QString error;       // a refusal message (missing, or the file does not decode); rows is then empty
 
     bool ok() const { return error.isEmpty(); }
 };

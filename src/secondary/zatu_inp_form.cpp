@@ -4,6 +4,7 @@
 #include "registries/reference_lists.h"
 #include "secondary/zatu_file.h"
 #include "secondary/zatu_print.h"
+#include "shell/missing_files.h"
 
 namespace tv::secondary {
 
@@ -97,17 +98,19 @@ QString ZatuInpForm::filePath() const {
 }
 
 bool ZatuInpForm::open() {
+    if (!shell::offerToCreateMissing({filePath()}, m_prompter))
+        return false;
     // The registry and the reference lists only fill candidates: one that cannot be read is told and
     // leaves its candidates empty, and the sheet still opens.
     const services::Status weights =
         m_weights.load(m_shell.dataRoot.file(shell::kSetFolder, registries::kBuzaiWeightFile));
     if (!weights.ok())
-        m_prompter.tell(weights.error, kConfirm);
+        m_prompter.tellFailure(weights.error);
     fillLists();
 
     const ZatuRowsResult loaded = LoadZatuRows(filePath());
     if (!loaded.ok()) {
-        m_prompter.tell(loaded.error, kConfirm);
+        m_prompter.tellFailure(loaded.error);
         return false;
     }
     loadGrid(loaded.rows);
@@ -121,7 +124,7 @@ void ZatuInpForm::fillLists() {
         const registries::ReferenceList list =
             registries::loadList(m_shell.dataRoot.file(shell::kSetFolder, name));
         if (!list.ok())
-            m_prompter.tell(list.error, kConfirm);
+            m_prompter.tellFailure(list.error);
         return list.entries;
     };
     QStringList categories;
@@ -247,7 +250,7 @@ void ZatuInpForm::hideEditor() {
 bool ZatuInpForm::save() {
     const services::Status saved = SaveZatuRows(filePath(), rows());
     if (!saved.ok())
-        m_prompter.tell(saved.error, kConfirm);
+        m_prompter.tellFailure(saved.error);
     return saved.ok();
 }
 

@@ -17,6 +17,8 @@ public:
 
     // An OK-only message.
     void tell(const QString& text, const QString& title) { ask(text, title, PromptButtons::Ok); }
+    // An OK-only message about a failure (a file that cannot be read or written), titled "エラー".
+    void tellFailure(const QString& text) { tell(text, QStringLiteral("エラー")); }
 };
 
 } // namespace tv::services

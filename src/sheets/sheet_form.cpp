@@ -6,6 +6,7 @@
 #include "sheets/column_entry_expansion.h"
 #include "sheets/sheet_print.h"
 #include "sheets/work_file.h"
+#include "shell/missing_files.h"
 #include "shell/working_files.h"
 
 namespace tv::sheets {
@@ -43,13 +44,15 @@ QString SheetForm::workFilePath() const {
 }
 
 bool SheetForm::open() {
+    if (!shell::offerToCreateMissing({workFilePath()}, m_ports.prompter))
+        return false;
     // The lists serve the entry dialog only; the sheet works without them.
     const services::Status lists = lists::LoadLists(m_shell.dataRoot, m_lists);
     if (!lists.ok())
-        m_ports.prompter.tell(lists.error, kConfirm);
+        m_ports.prompter.tellFailure(lists.error);
     const services::Status loaded = loadSheet(m_grid, workFilePath());
     if (!loaded.ok()) {
-        m_ports.prompter.tell(loaded.error, kConfirm);
+        m_ports.prompter.tellFailure(loaded.error);
         return false;
     }
     m_selected = m_previous = m_highlighted = -1;
@@ -192,7 +195,7 @@ void SheetForm::finishChange() {
 void SheetForm::saveAndShow() {
     const services::Status saved = saveSheet(m_grid, workFilePath(), m_traits.tag.toString());
     if (!saved.ok())
-        m_ports.prompter.tell(saved.error, kConfirm);
+        m_ports.prompter.tellFailure(saved.error);
     paintSelection();
     renumber(m_grid);
     Q_EMIT changed();

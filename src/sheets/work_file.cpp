@@ -11,20 +11,33 @@ using services::Status;
 using services::TextGrid;
 
 Status loadSheet(TextGrid& grid, const QString& path) {
-    const shell::LinesResult read = shell::readLines(path);
+    // Each line becomes its row's cells as it is read, so that the file is never held as lines and
+    // as cells at once; the grid rows then share the cells' texts.
+    std::vector<QStringList> records;
+    shell::FieldSplitter splitter;
+    shell::LineSink sink;
+    sink.begin = [&](qsizetype lines) { records.reserve(size_t(lines)); };
+    sink.line = [&](QStringView line) {
+        if (line.isEmpty())
+            return;
+        QStringList cells = splitter.split(line, kSheetColumns);
+        // Field n of the line is grid column n; the tag in field 0 gives way to the entry number,
+        // which renumber() sets.
+        cells[0] = QString();
+        cells.resize(kSheetColumns);
+        records.push_back(std::move(cells));
+    };
+    const shell::LinesResult read = shell::readLinesInto(path, sink);
+    if (!read.exists)
+        return Status::failure(shell::missingFileMessage(path));
     if (!read.ok())
         return Status::failure(read.error);
-    const QList<QStringList> records = shell::splitRecords(read.lines);
     grid.resize(kHeaderRows, kSheetColumns);
     grid.resize(kHeaderRows + int(records.size()) + 1 + kSpareRows, kSheetColumns);
     int row = kFirstDataRow;
-    for (const QStringList& record : records) {
-        // Field n of the line is grid column n; the tag in field 0 lands in column 0, the entry
-        // number, which renumber() sets anyway.
-        grid.setRowTexts(row, record);
-        grid.setText(row, 0, QString());
-        ++row;
-    }
+    for (const QStringList& cells : records)
+        grid.setRowTexts(row++, cells);
+    records = {};
     renumber(grid);
     return Status::success();
 }

@@ -12,7 +12,7 @@ namespace tv::sheets {
 
 // Loads the work file at `path` into the sheet grid (laid out by setUpSheetGrid): the file's
 // non-empty lines become data rows in order, then one empty row and 100 spare rows follow, and the
-// entries are numbered. A missing file gives an empty sheet. A line with fewer than 29 fields gets
+// entries are numbered. A missing file is refused, named. A line with fewer than 29 fields gets
 // empty cells for the missing ones, so that nothing of it is lost at the next save. A file that does
 // not decode is refused with its message and the grid is left as it was.
 services::Status loadSheet(services::TextGrid& grid, const QString& path);

@@ -13,6 +13,7 @@ QString bukkenNamePath(const DataRoot& root) {
 BukkenName readBukkenName(const DataRoot& root) {
     const LinesResult read = readLines(bukkenNamePath(root));
     BukkenName result;
+    result.missing = !read.exists;
     if (!read.ok()) {
         result.error = read.error;
         return result;

@@ -15,6 +15,7 @@ struct BukkenName {
     QString name;
     QString path;
     QString error; // a refusal message when the file cannot be read; name and path are then empty
+    bool missing = false;
 };
 
 QString bukkenNamePath(const DataRoot& root);

@@ -7,6 +7,7 @@
 
 #include <cerrno>
 #include <fcntl.h>
+#include <new>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -19,7 +20,9 @@ namespace {
 thread_local WriteFaults t_faults;
 thread_local WriteCounts t_counts;
 
-QString reasonFor(int error) {
+} // namespace
+
+QString writeFailureReason(int error) {
     switch (error) {
     case EACCES:
     case EPERM:
@@ -34,6 +37,8 @@ QString reasonFor(int error) {
         return QStringLiteral("保存先のフォルダがありません。");
     case EISDIR:
         return QStringLiteral("同じ名前のフォルダがあります。");
+    case EEXIST:
+        return QStringLiteral("同じ名前のファイルがあります。");
     case ENAMETOOLONG:
         return QStringLiteral("ファイル名が長すぎます。");
     case EIO:
@@ -46,10 +51,34 @@ QString reasonFor(int error) {
     }
 }
 
-Status cannotWrite(const QString& path, int error) {
-    return Status::failure(
-        QStringLiteral("ファイル「%1」に書き込めません。\n%2").arg(displayPath(path), reasonFor(error)));
+QString readFailureReason(int error) {
+    switch (error) {
+    case EACCES:
+    case EPERM:
+        return QStringLiteral("読み取り権限がありません。");
+    case ENOENT:
+    case ENOTDIR:
+        return QStringLiteral("ファイルがありません。");
+    case EISDIR:
+        return QStringLiteral("同じ名前のフォルダがあります。");
+    case EIO:
+        return QStringLiteral("ディスクの読み書きでエラーが起きました。");
+    case EMFILE:
+    case ENFILE:
+        return QStringLiteral("開いているファイルが多すぎます。");
+    case ENOMEM:
+        return QStringLiteral("メモリが足りません。");
+    default:
+        return QStringLiteral("読み込みに失敗しました(エラー番号 %1)。").arg(error);
+    }
 }
+
+Status writeFailure(const QString& path, int error) {
+    return Status::failure(QStringLiteral("ファイル「%1」に書き込めません。\n%2")
+                               .arg(displayPath(path), writeFailureReason(error)));
+}
+
+namespace {
 
 QByteArray nativePath(const QString& path) {
     return QFile::encodeName(path);
@@ -109,6 +138,74 @@ QString displayPath(const QString& path) {
     return QDir::toNativeSeparators(path);
 }
 
+int readWholeFile(const QString& path, QByteArray* bytes, qint64 limit) {
+    bytes->clear();
+    const int fd = ::open(nativePath(path).constData(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        return errno;
+    struct stat info {};
+    int error = 0;
+    if (::fstat(fd, &info) != 0) {
+        error = errno;
+    } else if (S_ISDIR(info.st_mode)) {
+        error = EISDIR;
+    } else if (limit >= 0 && info.st_size > limit) {
+        error = EFBIG;
+    } else {
+        try {
+            bytes->reserve(qsizetype(info.st_size));
+        } catch (const std::bad_alloc&) {
+            error = ENOMEM;
+        }
+    }
+    // Read to the end, not to the size seen at the start: a file may still grow while it is read.
+    char block[64 * 1024];
+    while (error == 0) {
+        const ssize_t n = ::read(fd, block, sizeof block);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0)
+            error = errno;
+        if (n <= 0)
+            break;
+        if (limit >= 0 && bytes->size() + n > limit) {
+            error = EFBIG;
+            break;
+        }
+        bytes->append(block, n);
+    }
+    ::close(fd);
+    if (error != 0)
+        bytes->clear();
+    return error;
+}
+
+Status checkWritable(const QString& path) {
+    if (::access(nativePath(path).constData(), W_OK) != 0 && errno != ENOENT)
+        return writeFailure(path, errno);
+    return Status::success();
+}
+
+Status makeFolders(const QString& path) {
+    const QString absolute = QFileInfo(path).absoluteFilePath();
+    QStringList missing;
+    for (QString folder = absolute; !QFileInfo(folder).isDir(); folder = QFileInfo(folder).absolutePath()) {
+        missing.prepend(folder);
+        if (QFileInfo(folder).isRoot())
+            break;
+    }
+    for (const QString& folder : std::as_const(missing)) {
+        if (::mkdir(nativePath(folder).constData(), 0777) != 0 &&
+            (errno != EEXIST || !QFileInfo(folder).isDir())) {
+            const int error = errno;
+            return Status::failure(QStringLiteral("フォルダ「%1」を作成できません。\n%2")
+                                       .arg(displayPath(folder), writeFailureReason(error)));
+        }
+        syncFolder(QFileInfo(folder).absolutePath());
+    }
+    return Status::success();
+}
+
 QString temporaryPathFor(const QString& path) {
     const QFileInfo info(path);
     return info.dir().filePath(u'.' + info.fileName() + kTemporarySuffix.toString());
@@ -126,12 +223,12 @@ WriteCounts writeCounts() {
 Status replaceFile(const QString& path, const QByteArray& bytes, const std::function<bool()>& beforeCommit) {
     const QFileInfo target(path);
     if (target.isDir())
-        return cannotWrite(path, EISDIR);
+        return writeFailure(path, EISDIR);
     if (!target.dir().exists())
-        return cannotWrite(path, ENOENT);
+        return writeFailure(path, ENOENT);
     // A file the user made read-only stays protected, as it would be from any other program.
-    if (target.exists() && !target.isWritable())
-        return cannotWrite(path, EACCES);
+    if (const Status writable = checkWritable(path); !writable.ok())
+        return writable;
 
     const QString temporary = temporaryPathFor(path);
     const QByteArray temporaryName = nativePath(temporary);
@@ -140,10 +237,10 @@ Status replaceFile(const QString& path, const QByteArray& bytes, const std::func
     if (::stat(nativePath(path).constData(), &old) == 0)
         mode = old.st_mode & 07777;
     if (t_counts.opens++ == t_faults.opensBeforeDenial)
-        return cannotWrite(path, EACCES);
+        return writeFailure(path, EACCES);
     const int fd = ::open(temporaryName.constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, mode);
     if (fd < 0)
-        return cannotWrite(path, errno);
+        return writeFailure(path, errno);
     int error = 0;
     bool ok = writeAll(fd, bytes, &error) && syncFd(fd, &error);
     if (ok) {
@@ -162,7 +259,7 @@ Status replaceFile(const QString& path, const QByteArray& bytes, const std::func
     }
     if (!ok) {
         ::unlink(temporaryName.constData());
-        return cannotWrite(path, error);
+        return writeFailure(path, error);
     }
     if (beforeCommit && !beforeCommit()) {
         ::unlink(temporaryName.constData());
@@ -177,9 +274,9 @@ Status replaceFile(const QString& path, const QByteArray& bytes, const std::func
 
 Status renameFile(const QString& from, const QString& to) {
     if (t_counts.renames++ == t_faults.renamesBeforeFailure)
-        return cannotWrite(to, EIO);
+        return writeFailure(to, EIO);
     if (::rename(nativePath(from).constData(), nativePath(to).constData()) != 0)
-        return cannotWrite(to, errno);
+        return writeFailure(to, errno);
     syncFolder(QFileInfo(to).absolutePath());
     return Status::success();
 }

@@ -39,6 +39,22 @@ bool removeFile(const QString& path);
 // The path as a user reads it in a message.
 QString displayPath(const QString& path);
 
+// Why a write, a folder creation or a rename failed, in words, from its error number (errno).
+QString writeFailureReason(int error);
+// "The file cannot be written", naming the file and the reason.
+services::Status writeFailure(const QString& path, int error);
+// Whether the user may write `path` (an existing file); otherwise the failure naming it.
+services::Status checkWritable(const QString& path);
+// Why a file could not be read, in words, from its error number.
+QString readFailureReason(int error);
+
+// Reads the whole file at `path` into `bytes`; returns 0, or the error number of the failed step
+// (ENOENT when the file is missing, EFBIG when it is larger than `limit` bytes).
+int readWholeFile(const QString& path, QByteArray* bytes, qint64 limit = -1);
+
+// Creates the folder `path` with any missing parents; a failure names the folder and the reason.
+services::Status makeFolders(const QString& path);
+
 // Faults injected into the file operations of this thread. -1 = never fail.
 struct WriteFaults {
     qint64 bytesBeforeFailure = -1; // the disk is full once this many bytes were written (all files)

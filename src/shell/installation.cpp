@@ -4,7 +4,10 @@
 // after a complete installation is never touched.
 #include "shell/installation.h"
 
+#include "shell/bukken_name.h"
+#include "shell/durable_file.h"
 #include "shell/record_file.h"
+#include "shell/working_files.h"
 
 #include <QDir>
 #include <QDirIterator>
@@ -55,20 +58,25 @@ bool cutShort(const QString& path, const QByteArray& shipped) {
 
 } // namespace
 
-InstallReport layDownInstallation(const DataRoot& root) {
+bool holdsProjectData(const QString& relativePath) {
+    for (const WorkingFile& file : kWorkingFiles) {
+        if (relativePath == QStringLiteral("%1/%2").arg(file.folder, file.name))
+            return true;
+    }
+    return relativePath == QStringLiteral("%1/%2").arg(kSetFolder, kBukkenNameFile);
+}
+
+InstallReport layDownInstallation(const DataRoot& root, InstallScope scope) {
     InstallReport report;
     const QString marker = root.file(kSetFolder, kInstalledMarker);
     const bool complete = QFileInfo::exists(marker);
-    QDir dir;
     for (const QString& folder : QStringList{root.path()} + installFolders()) {
         const QString path = folder == root.path() ? folder : root.folder(folder);
         if (QFileInfo(path).isDir())
             continue;
-        if (!dir.mkpath(path)) {
-            report.status = services::Status::failure(
-                QStringLiteral("フォルダ「%1」を作成できません。").arg(QDir::toNativeSeparators(path)));
+        report.status = makeFolders(path);
+        if (!report.status.ok())
             return report;
-        }
         report.created.append(path);
     }
 
@@ -83,11 +91,11 @@ InstallReport layDownInstallation(const DataRoot& root) {
         const EncodedLines shipped = encodeLines(target, shippedLines(resource));
         if (QFileInfo::exists(target) && (complete || !cutShort(target, shipped.bytes)))
             continue;
-        if (!dir.mkpath(QFileInfo(target).absolutePath())) {
-            report.status = services::Status::failure(
-                QStringLiteral("フォルダ「%1」を作成できません。").arg(QDir::toNativeSeparators(target)));
+        if (complete && scope == InstallScope::AtStart && holdsProjectData(relative))
+            continue;
+        report.status = makeFolders(QFileInfo(target).absolutePath());
+        if (!report.status.ok())
             return report;
-        }
         const services::Status written =
             shipped.status.ok() ? writeBytesAtomically(target, shipped.bytes) : shipped.status;
         if (!written.ok()) {

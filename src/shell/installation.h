@@ -18,6 +18,17 @@ struct InstallReport {
     services::Status status;
 };
 
-InstallReport layDownInstallation(const DataRoot& root);
+// What is laid down where missing. A missing working file, list, registry or current-project record
+// of a complete installation is never recreated at start: empty, it would pass for data that was
+// lost. Only `init`, asked for by the user, lays those down again.
+enum class InstallScope {
+    Everything, // init, and every start while the installation is not complete
+    AtStart,    // a start of a complete installation: help texts, reference lists, sample projects
+};
+
+InstallReport layDownInstallation(const DataRoot& root, InstallScope scope = InstallScope::Everything);
+
+// Whether `relativePath` (as "List/HasiraListData.ini") is a file with the open project's data.
+bool holdsProjectData(const QString& relativePath);
 
 } // namespace tv::shell

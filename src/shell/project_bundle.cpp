@@ -10,11 +10,11 @@
 #include "shell/record_file.h"
 #include "shell/safety_copies.h"
 
-#include <QFile>
 #include <QFileInfo>
 #include <QStringDecoder>
 
 #include <algorithm>
+#include <cerrno>
 #include <optional>
 
 namespace tv::shell::ProjectBundle {
@@ -51,28 +51,59 @@ QString refusalText(const QString& path, const QString& reason) {
         .arg(displayPath(path), reason);
 }
 
-QString headerLine(qsizetype lines, qsizetype bytes) {
-    return kHeaderTag.toString() + kSeparator + QString::number(lines) + kSeparator + QString::number(bytes);
+// CRC-32 as zip and PNG compute it (reflected polynomial 0xEDB88320), so that any tool can check it.
+quint32 crc32(QByteArrayView bytes) {
+    static const std::array<quint32, 256> table = [] {
+        std::array<quint32, 256> t{};
+        for (quint32 i = 0; i < 256; ++i) {
+            quint32 c = i;
+            for (int k = 0; k < 8; ++k)
+                c = (c & 1) ? 0xEDB88320u ^ (c >> 1) : c >> 1;
+            t[i] = c;
+        }
+        return t;
+    }();
+    quint32 crc = 0xFFFFFFFFu;
+    for (const char b : bytes)
+        crc = table[(crc ^ static_cast<unsigned char>(b)) & 0xFF] ^ (crc >> 8);
+    return crc ^ 0xFFFFFFFFu;
+}
+
+QString checksumText(QByteArrayView body) {
+    return QStringLiteral("%1").arg(crc32(body), 8, 16, QLatin1Char('0')).toUpper();
+}
+
+// The header: tag, number of lines and of bytes that follow, and their CRC-32 in hexadecimal.
+// Readers of the first version read only the two counts.
+QString headerLine(qsizetype lines, const QByteArray& body) {
+    return kHeaderTag.toString() + kSeparator + QString::number(lines) + kSeparator +
+           QString::number(body.size()) + kSeparator + checksumText(body);
 }
 
 // Checks the header line against the bytes after it; returns a doubt, or empty text when it matches.
+// Headers written before the checksum carry only the counts, and are checked by those.
 QString checkHeader(const QString& header, const QByteArray& bytes) {
     const QStringList fields = header.split(kSeparator);
     bool linesOk = false;
     bool bytesOk = false;
     const qsizetype lines = fieldAt(fields, 1).toLongLong(&linesOk);
     const qsizetype size = fieldAt(fields, 2).toLongLong(&bytesOk);
-    const QByteArray body = bytes.mid(bytes.indexOf('\n') + 1);
+    const QByteArrayView body = QByteArrayView(bytes).sliced(bytes.indexOf('\n') + 1);
     const qsizetype actualLines = body.count('\n');
+    const QString checksum = fieldAt(fields, 3);
     if (!linesOk || !bytesOk)
         return QStringLiteral("先頭の確認用の行が読めません。");
-    if (lines == actualLines && size == body.size())
-        return {};
-    return QStringLiteral("保存時は%1行(%2バイト)でしたが、%3行(%4バイト)しかないか、書き換えられています。")
-        .arg(lines)
-        .arg(size)
-        .arg(actualLines)
-        .arg(body.size());
+    if (lines != actualLines || size != body.size()) {
+        return QStringLiteral(
+                   "保存時は%1行(%2バイト)でしたが、%3行(%4バイト)しかないか、書き換えられています。")
+            .arg(lines)
+            .arg(size)
+            .arg(actualLines)
+            .arg(body.size());
+    }
+    if (!checksum.isEmpty() && checksum.compare(checksumText(body), Qt::CaseInsensitive) != 0)
+        return QStringLiteral("保存した後に中身が書き換えられています(チェックサムが一致しません)。");
+    return {};
 }
 
 std::optional<std::size_t> fileOfLine(const QString& line) {
@@ -98,13 +129,13 @@ QStringList nonEmpty(const QStringList& lines) {
 
 Reading read(const QString& bundlePath) {
     Reading reading;
-    QFile file(bundlePath);
-    if (!file.open(QIODevice::ReadOnly)) {
-        reading.refusal = QStringLiteral("ファイル「%1」を開けません。").arg(displayPath(bundlePath));
+    QByteArray bytes;
+    if (const int error = readWholeFile(bundlePath, &bytes, fileSizeLimit()); error != 0) {
+        reading.refusal = error == EFBIG ? tooLargeMessage(bundlePath)
+                                         : QStringLiteral("ファイル「%1」を開けません。\n%2")
+                                               .arg(displayPath(bundlePath), readFailureReason(error));
         return reading;
     }
-    const QByteArray bytes = file.readAll();
-    file.close();
     if (bytes.isEmpty()) {
         reading.refusal = refusalText(bundlePath, QStringLiteral("ファイルが空です(0バイト)。"));
         return reading;
@@ -129,7 +160,8 @@ Reading read(const QString& bundlePath) {
         return reading;
     }
 
-    if (!read.lines.isEmpty() && read.lines.first().startsWith(kHeaderTag)) {
+    reading.headed = !read.lines.isEmpty() && read.lines.first().startsWith(kHeaderTag);
+    if (reading.headed) {
         const QString doubt = checkHeader(read.lines.takeFirst(), bytes);
         if (!doubt.isEmpty())
             reading.doubts.append(doubt);
@@ -154,6 +186,22 @@ Reading read(const QString& bundlePath) {
         reading.refusal = refusalText(bundlePath, QStringLiteral("物件データの行が1行もありません。"));
         return reading;
     }
+    // A working file renamed to .tkd: without the header, every record belongs to one file. Opening
+    // it would empty the other eight, the registries included.
+    if (!reading.headed && anyRecord) {
+        const auto filled = std::count_if(reading.files.begin(), reading.files.end(),
+                                          [](const QStringList& lines) { return !lines.isEmpty(); });
+        if (filled == 1) {
+            const auto only = std::find_if(reading.files.begin(), reading.files.end(),
+                                           [](const QStringList& lines) { return !lines.isEmpty(); });
+            const WorkingFile& file = kWorkingFiles[std::size_t(only - reading.files.begin())];
+            reading.refusal = refusalText(
+                bundlePath,
+                QStringLiteral("行がすべて「%1」のものです。物件データではなく、%1のコピーのようです。")
+                    .arg(file.name));
+            return reading;
+        }
+    }
     if (unknown > 0)
         reading.doubts.append(QStringLiteral("%1行が読み込めません。").arg(unknown));
     if (!anyRecord)
@@ -161,12 +209,27 @@ Reading read(const QString& bundlePath) {
     return reading;
 }
 
+QStringList lossesOnOpening(const DataRoot& root, const Reading& reading) {
+    // Bundles saved by this program carry their registries whole; an empty one was saved empty. An
+    // empty weld-rate registry is common in older bundles (installations laid it down empty).
+    constexpr std::size_t unitWeights = 3;
+    if (reading.headed || !splitRecords(reading.files[unitWeights]).isEmpty())
+        return {};
+    const WorkingFile& file = kWorkingFiles[unitWeights];
+    const qsizetype current = splitRecords(readLines(workingFilePath(root, file)).lines).size();
+    if (current == 0)
+        return {};
+    return {QStringLiteral("部材単位重量(%1)の行がありません。開くと、今の部材単位重量%2行が空になります。")
+                .arg(file.name)
+                .arg(current)};
+}
+
 Packed pack(const QString& bundlePath, const QStringList& lines) {
     const EncodedLines body = encodeLines(bundlePath, lines);
     if (!body.status.ok())
         return {{}, body.status};
     const auto header =
-        services::Cp932::encode(headerLine(lines.size(), body.bytes.size()) + QStringLiteral("\r\n"));
+        services::Cp932::encode(headerLine(lines.size(), body.bytes) + QStringLiteral("\r\n"));
     return {*header + body.bytes, Status::success()};
 }
 
@@ -177,7 +240,7 @@ WorkingLines workingLines(const DataRoot& root, bool emptyProjectFiles) {
             result.lines.append(QString());
             continue;
         }
-        const LinesResult read = readLines(workingFilePath(root, file));
+        const LinesResult read = readDataFile(workingFilePath(root, file));
         if (!read.ok())
             return {{}, Status::failure(read.error)};
         result.lines.append(read.lines);
@@ -185,8 +248,10 @@ WorkingLines workingLines(const DataRoot& root, bool emptyProjectFiles) {
     return result;
 }
 
-Status save(const DataRoot& root, const QString& bundlePath) {
+Status save(const DataRoot& root, const QString& bundlePath, bool* inputUnreadable) {
     const WorkingLines lines = workingLines(root);
+    if (inputUnreadable)
+        *inputUnreadable = !lines.status.ok();
     if (!lines.status.ok())
         return lines.status;
     const Packed packed = pack(bundlePath, lines.lines);
@@ -221,8 +286,11 @@ Status open(const DataRoot& root, const Reading& reading, const QString& name, c
     return switchFiles(root, files);
 }
 
-Status createNew(const DataRoot& root, const QString& name, const QString& bundlePath, bool carryOver) {
+Status createNew(const DataRoot& root, const QString& name, const QString& bundlePath, bool carryOver,
+                 bool* inputUnreadable) {
     const WorkingLines lines = workingLines(root, !carryOver);
+    if (inputUnreadable)
+        *inputUnreadable = !lines.status.ok();
     if (!lines.status.ok())
         return lines.status;
     const Packed packed = pack(bundlePath, lines.lines);

@@ -31,6 +31,7 @@ void ProjectOperations::remember(const ProjectChoice& choice) {
 }
 
 bool ProjectOperations::save() {
+    m_unreadable = false;
     if (m_state.project.bundlePath.isEmpty()) {
         // A fresh installation has no bundle yet: there is nowhere to save to.
         return fail(
@@ -38,7 +39,7 @@ bool ProjectOperations::save() {
             QStringLiteral("エラー"));
     }
     status(QStringLiteral("保存中･･･"));
-    const Status saved = ProjectBundle::save(m_state.dataRoot, m_state.project.bundlePath);
+    const Status saved = ProjectBundle::save(m_state.dataRoot, m_state.project.bundlePath, &m_unreadable);
     if (!saved.ok())
         return fail(saved.error + QStringLiteral("\n物件ファイルは保存前のままです。"),
                     QStringLiteral("エラー"));
@@ -50,16 +51,20 @@ bool ProjectOperations::save() {
 bool ProjectOperations::open(const ProjectChoice& choice) {
     m_unreadable = false;
     status(QStringLiteral("読込中･･･"));
-    const ProjectBundle::Reading reading = ProjectBundle::read(choice.path);
+    ProjectBundle::Reading reading = ProjectBundle::read(choice.path);
     if (!reading.refusal.isEmpty()) {
         m_unreadable = true;
         return fail(reading.refusal, QStringLiteral("読込エラー"));
     }
-    if (!reading.doubts.isEmpty()) {
+    const QStringList losses = ProjectBundle::lossesOnOpening(m_state.dataRoot, reading);
+    if (!reading.doubts.isEmpty() || !losses.isEmpty()) {
         status(QString());
-        const QString question =
-            QStringLiteral("ファイル「%1」は壊れているおそれがあります。\n").arg(choice.path) +
-            reading.doubts.join(u'\n') + QStringLiteral("\n続けますか？");
+        // Losses arise only with bundles saved without the header, by older versions.
+        const QString opening = reading.doubts.isEmpty()
+                                    ? QStringLiteral("ファイル「%1」は古い形式の物件データです。\n")
+                                    : QStringLiteral("ファイル「%1」は壊れているおそれがあります。\n");
+        const QString question = opening.arg(choice.path) + (reading.doubts + losses).join(u'\n') +
+                                 QStringLiteral("\n続けますか？");
         if (m_prompter.ask(question, QStringLiteral("確認"), PromptButtons::YesNo) != PromptAnswer::Yes)
             return false;
         status(QStringLiteral("読込中･･･"));
@@ -75,8 +80,10 @@ bool ProjectOperations::open(const ProjectChoice& choice) {
 }
 
 bool ProjectOperations::createNew(const ProjectChoice& choice, bool carryOver) {
+    m_unreadable = false;
     status(QStringLiteral("処理中･･･"));
-    const Status created = ProjectBundle::createNew(m_state.dataRoot, choice.name, choice.path, carryOver);
+    const Status created =
+        ProjectBundle::createNew(m_state.dataRoot, choice.name, choice.path, carryOver, &m_unreadable);
     if (!created.ok()) {
         return fail(created.error +
                         QStringLiteral("\n物件は作成されませんでした。作業中のデータはそのままです。"),

@@ -25,7 +25,8 @@ public:
     // new bundle is written from the current working files and nothing is emptied.
     bool createNew(const ProjectChoice& choice, bool carryOver = false);
 
-    // After a failed open: whether the bundle itself could not be read (not a bundle at all).
+    // After a failed operation: whether what it reads could not be read (a bundle that is no bundle
+    // at all, a working file that is missing or damaged).
     bool inputUnreadable() const { return m_unreadable; }
 
 private:

@@ -132,10 +132,14 @@ void removeStrays(const DataRoot& root) {
 
 Status switchFiles(const DataRoot& root, const QList<StagedFile>& files) {
     QList<Entry> entries;
+    // Everything that will be replaced must be writable before anything is switched: the switch
+    // renames files, which would otherwise replace a file the user made read-only.
     for (const StagedFile& f : files) {
-        const Status folder = checkFolder(f.path);
-        if (!folder.ok())
-            return folder;
+        Status usable = checkFolder(f.path);
+        if (usable.ok())
+            usable = checkWritable(f.path);
+        if (!usable.ok())
+            return usable;
         entries.append({QFileInfo(f.path).absoluteFilePath(), QFileInfo::exists(f.path)});
     }
     const Status prepared = writeJournal(root, u"prepare", entries);

@@ -5,9 +5,10 @@
 #include "services/cp932.h"
 #include "shell/durable_file.h"
 
-#include <QFile>
+#include <QFileInfo>
 
 #include <algorithm>
+#include <cerrno>
 
 namespace tv::shell {
 
@@ -30,6 +31,17 @@ QString refusal(const QString& path, qsizetype line) {
         .arg(line);
 }
 
+// 1-based number of the first line that ends with a lone CR, or 0. Lines end with CR LF or LF; a
+// CR elsewhere (line ends of old Macintosh files) would run lines together into one record. A CR
+// as the very last byte is a last line's end cut short and does no harm.
+qsizetype firstLoneCrLine(QByteArrayView bytes) {
+    for (qsizetype cr = bytes.indexOf('\r'); cr >= 0; cr = bytes.indexOf('\r', cr + 1)) {
+        if (cr + 1 < bytes.size() && bytes[cr + 1] != '\n')
+            return bytes.first(cr).count('\n') + 1;
+    }
+    return 0;
+}
+
 // 1-based number of the first line of `block` (starting at line `firstLine`) that does not decode.
 qsizetype firstBadLine(QByteArrayView block, qsizetype firstLine) {
     qsizetype start = 0;
@@ -46,36 +58,82 @@ qsizetype firstBadLine(QByteArrayView block, qsizetype firstLine) {
 }
 
 // Appends the lines of a decoded block; `text` ends at a line break unless it is the file's end.
-void appendLines(QStringList& lines, QStringView text) {
+// Hands the lines of a decoded block to `take`; `text` ends at a line break unless it is the file's end.
+void takeLines(QStringView text, const std::function<void(QStringView)>& take) {
     qsizetype start = 0;
     while (start < text.size()) {
         qsizetype end = text.indexOf(u'\n', start);
-        const bool lastPiece = end < 0;
-        if (lastPiece)
+        if (end < 0)
             end = text.size();
         qsizetype length = end - start;
         if (length > 0 && text[start + length - 1] == u'\r')
             --length;
-        lines.append(text.sliced(start, length).toString());
+        take(text.sliced(start, length));
         start = end + 1;
     }
 }
 
+qint64 t_sizeLimit = kDefaultFileSizeLimit;
+
 } // namespace
+
+qint64 fileSizeLimit() {
+    return t_sizeLimit;
+}
+
+void setFileSizeLimit(qint64 bytes) {
+    t_sizeLimit = bytes < 0 ? kDefaultFileSizeLimit : bytes;
+}
+
+QString tooLargeMessage(const QString& path) {
+    const auto size = [](qint64 bytes) {
+        constexpr qint64 megabyte = 1024 * 1024;
+        return bytes < megabyte ? QStringLiteral("%1バイト").arg(bytes)
+                                : QStringLiteral("%1 MB").arg(double(bytes) / megabyte, 0, 'f', 1);
+    };
+    return QStringLiteral("ファイル「%1」は大きすぎるため読み込めません(%2)。\n読み込めるのは%3までです。")
+        .arg(displayName(path), size(QFileInfo(path).size()), size(fileSizeLimit()));
+}
 
 LinesResult readLines(const QString& path) {
     LinesResult result;
-    QFile file(path);
-    if (!file.exists()) {
+    LineSink sink;
+    sink.begin = [&](qsizetype count) { result.lines.reserve(count); };
+    sink.line = [&](QStringView line) { result.lines.append(line.toString()); };
+    const LinesResult read = readLinesInto(path, sink);
+    if (!read.ok() || !read.exists)
+        return read;
+    return result;
+}
+
+LinesResult readLinesInto(const QString& path, const LineSink& sink) {
+    LinesResult result;
+    QByteArray bytes;
+    const int error = readWholeFile(path, &bytes, fileSizeLimit());
+    if (error == ENOENT) {
         result.exists = false;
         return result;
     }
-    if (!file.open(QIODevice::ReadOnly)) {
-        result.error = QStringLiteral("ファイル「%1」を開けません。\n%2").arg(displayName(path), file.errorString());
+    if (error == EFBIG) {
+        result.error = tooLargeMessage(path);
         return result;
     }
-    const QByteArray bytes = file.readAll();
+    if (error != 0) {
+        result.error = QStringLiteral("ファイル「%1」を開けません。\n%2")
+                           .arg(displayName(path), readFailureReason(error));
+        return result;
+    }
     const QByteArrayView all(bytes);
+    if (const qsizetype crLine = firstLoneCrLine(all)) {
+        result.error =
+            QStringLiteral(
+                "ファイル「%1」を読み込めません。\n%2行目の改行がCRだけです(行の区切りが正しくありません)。")
+                .arg(displayName(path))
+                .arg(crLine);
+        return result;
+    }
+    if (sink.begin)
+        sink.begin(all.count('\n') + (all.isEmpty() || all.endsWith('\n') ? 0 : 1));
     qsizetype line = 1;
     for (qsizetype start = 0; start < all.size();) {
         qsizetype end = std::min(all.size(), start + kBlockBytes);
@@ -89,15 +147,25 @@ LinesResult readLines(const QString& path) {
         const QByteArrayView block = all.sliced(start, end - start);
         const auto text = Cp932::decode(block);
         if (!text) {
-            result.lines.clear();
             result.error = refusal(path, firstBadLine(block, line));
             return result;
         }
-        appendLines(result.lines, *text);
+        takeLines(*text, sink.line);
         line += block.count('\n');
         start = end;
     }
     return result;
+}
+
+LinesResult readDataFile(const QString& path) {
+    LinesResult result = readLines(path);
+    if (!result.exists)
+        result.error = missingFileMessage(path);
+    return result;
+}
+
+QString missingFileMessage(const QString& path) {
+    return QStringLiteral("ファイル「%1」がありません。").arg(displayName(path));
 }
 
 QList<QStringList> splitRecords(const QStringList& lines) {
@@ -108,6 +176,30 @@ QList<QStringList> splitRecords(const QStringList& lines) {
             records.append(line.split(kSeparator));
     }
     return records;
+}
+
+QStringList FieldSplitter::split(QStringView line, qsizetype fieldCount) {
+    QStringList fields;
+    fields.reserve(std::max(fieldCount, line.count(kSeparator) + 1));
+    qsizetype start = 0;
+    for (;;) {
+        qsizetype end = line.indexOf(kSeparator, start);
+        if (end < 0)
+            end = line.size();
+        fields.append(field(line.sliced(start, end - start)));
+        if (end == line.size())
+            break;
+        start = end + 1;
+    }
+    while (fields.size() < fieldCount)
+        fields.append(QString());
+    return fields;
+}
+
+QString FieldSplitter::field(QStringView text) {
+    if (text.isEmpty())
+        return {};
+    return *m_seen.insert(text.toString());
 }
 
 QString fieldAt(const QStringList& fields, qsizetype index) {

@@ -9,6 +9,7 @@
 #include "services/status.h"
 
 #include <QByteArray>
+#include <QSet>
 #include <QString>
 #include <QStringList>
 
@@ -30,8 +31,49 @@ struct LinesResult {
 // Reads all lines of a CP932 file. A missing file is not an error: exists is false.
 LinesResult readLines(const QString& path);
 
+// Where the lines of `readLinesInto` go: `begin` (optional) learns the number of lines before the
+// first, `line` takes each line without its line end.
+struct LineSink {
+    std::function<void(qsizetype lineCount)> begin;
+    std::function<void(QStringView line)> line;
+};
+
+// Reads like `readLines`, handing each line to `sink` as it is decoded, so that the whole file is
+// never held as a list of lines. On failure the lines handed over so far are to be discarded.
+LinesResult readLinesInto(const QString& path, const LineSink& sink);
+
+// Files larger than this are refused by every reader, bundles included: far above any real project
+// (a sheet of 20,000 rows is under 4 MB), it keeps a foreign or damaged file from exhausting memory.
+inline constexpr qint64 kDefaultFileSizeLimit = 256 * 1024 * 1024;
+qint64 fileSizeLimit();
+// Tests lower the limit; a negative value restores the default.
+void setFileSizeLimit(qint64 bytes);
+// The refusal of the file at `path` because of its size.
+QString tooLargeMessage(const QString& path);
+
+// Reads a file that holds the project's data and must be there: a missing file is refused, named,
+// like an unreadable one, so that it is never taken for a file without records.
+LinesResult readDataFile(const QString& path);
+
+// "The file is missing", naming it.
+QString missingFileMessage(const QString& path);
+
 // The non-empty lines split at the separator; position 0 is the tag.
 QList<QStringList> splitRecords(const QStringList& lines);
+
+// Splits record lines for readers that keep many records (the sheets and the totals): an empty
+// field is a null text, and a field equal to one met before shares that one's text, so that a large
+// file costs memory for its distinct values rather than for every cell.
+class FieldSplitter {
+public:
+    // The fields of `line`, padded with null texts to `fieldCount` when given (surplus fields kept).
+    QStringList split(QStringView line, qsizetype fieldCount = 0);
+    // One field's text, shared with an equal field met before; null when empty.
+    QString field(QStringView text);
+
+private:
+    QSet<QString> m_seen;
+};
 
 // Field `index` of a split record, or empty text when the record is shorter.
 QString fieldAt(const QStringList& fields, qsizetype index);

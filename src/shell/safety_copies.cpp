@@ -5,11 +5,11 @@
 #include "shell/durable_file.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
 
 #include <algorithm>
+#include <cerrno>
 
 namespace tv::shell {
 
@@ -31,21 +31,21 @@ QString safetyCopyFolder(const DataRoot& root) {
 }
 
 SafetyCopy keepSafetyCopy(const DataRoot& root, const QString& bundlePath, const QDateTime& now) {
-    QFile bundle(bundlePath);
-    if (!bundle.exists())
+    QByteArray bytes;
+    const int error = readWholeFile(bundlePath, &bytes);
+    if (error == ENOENT)
         return {};
-    if (!bundle.open(QIODevice::ReadOnly)) {
-        return {{},
-                Status::failure(QStringLiteral("ファイル「%1」を読み込めないため、保存前の控えを作れません。")
-                                    .arg(displayPath(bundlePath)))};
+    if (error != 0) {
+        return {
+            {},
+            Status::failure(QStringLiteral("ファイル「%1」を読み込めないため、保存前の控えを作れません。\n%2")
+                                .arg(displayPath(bundlePath), readFailureReason(error)))};
     }
-    const QByteArray bytes = bundle.readAll();
     const QString folder = safetyCopyFolder(root);
-    if (!QDir().mkpath(folder)) {
+    if (const Status made = makeFolders(folder); !made.ok())
         return {{},
-                Status::failure(QStringLiteral("フォルダ「%1」を作成できないため、保存前の控えを作れません。")
-                                    .arg(displayPath(folder)))};
-    }
+                Status::failure(made.error +
+                                QStringLiteral("\n保存前の控えを作れないため、保存を中止しました。"))};
     const QString stem = projectOf(bundlePath) + u'-' + now.toString(QStringLiteral("yyyyMMdd-HHmmss"));
     // Numbered after the highest copy of the same second, so a name is never used twice even after
     // older copies of that second were pruned.

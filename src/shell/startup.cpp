@@ -2,7 +2,6 @@
 #include "shell/startup.h"
 
 #include "shell/bukken_name.h"
-#include "shell/installation.h"
 #include "shell/project_switch.h"
 
 #include <QDir>
@@ -34,7 +33,7 @@ QString recoveryNotice(Recovery recovery, const QString& projectName) {
 
 } // namespace
 
-Startup startUp(const QString& dataRootOption, const QString& programFolder, InstallStep install) {
+Startup startUp(const QString& dataRootOption, const QString& programFolder, InstallScope scope) {
     Startup result;
     const QString environment =
         QProcessEnvironment::systemEnvironment().value(QStringLiteral("TORVANEL_DATA_ROOT"));
@@ -52,19 +51,18 @@ Startup startUp(const QString& dataRootOption, const QString& programFolder, Ins
         result.error = recoveryNotice(recovery, {});
         return result;
     }
-    if (install == InstallStep::LayDown) {
-        const InstallReport installed = layDownInstallation(result.state.dataRoot);
-        if (!installed.status.ok()) {
-            result.error = installed.status.error;
-            return result;
-        }
+    const InstallReport installed = layDownInstallation(result.state.dataRoot, scope);
+    result.created = installed.created;
+    if (!installed.status.ok()) {
+        result.error = installed.status.error;
+        return result;
     }
     const BukkenName current = readBukkenName(result.state.dataRoot);
     QStringList notices;
-    if (!current.error.isEmpty()) {
+    if (!current.error.isEmpty() || current.missing) {
         // The program still starts, so that New or Open can write a sound record again.
         notices.append(
-            current.error +
+            (current.missing ? missingFileMessage(bukkenNamePath(result.state.dataRoot)) : current.error) +
             QStringLiteral(
                 "\n開いている物件なしで起動します。「新規作成」か「読込」で物件を選んでください。"));
     }

@@ -1,6 +1,8 @@
 // The totals window model: table choice, the run, printing and the clipboard hand-over.
 #include "totals/syukei_form.h"
 
+#include "shell/missing_files.h"
+#include "shell/working_files.h"
 #include "totals/totals_print.h"
 #include "totals/totals_run.h"
 
@@ -44,9 +46,17 @@ QString SyukeiForm::note(int index) {
 }
 
 bool SyukeiForm::open() {
+    // The run reads every working file but the unused standards list.
+    QStringList needed;
+    for (const shell::WorkingFile& file : shell::kWorkingFiles) {
+        if (file.name != u"Kikaku.ini")
+            needed.append(shell::workingFilePath(m_root, file));
+    }
+    if (!shell::offerToCreateMissing(needed, m_prompter))
+        return false;
     const services::Status loaded = loadTotalsRegistries(m_root, m_lists, m_weights, m_rates);
     if (!loaded.ok()) {
-        m_prompter.tell(loaded.error, QStringLiteral("確認"));
+        m_prompter.tellFailure(loaded.error);
         return false;
     }
     return true;
@@ -81,7 +91,7 @@ void SyukeiForm::command(int index) {
 void SyukeiForm::runTotals() {
     const TotalsOutcome outcome = RunTotals(m_tables, m_root, m_lists.JointList, m_weights, m_rates);
     if (!outcome.ok()) {
-        m_prompter.tell(outcome.error, QStringLiteral("確認"));
+        m_prompter.tellFailure(outcome.error);
         return;
     }
     Q_EMIT tablesChanged();

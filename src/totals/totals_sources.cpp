@@ -6,7 +6,6 @@
 #include "shell/working_files.h"
 #include "totals/source_rows.h"
 
-#include <QDir>
 #include <QHash>
 
 namespace tv::totals {
@@ -137,26 +136,27 @@ void addSecondarySurface(TotalsTables& t, const WorkRow& row) {
         addSecondaryGalvanized(t, row);
 }
 
-QString fileError(const QString& path, const shell::LinesResult& read) {
-    if (!read.exists)
-        return QStringLiteral("ファイル「%1」がありません。").arg(QDir::toNativeSeparators(path));
-    return read.error;
-}
-
 } // namespace
 
 WorkRowsRead readWorkRows(const shell::DataRoot& root) {
     WorkRowsRead result;
     for (const qsizetype index : {6, 7, 8}) {
         const QString path = shell::workingFilePath(root, shell::kWorkingFiles[size_t(index)]);
-        const shell::LinesResult read = shell::readLines(path);
+        QList<WorkRow>& rows = index == 8 ? result.rows.secondaryRows : result.rows.sheetRows;
+        // Each line is split as it is read, so the file is never held as lines and rows at once.
+        shell::FieldSplitter splitter;
+        shell::LineSink sink;
+        sink.begin = [&](qsizetype lines) { rows.reserve(rows.size() + lines); };
+        sink.line = [&](QStringView line) {
+            if (!line.isEmpty())
+                rows.append(splitter.split(line));
+        };
+        const shell::LinesResult read = shell::readLinesInto(path, sink);
         if (!read.ok() || !read.exists) {
-            result.error = fileError(path, read);
+            result.error = read.exists ? read.error : shell::missingFileMessage(path);
             result.rows = {};
             return result;
         }
-        QList<WorkRow>& rows = index == 8 ? result.rows.secondaryRows : result.rows.sheetRows;
-        rows.append(shell::splitRecords(read.lines));
     }
     return result;
 }

@@ -57,7 +57,7 @@ public:
 class BeamFixture {
 public:
     explicit BeamFixture(const QList<lists::HariListEntry>& beams, bool withSetFiles = true) {
-        makeDataFolders(m_dir.path());
+        makeDataRoot(m_dir.path());
         shell.dataRoot = root;
         lists::MemberLists registered;
         for (const lists::HariListEntry& b : beams)

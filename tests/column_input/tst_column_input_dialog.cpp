@@ -41,7 +41,7 @@ private:
 
 void TestColumnEntryDialog::init() {
     QVERIFY(m_dir.isValid());
-    makeDataFolders(m_dir.path());
+    makeDataRoot(m_dir.path());
     m_root = tv::shell::DataRoot(m_dir.path());
     writeCp932Lines(setFile(tv::registries::kHtbKataFile), {u"HTB-F10T"_s, QString(), u"HTB-F8T"_s});
     writeCp932Lines(setFile(tv::registries::kPLNameFile), {u"ベースプレート"_s, u"リブ"_s});
@@ -157,7 +157,7 @@ void TestColumnEntryDialog::unreadableReferenceFileKeepsTheDialogShut() {
     m_prompter->expectOk(
         u"ファイル「%1」を読み込めません。\n2行目にShift-JISの文字として読めないデータがあります。"_s.arg(
             QDir::toNativeSeparators(setFile(tv::registries::kBoltKeiFile))),
-        u"確認"_s);
+        u"エラー"_s);
     bool shown = false;
     ColumnEntryDialog dialog(m_root, m_lists, m_shared, *m_prompter,
                              [&shown](HasiraInpForm&) { shown = true; });

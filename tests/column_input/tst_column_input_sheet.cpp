@@ -108,7 +108,7 @@ private Q_SLOTS:
 void TestColumnOnTheSheet::enteredColumnExpandsSavesAndReloads() {
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
-    makeDataFolders(dir.path());
+    makeDataRoot(dir.path());
     tv::shell::ShellState shell;
     shell.dataRoot = tv::shell::DataRoot(dir.path());
     writeCp932Lines(shell.dataRoot.file(tv::shell::kSetFolder, tv::registries::kHtbKataFile),

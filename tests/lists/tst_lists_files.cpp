@@ -56,7 +56,7 @@ private Q_SLOTS:
     void loadJointLines_data();
     void loadJointLines();
     void loadKeepsTheEmptyLastElementAndDuplicates();
-    void missingFilesLoadEmptyAndAreCreatedBySave();
+    void missingFilesAreRefusedAndCreatedBySave();
     void unreadableFileIsRefusedAndLeavesListsEmpty();
     void saveSkipsDeletedEntriesAndKeepsOrder();
     void saveWritesTheLineFormats();
@@ -74,7 +74,7 @@ void TestListFiles::init() {
     QVERIFY(m_dir.isValid());
     m_root = tv::shell::DataRoot(m_dir.path());
     QDir(m_dir.path()).removeRecursively();
-    makeDataFolders(m_dir.path());
+    makeDataRoot(m_dir.path());
 }
 
 void TestListFiles::loadHasiraLines_data() {
@@ -155,12 +155,17 @@ void TestListFiles::loadKeepsTheEmptyLastElementAndDuplicates() {
     QCOMPARE(lists.HariList[2], HariListEntry{});
 }
 
-void TestListFiles::missingFilesLoadEmptyAndAreCreatedBySave() {
+void TestListFiles::missingFilesAreRefusedAndCreatedBySave() {
+    // A lost list file is named, not taken for an empty list.
+    QVERIFY(QFile::remove(listFile(kHasiraListFile)));
+    QVERIFY(QFile::remove(listFile(kHariListFile)));
     MemberLists lists;
-    QVERIFY(LoadLists(m_root, lists).ok());
-    QCOMPARE(lists.HariList.size(), 1);
-    appendEntry(lists.HariList, HariListEntry{u"2"_s, u"G1"_s, u"a"_s, u"b"_s});
-    QVERIFY(SaveLists(m_root, lists).ok());
+    QCOMPARE(LoadLists(m_root, lists).error,
+             u"ファイル「%1」がありません。"_s.arg(QDir::toNativeSeparators(listFile(kHasiraListFile))));
+    // Saving the lists lays their files down again.
+    MemberLists saved;
+    appendEntry(saved.HariList, HariListEntry{u"2"_s, u"G1"_s, u"a"_s, u"b"_s});
+    QVERIFY(SaveLists(m_root, saved).ok());
     QCOMPARE(readBytes(listFile(kHariListFile)), cp932Lines({u"ZZLB'2'G1'a'b"_s}));
     QVERIFY(QFile::exists(listFile(kHasiraListFile)));
     QCOMPARE(readBytes(listFile(kJointListFile)), QByteArray());
@@ -239,7 +244,7 @@ void TestListFiles::saveRefusesUnencodableTextAndWritesNothing() {
     QVERIFY(!status.ok());
     QVERIFY(status.error.contains(u"U+1F600"_s));
     QCOMPARE(readBytes(listFile(kHasiraListFile)), cp932Lines({u"ZZLH'1'C1'H鋼"_s}));
-    QVERIFY(!QFile::exists(listFile(kJointListFile)));
+    QCOMPARE(readBytes(listFile(kJointListFile)), QByteArray());
 }
 
 void TestListFiles::typedSeparatorShiftsTheParts() {

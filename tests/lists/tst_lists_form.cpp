@@ -96,7 +96,7 @@ private:
 void TestListForm::init() {
     m_dir = std::make_unique<QTemporaryDir>();
     QVERIFY(m_dir->isValid());
-    makeDataFolders(m_dir->path());
+    makeDataRoot(m_dir->path());
     m_root = tv::shell::DataRoot(m_dir->path());
     m_lists = MemberLists{};
     m_prompter = std::make_unique<ScriptedPrompter>();
@@ -175,7 +175,7 @@ void TestListForm::openRefusesAnUnreadableListFile() {
     const QString message =
         u"ファイル「%1」を読み込めません。\n2行目にShift-JISの文字として読めないデータがあります。"_s.arg(
             QDir::toNativeSeparators(listFile(kJointListFile)));
-    m_prompter->expectOk(message, kConfirm);
+    m_prompter->expectOk(message, u"エラー"_s);
     ListForm form(m_root, m_lists, *m_prompter);
     QVERIFY(!form.open());
 }
@@ -352,7 +352,7 @@ void TestListForm::unreadableGradeFileIsNeverRewritten() {
     m_prompter->expectOk(
         u"ファイル「%1」を読み込めません。\n2行目にShift-JISの文字として読めないデータがあります。"_s.arg(
             QDir::toNativeSeparators(setFile(u"HasiraKikaku.ini"_s))),
-        kConfirm);
+        u"エラー"_s);
     openForm();
     QCOMPARE(m_form->gradeCandidates(), QStringList());
     fillH(u"1"_s, u"C1"_s, {u"SN490C"_s, u"H"_s, u"400"_s, u"200"_s, u"8"_s, u"13"_s});
@@ -370,7 +370,7 @@ void TestListForm::failedSaveKeepsTheWindowOpen() {
     QVERIFY(QDir(m_root.folder(tv::shell::kListFolder)).removeRecursively());
     const QString expected = tv::shell::writeLines(listFile(kHasiraListFile), {}).error;
     QVERIFY(!expected.isEmpty());
-    m_prompter->expectOk(expected, kConfirm);
+    m_prompter->expectOk(expected, u"エラー"_s);
     QVERIFY(!m_form->finish());
     QVERIFY(m_form->hasUnsavedChanges());
 }
@@ -614,7 +614,7 @@ void TestListForm::closeBoxAsksOnlyWithUnsavedChanges() {
     if (saved)
         m_prompter->expectOk(u"リストデータを保存しました。"_s, kConfirm);
     QCOMPARE(m_form->closeRequested(), closes);
-    QCOMPARE(QFile::exists(listFile(kJointListFile)), saved);
+    QCOMPARE(readBytes(listFile(kJointListFile)).contains("J1"), saved);
     QCOMPARE(m_form->hasUnsavedChanges(), change && !saved);
 }
 

@@ -580,7 +580,7 @@ void TestBuzai::unreadableFileKeepsTheWindowShut() {
     prompter.expectOk(
         u"ファイル「%1」を読み込めません。\n1行目にShift-JISの文字として読めないデータがあります。"_s.arg(
             QDir::toNativeSeparators(file())),
-        u"確認"_s);
+        u"エラー"_s);
     BuzaiForm form(m_root, prompter);
     QVERIFY(!form.open());
     QCOMPARE(readBytes(file()), QByteArray("ZZBW'H\x81'1'2'\r\n"));
@@ -604,7 +604,7 @@ void TestBuzai::failedSaveIsReportedNotConfirmed() {
     form.save();
     QCOMPARE(prompter.messages.size(), 1);
     QVERIFY2(prompter.messages[0].startsWith(
-                 u"確認|ファイル「%1」に書き込めません。"_s.arg(QDir::toNativeSeparators(file()))),
+                 u"エラー|ファイル「%1」に書き込めません。"_s.arg(QDir::toNativeSeparators(file()))),
              qPrintable(prompter.messages[0]));
     QVERIFY(!form.isClosed());
 }

@@ -44,6 +44,8 @@ private Q_SLOTS:
     void registeringAnExistingSymbolKeepsTheCurrentOne();
     void registeringCarriesTheShownRatesToTheNewSymbol();
     void saveWithoutASymbolClosesWithoutWriting();
+    void missingRegistryIsOfferedEmptyOnlyOnYes_data();
+    void missingRegistryIsOfferedEmptyOnlyOnYes();
     void deleteSelectedRowAndClear();
     void closeDropsTheChanges();
     void repeatedRowsAllTakeTheShownRate();
@@ -180,7 +182,8 @@ void TestKansan::registeringCarriesTheShownRatesToTheNewSymbol() {
 }
 
 void TestKansan::saveWithoutASymbolClosesWithoutWriting() {
-    QFile::remove(file());
+    writeBytes(file(), {});
+    const QDateTime modified = QFileInfo(file()).lastModified();
     ScriptedPrompter prompter;
     KansanForm form(m_root, prompter);
     QSignalSpy closed(&form, &KansanForm::closeRequested);
@@ -188,7 +191,29 @@ void TestKansan::saveWithoutASymbolClosesWithoutWriting() {
     form.command(0);
     QCOMPARE(closed.count(), 1);
     QVERIFY(form.isClosed());
-    QVERIFY(!QFileInfo::exists(file()));
+    QCOMPARE(QFileInfo(file()).lastModified(), modified);
+    TV_VERIFY_PROMPTS(prompter);
+}
+
+void TestKansan::missingRegistryIsOfferedEmptyOnlyOnYes_data() {
+    QTest::addColumn<bool>("yes");
+    QTest::newRow("No: the window stays shut, nothing is created") << false;
+    QTest::newRow("Yes: created empty, the window opens") << true;
+}
+
+void TestKansan::missingRegistryIsOfferedEmptyOnlyOnYes() {
+    QFETCH(bool, yes);
+    QVERIFY(QFile::remove(file()));
+    ScriptedPrompter prompter;
+    prompter.expect(
+        u"ファイル「%1」がありません。\n空のファイルを作成しますか？\n作成すると、このファイルのデータは空になります。"_s
+            .arg(QDir::toNativeSeparators(file())),
+        u"確認"_s, PromptButtons::YesNo, yes ? PromptAnswer::Yes : PromptAnswer::No);
+    KansanForm form(m_root, prompter);
+    QCOMPARE(form.open(), yes);
+    QCOMPARE(QFileInfo::exists(file()), yes);
+    if (yes)
+        QCOMPARE(readBytes(file()), QByteArray());
     TV_VERIFY_PROMPTS(prompter);
 }
 

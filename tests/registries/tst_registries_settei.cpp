@@ -184,7 +184,7 @@ void TestSettei::unreadableFileKeepsTheWindowShut() {
     prompter.expectOk(
         u"ファイル「%1」を読み込めません。\n2行目にShift-JISの文字として読めないデータがあります。"_s.arg(
             QDir::toNativeSeparators(gradeFile())),
-        u"初期設定"_s);
+        u"エラー"_s);
     SetteiForm form(m_root, prompter);
     QVERIFY(!form.open());
     QCOMPARE(readBytes(gradeFile()), before);
@@ -204,7 +204,7 @@ void TestSettei::failedSaveKeepsTheWindowOpen() {
     QVERIFY(QDir(m_root.folder(tv::shell::kSetFolder)).removeRecursively());
     form.ok();
     QCOMPARE(prompter.messages.size(), 1);
-    QVERIFY2(prompter.messages[0].startsWith(u"初期設定|ファイル「"_s), qPrintable(prompter.messages[0]));
+    QVERIFY2(prompter.messages[0].startsWith(u"エラー|ファイル「"_s), qPrintable(prompter.messages[0]));
     QVERIFY(!form.isClosed());
 }
 

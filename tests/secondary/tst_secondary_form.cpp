@@ -84,7 +84,7 @@ private:
 void TestSecondaryForm::init() {
     const QString root = m_dir.filePath(QString::fromLatin1(QTest::currentTestFunction()) + u'-' +
                                         QString::fromLatin1(QTest::currentDataTag()));
-    makeDataFolders(root);
+    makeDataRoot(root);
     m_root = tv::shell::DataRoot(root);
     m_shell = {};
     m_shell.dataRoot = m_root;
@@ -130,13 +130,18 @@ void TestSecondaryForm::pick(int row, int column, const QString& item) {
 void TestSecondaryForm::opensMissingOrEmptyFileAsNumberedEmptySheet_data() {
     QTest::addColumn<bool>("exists");
     QTest::newRow("empty file") << true;
-    QTest::newRow("missing file") << false;
+    QTest::newRow("missing file, created empty on Yes") << false;
 }
 
 void TestSecondaryForm::opensMissingOrEmptyFileAsNumberedEmptySheet() {
     QFETCH(bool, exists);
-    if (exists)
-        writeBytes(workFile(), {});
+    if (!exists) {
+        QVERIFY(QFile::remove(workFile()));
+        m_prompter->expect(
+            u"ファイル「%1」がありません。\n空のファイルを作成しますか？\n作成すると、このファイルのデータは空になります。"_s
+                .arg(QDir::toNativeSeparators(workFile())),
+            u"確認"_s, PromptButtons::YesNo, PromptAnswer::Yes);
+    }
     ZatuInpForm& form = open();
     const auto& grid = form.DataGrid();
     QCOMPARE(grid.rowCount(), R + 101);
@@ -159,7 +164,7 @@ void TestSecondaryForm::refusesFileThatDoesNotDecode() {
     writeBytes(workFile(), bad);
     const QString refusal = LoadZatuRows(workFile()).error;
     QVERIFY(refusal.contains(u"WorkData-3.ini"_s));
-    m_prompter->expectOk(refusal, kConfirm);
+    m_prompter->expectOk(refusal, u"エラー"_s);
     m_form = new ZatuInpForm(m_shell, *m_prompter, m_printer, m_opener);
     QVERIFY(!m_form->open());
     QCOMPARE(readBytes(workFile()), bad);
@@ -385,6 +390,7 @@ void TestSecondaryForm::rightClickEmptiesTheCell() {
 
 void TestSecondaryForm::rowCommandsNeedASelection() {
     ZatuInpForm& form = open();
+    QVERIFY(QFile::remove(workFile())); // a save would lay it down again
     for (const int command : {ZatuInpForm::DeleteBlankCommand, ZatuInpForm::InsertBlankCommand,
                               ZatuInpForm::DeleteSelectedCommand}) {
         m_prompter->expectOk(u"入力する行を選択してください。"_s, kConfirm);
@@ -534,10 +540,11 @@ void TestSecondaryForm::failedSaveKeepsTheWindowOpen() {
     pick(R, 1, u"胴縁"_s);
     type(R, 2, u"3"_s);
     // The work file's place is taken by a folder: the save cannot replace it.
+    QVERIFY(QFile::remove(workFile()));
     QVERIFY(QDir().mkpath(workFile()));
     m_prompter->expectOk(u"ファイル「%1」に書き込めません。\n同じ名前のフォルダがあります。"_s.arg(
                              QDir::toNativeSeparators(workFile())),
-                         kConfirm);
+                         u"エラー"_s);
     QSignalSpy closed(&form, &ZatuInpForm::closeRequested);
     form.command(ZatuInpForm::EndCommand);
     QCOMPARE(closed.size(), 0);

@@ -54,7 +54,7 @@ private:
 void TestSecondaryUndo::init() {
     const QString root = m_dir.filePath(QString::fromLatin1(QTest::currentTestFunction()) + u'-' +
                                         QString::fromLatin1(QTest::currentDataTag()));
-    makeDataFolders(root);
+    makeDataRoot(root);
     m_shell = {};
     m_shell.dataRoot = tv::shell::DataRoot(root);
     writeCp932Lines(m_shell.dataRoot.file(tv::shell::kSetFolder, u"BuzaiWeight.ini"),

@@ -113,7 +113,7 @@ private:
 void TestSheetForm::init() {
     QVERIFY(m_dir.isValid());
     const QString root = m_dir.filePath(u"Torvanel"_s);
-    makeDataFolders(root);
+    makeDataRoot(root);
     m_state = std::make_unique<tv::shell::ShellState>();
     m_state->dataRoot = tv::shell::DataRoot(root);
     m_prompter = new ScriptedPrompter;
@@ -420,7 +420,7 @@ void TestSheetForm::failedSaveTellsTheUserAndKeepsTheFile() {
     m_prompter->expectOk(
         u"文字「\U0001F600」(U+1F600)はShift-JISで保存できません(2行目)。\nファイル「%1」は保存されませんでした。"_s
             .arg(QDir::toNativeSeparators(workFile())),
-        kConfirm);
+        u"エラー"_s);
     form.newInput();
     QCOMPARE(readBytes(workFile()), cp932Lines(lines));
     QCOMPARE(form.DataGrid().text(R + 1, kMarkColumn), u"C\U0001F600"_s); // the rows on screen stay
@@ -433,7 +433,7 @@ void TestSheetForm::unreadableWorkFileKeepsTheWindowShut() {
     m_prompter->expectOk(
         u"ファイル「%1」を読み込めません。\n1行目にShift-JISの文字として読めないデータがあります。"_s.arg(
             QDir::toNativeSeparators(workFile())),
-        kConfirm);
+        u"エラー"_s);
     QVERIFY(!form.open());
     QCOMPARE(readBytes(workFile()), QByteArray("ZZ01'\x82\r\n"));
 }

@@ -76,7 +76,7 @@ private:
 void TestSheetUndo::init() {
     const QString root = m_dir.filePath(QString::fromLatin1(QTest::currentTestFunction()) + u'-' +
                                         QString::fromLatin1(QTest::currentDataTag()));
-    makeDataFolders(root);
+    makeDataRoot(root);
     m_shell = std::make_unique<tv::shell::ShellState>();
     m_shell->dataRoot = tv::shell::DataRoot(root);
     m_file = m_shell->dataRoot.file(tv::shell::kWorkDataFolder, u"WorkData-1.ini");

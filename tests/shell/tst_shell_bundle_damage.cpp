@@ -27,9 +27,10 @@ QByteArray cp932(const QString& text) {
     return tv::services::Cp932::encode(text).value();
 }
 
-// A header line for `body`.
-QByteArray header(qsizetype lines, qsizetype bytes) {
-    return "ZZHD'" + QByteArray::number(lines) + "'" + QByteArray::number(bytes) + "\r\n";
+// A header line as the first version wrote it, with the counts only, or with a checksum.
+QByteArray header(qsizetype lines, qsizetype bytes, const QByteArray& checksum = {}) {
+    return "ZZHD'" + QByteArray::number(lines) + "'" + QByteArray::number(bytes) +
+           (checksum.isEmpty() ? QByteArray() : "'" + checksum) + "\r\n";
 }
 
 // The bundle rules alone: every line goes to the working file whose tag its first four characters
@@ -91,15 +92,15 @@ void TestBundleDamage::damagedBundles_data() {
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<Outcome>("outcome");
     QTest::addColumn<QString>("said"); // part of the refusal or of the question
-    const QByteArray body = cp932(u"ZZLH'1'2F'C1'柱\r\nZZ01'1'行\r\n"_s);
+    const QByteArray body = cp932(u"ZZLH'1'2F'C1'柱\r\nZZBW'H鋼'200*100'21.3\r\nZZ01'1'行\r\n"_s);
     QTest::newRow("0 bytes") << QByteArray() << Outcome::Refused << u"ファイルが空です(0バイト)。"_s;
     QTest::newRow("only empty lines")
         << QByteArray("\r\n\r\n\r\n") << Outcome::Asked << u"データの行が1行もありません"_s;
     QTest::newRow("cut inside a line")
         << body.left(body.size() - 4) << Outcome::Asked << u"最後の1行に改行がありません"_s;
     QTest::newRow("cut at a line end, header present")
-        << header(2, body.size()) + body.left(body.indexOf('\n') + 1) << Outcome::Asked
-        << u"保存時は2行(%1バイト)でしたが、1行"_s.arg(body.size());
+        << header(3, body.size()) + body.left(body.indexOf('\n') + 1) << Outcome::Asked
+        << u"保存時は3行(%1バイト)でしたが、1行"_s.arg(body.size());
     QTest::newRow("header that is not numbers")
         << "ZZHD'x'y\r\n" + body << Outcome::Asked << u"先頭の確認用の行が読めません。"_s;
     QTest::newRow("CR-only line ends")
@@ -111,7 +112,29 @@ void TestBundleDamage::damagedBundles_data() {
     QTest::newRow("cut inside a double-byte character") << body.left(body.indexOf("\r\n") - 1) + "\r\n"
                                                         << Outcome::Refused << u"Shift-JIS"_s;
     QTest::newRow("written without the header") << body << Outcome::Opened << QString();
-    QTest::newRow("with a matching header") << header(2, body.size()) + body << Outcome::Opened << QString();
+    QTest::newRow("with a matching header") << header(3, body.size()) + body << Outcome::Opened << QString();
+    // The CRC-32 of `body` as zip computes it, and of its lines in reverse order.
+    QTest::newRow("with a matching checksum")
+        << header(3, body.size(), "5362BE65") + body << Outcome::Opened << QString();
+    const QList<QByteArray> lines = body.split('\n');
+    const QByteArray swapped = lines[2] + '\n' + lines[1] + '\n' + lines[0] + '\n';
+    QTest::newRow("lines swapped, counts matching")
+        << header(3, body.size(), "5362BE65") + swapped << Outcome::Asked << u"チェックサムが一致しません"_s;
+    QTest::newRow("checksum in lower case")
+        << header(3, body.size(), "b22d5323") + swapped << Outcome::Opened << QString();
+    QTest::newRow("a stray CR inside a line")
+        << header(3, body.size()) + QByteArray(body).replace("'1'2F", "'1\r2F") << Outcome::Refused
+        << u"2行目の改行がCRだけ"_s;
+    // Foreign files: a working file renamed to .tkd would empty the other eight.
+    QTest::newRow("a work file renamed") << cp932(u"ZZ01'1'柱'C1\r\nZZ01''柱'PL\r\n"_s) << Outcome::Refused
+                                         << u"行がすべて「WorkData-1.ini」のもの"_s;
+    QTest::newRow("the weld-rate registry renamed, with unknown lines")
+        << cp932(u"ZZKN'H'6'1\r\nXX'x\r\nZZKN'H'9'2.25\r\n"_s) << Outcome::Refused << u"「Kansan.ini」"_s;
+    QTest::newRow("no header, no unit weights while the current registry has some")
+        << cp932(u"ZZLH'1'2F'C1'柱\r\nZZ01'1'行\r\n"_s) << Outcome::Asked
+        << u"部材単位重量(BuzaiWeight.ini)の行がありません。開くと、今の部材単位重量1行が空になります。"_s;
+    QTest::newRow("with a header, no unit weights")
+        << header(2, 28) + cp932(u"ZZLH'1'2F'C1'柱\r\nZZ01'1'行\r\n"_s) << Outcome::Opened << QString();
 }
 
 void TestBundleDamage::damagedBundles() {
@@ -150,7 +173,8 @@ void TestBundleDamage::damagedBundles() {
     } else {
         QCOMPARE(readLines(workingFilePath(m_state.dataRoot, kWorkingFiles[0])).lines,
                  QStringList{u"ZZLH'1'2F'C1'柱"_s});
-        QCOMPARE(readBytes(workingFilePath(m_state.dataRoot, kWorkingFiles[3])), QByteArray());
+        // No weld rate in the bundle: older installations laid the registry down empty.
+        QCOMPARE(readBytes(workingFilePath(m_state.dataRoot, kWorkingFiles[4])), QByteArray());
         QCOMPARE(readBukkenName(m_state.dataRoot).name, u"壊れ"_s);
     }
 }
@@ -161,7 +185,7 @@ void TestBundleDamage::yesOpensADoubtfulBundle() {
     ScriptedPrompter prompter;
     prompter
         .expect(
-            u"ファイル「%1」は壊れているおそれがあります。\n最後の1行に改行がありません(ファイルが途中で切れているおそれがあります)。\n1行が読み込めません。\n続けますか？"_s
+            u"ファイル「%1」は壊れているおそれがあります。\n最後の1行に改行がありません(ファイルが途中で切れているおそれがあります)。\n1行が読み込めません。\n部材単位重量(BuzaiWeight.ini)の行がありません。開くと、今の部材単位重量1行が空になります。\n続けますか？"_s
                 .arg(path),
             u"確認"_s, PromptButtons::YesNo, PromptAnswer::Yes)
         .expectOk(u"読込みました。"_s, u"確認"_s);

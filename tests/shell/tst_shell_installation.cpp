@@ -23,6 +23,7 @@ private Q_SLOTS:
     void unitWeightsHoldTheReferenceTable();
     void referenceListsNameWhatTheRulesUse();
     void sampleProjectOpens();
+    void startLaysDownOnlyFilesWithoutUserData();
 };
 
 namespace {
@@ -126,6 +127,32 @@ void TestInstallation::sampleProjectOpens() {
     for (int i : {0, 1, 2, 3, 4}) // lists, unit weights and weld rates all come with the sample
         QVERIFY2(!readLines(workingFilePath(root, kWorkingFiles[i])).lines.isEmpty(),
                  qPrintable(kWorkingFiles[i].name.toString()));
+}
+
+void TestInstallation::startLaysDownOnlyFilesWithoutUserData() {
+    QTemporaryDir dir;
+    const DataRoot root(dir.path());
+    QVERIFY(layDownInstallation(root).status.ok());
+    const QStringList userData{u"WorkData/WorkData-1.ini"_s, u"List/JointListData.ini"_s,
+                               u"set/BuzaiWeight.ini"_s, u"set/Kansan.ini"_s, u"set/BukkenName.ini"_s};
+    const QStringList shipped{u"info/info-3.txt"_s, u"set/HtbKata.ini"_s, u"Data/サンプル物件.tkd"_s};
+    for (const QString& relative : userData + shipped)
+        QVERIFY(QFile::remove(QDir(dir.path()).filePath(relative)));
+    const auto created = [&](const InstallReport& report) {
+        QStringList relative;
+        for (const QString& path : report.created)
+            relative.append(QDir(dir.path()).relativeFilePath(path));
+        relative.sort();
+        return relative;
+    };
+    const auto sorted = [](QStringList list) {
+        list.sort();
+        return list;
+    };
+    // A start: the files without user data only; a lost working file stays lost, to be reported.
+    QCOMPARE(created(layDownInstallation(root, InstallScope::AtStart)), sorted(shipped));
+    // init, asked for by the user: the rest.
+    QCOMPARE(created(layDownInstallation(root, InstallScope::Everything)), sorted(userData));
 }
 
 QTEST_GUILESS_MAIN(TestInstallation)

@@ -64,7 +64,7 @@ private Q_SLOTS:
     void openSortsLinesByTagKeepingTheirOrder();
     void foreignFilesAreRefusedAndChangeNothing_data();
     void foreignFilesAreRefusedAndChangeNothing();
-    void saveTreatsAMissingWorkingFileAsEmpty();
+    void saveRefusesAMissingWorkingFile();
     void newDialogRequestAndName();
     void newDialogRefusesAnExistingName();
     void newDialogCancelAndFailure();
@@ -113,10 +113,15 @@ void TestProject::saveThenOpenRestoresEveryRecord() {
     QStringList all;
     for (const QStringList& f : kProject)
         all.append(f);
-    // The header line counts the lines and bytes that follow it.
+    // The header line counts the lines and bytes that follow it, and gives their CRC-32.
     const QByteArray body = cp932Lines(all);
-    QCOMPARE(readBytes(bundle), "ZZHD'" + QByteArray::number(all.size()) + "'" +
-                                    QByteArray::number(body.size()) + "\r\n" + body);
+    const QByteArray bytes = readBytes(bundle);
+    const QByteArray header = bytes.left(bytes.indexOf("\r\n") + 2);
+    QCOMPARE(bytes.mid(header.size()), body);
+    QVERIFY2(QRegularExpression(u"^ZZHD'%1'%2'[0-9A-F]{8}\r\n$"_s.arg(all.size()).arg(body.size()))
+                 .match(QString::fromLatin1(header))
+                 .hasMatch(),
+             header.constData());
 
     for (int i = 0; i < 9; ++i)
         writeCp932Lines(working(i), {u"ZZXX'garbage"_s});
@@ -185,15 +190,18 @@ void TestProject::foreignFilesAreRefusedAndChangeNothing() {
     QCOMPARE(state.project.projectName, u"前の物件"_s);
 }
 
-void TestProject::saveTreatsAMissingWorkingFileAsEmpty() {
-    QVERIFY(QFile::remove(working(4)));
-    QVERIFY(QFile::remove(working(8)));
+void TestProject::saveRefusesAMissingWorkingFile() {
+    // Packed as empty, a lost file would wipe that part of the project from its bundle.
     const QString bundle = dataFile(u"欠け.tkd"_s);
     QVERIFY(ProjectBundle::save(m_root, bundle).ok());
-    QStringList expected;
-    for (int i : {0, 1, 2, 3, 5, 6, 7})
-        expected.append(kProject[i]);
-    QCOMPARE(readLines(bundle).lines.mid(1), expected);
+    const QByteArray saved = readBytes(bundle);
+    QVERIFY(QFile::remove(working(4)));
+    QVERIFY(QFile::remove(working(8)));
+    bool unreadable = false;
+    const tv::services::Status status = ProjectBundle::save(m_root, bundle, &unreadable);
+    QCOMPARE(status.error, u"ファイル「%1」がありません。"_s.arg(QDir::toNativeSeparators(working(4))));
+    QVERIFY(unreadable);
+    QCOMPARE(readBytes(bundle), saved);
 }
 
 void TestProject::newDialogRequestAndName() {

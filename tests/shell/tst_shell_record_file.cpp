@@ -1,6 +1,7 @@
 // Record files: byte-exact CP932 round trips, the reading rules, refusals and atomic writes.
 #include "services/text.h"
 #include "shell/bukken_name.h"
+#include "shell/project_bundle.h"
 #include "shell/record_file.h"
 #include "support/test_files.h"
 
@@ -24,6 +25,7 @@ private Q_SLOTS:
     void undecodableFileIsRefusedNamingFileAndLine_data();
     void undecodableFileIsRefusedNamingFileAndLine();
     void missingFileIsNotAnError();
+    void filesAboveTheSizeLimitAreRefused();
     void unencodableCharacterWritesNothing();
     void interruptedWriteLeavesTheOldFile();
     void bukkenNameKeepsCommasAndBlanks();
@@ -63,6 +65,7 @@ void TestRecordFile::readingRules_data() {
     QTest::newRow("empty lines between records")
         << QByteArray("ZZKN'a\r\n\r\nZZKN'b\r\n") << QStringList{u"ZZKN'a"_s, QString(), u"ZZKN'b"_s} << 2;
     QTest::newRow("empty file") << QByteArray() << QStringList{} << 0;
+    QTest::newRow("cut after the last CR") << QByteArray("a\r\nb\r") << QStringList{u"a"_s, u"b"_s} << 2;
 }
 
 void TestRecordFile::readingRules() {
@@ -97,6 +100,10 @@ void TestRecordFile::undecodableFileIsRefusedNamingFileAndLine_data() {
     QTest::newRow("bad trail byte on line 2") << QByteArray("ZZKN'ok\r\nZZKN'\x82\xff\r\n") << u"2行目"_s;
     QTest::newRow("NUL on line 3") << QByteArray("a\r\nb\r\nc\0d\r\n", 10) << u"3行目"_s;
     QTest::newRow("lone lead byte at the end") << QByteArray("a\r\nb\x82") << u"2行目"_s;
+    // Lines ended by a CR alone would run together into one record.
+    QTest::newRow("CR-only line ends") << QByteArray("ZZ01'a\rZZ01'b\r") << u"1行目の改行がCRだけ"_s;
+    QTest::newRow("one CR-only end among CR LF")
+        << QByteArray("a\r\nb\r\nc\rd\r\n") << u"3行目の改行がCRだけ"_s;
 }
 
 void TestRecordFile::undecodableFileIsRefusedNamingFileAndLine() {
@@ -116,6 +123,27 @@ void TestRecordFile::missingFileIsNotAnError() {
     QVERIFY(read.ok());
     QVERIFY(!read.exists);
     QVERIFY(read.lines.isEmpty());
+}
+
+void TestRecordFile::filesAboveTheSizeLimitAreRefused() {
+    // The limit is lowered for the test; real files are refused above 256 MB.
+    const auto restore = qScopeGuard([] { setFileSizeLimit(-1); });
+    setFileSizeLimit(64);
+    const QString work = path(u"WorkData-1.ini"_s);
+    const QString bundle = path(u"物件.tkd"_s);
+    writeBytes(work, QByteArray(62, 'x') + "\r\n");
+    writeBytes(bundle, "ZZLH'x\r\nZZ01'" + QByteArray(49, 'x') + "\r\n");
+    QVERIFY(readLines(work).ok());
+    QVERIFY(ProjectBundle::read(bundle).refusal.isEmpty());
+    writeBytes(work, QByteArray(63, 'x') + "\r\n");
+    writeBytes(bundle, "ZZLH'x\r\nZZ01'" + QByteArray(50, 'x') + "\r\n");
+    const QString expected =
+        u"」は大きすぎるため読み込めません(65バイト)。\n読み込めるのは64バイトまでです。"_s;
+    const LinesResult read = readLines(work);
+    QVERIFY(read.lines.isEmpty());
+    QCOMPARE(read.error, u"ファイル「"_s + QDir::toNativeSeparators(work) + expected);
+    QCOMPARE(ProjectBundle::read(bundle).refusal,
+             u"ファイル「"_s + QDir::toNativeSeparators(bundle) + expected);
 }
 
 void TestRecordFile::unencodableCharacterWritesNothing() {

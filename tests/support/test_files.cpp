@@ -36,6 +36,14 @@ void makeDataFolders(const QString& root) {
         QDir().mkpath(QDir(root).filePath(QLatin1String(f)));
 }
 
+void makeDataRoot(const QString& root) {
+    makeDataFolders(root);
+    for (const char* f : {"List/HasiraListData.ini", "List/HariListData.ini", "List/JointListData.ini",
+                          "set/BuzaiWeight.ini", "set/Kansan.ini", "set/Kikaku.ini",
+                          "WorkData/WorkData-1.ini", "WorkData/WorkData-2.ini", "WorkData/WorkData-3.ini"})
+        writeBytes(QDir(root).filePath(QLatin1String(f)), {});
+}
+
 QString pdfText(const QString& pdf) {
     QProcess tool;
     tool.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), QStringLiteral("-enc"),

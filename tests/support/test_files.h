@@ -19,6 +19,10 @@ void writeCp932Lines(const QString& path, const QStringList& lines);
 // Creates the five folders of a data root under `root`.
 void makeDataFolders(const QString& root);
 
+// A data root as a complete installation leaves it for an empty project: the five folders and the
+// nine working files, each empty. (A missing working file is an error the program reports.)
+void makeDataRoot(const QString& root);
+
 // The text of a PDF as pdftotext reads it, laid out as printed (a form feed after each page); empty
 // when the tool fails.
 QString pdfText(const QString& pdf);

@@ -39,7 +39,7 @@ private:
 
 void TestTotalsRun::init() {
     m_dir = std::make_unique<QTemporaryDir>();
-    makeDataFolders(m_dir->path());
+    makeDataRoot(m_dir->path());
     m_root = tv::shell::DataRoot(m_dir->path());
     writeTotalsProject(m_root);
 }
@@ -103,7 +103,7 @@ void TestTotalsRun::windowRunsAndReports() {
     form.command(SyukeiForm::Run);
     TV_COMPARE_ROWS(form.SyukeiGrid(4), expectedGalv());
     // Both missing: both requests, in order.
-    QFile::remove(m_root.file(tv::shell::kSetFolder, u"Kansan.ini"_s));
+    writeBytes(m_root.file(tv::shell::kSetFolder, u"Kansan.ini"_s), {});
     SyukeiForm fresh(m_root, u"A棟"_s, lists, prompter, printer, clipboard);
     QVERIFY(fresh.open());
     prompter
@@ -115,7 +115,7 @@ void TestTotalsRun::windowRunsAndReports() {
     QFile::remove(workFile(u"WorkData-1.ini"_s));
     prompter.expectOk(u"ファイル「%1」がありません。\n集計は行いませんでした。"_s.arg(
                           QDir::toNativeSeparators(workFile(u"WorkData-1.ini"_s))),
-                      u"確認"_s);
+                      u"エラー"_s);
     fresh.runTotals();
     TV_COMPARE_ROWS(fresh.SyukeiGrid(0), expectedSteel());
     TV_VERIFY_PROMPTS(prompter);
@@ -131,7 +131,7 @@ void TestTotalsRun::windowDoesNotOpenOnAnUnreadableList() {
     prompter.expectOk(
         u"ファイル「%1」を読み込めません。\n1行目にShift-JISの文字として読めないデータがあります。"_s.arg(
             QDir::toNativeSeparators(m_root.file(tv::shell::kListFolder, u"JointListData.ini"_s))),
-        u"確認"_s);
+        u"エラー"_s);
     QVERIFY(!form.open());
     TV_VERIFY_PROMPTS(prompter);
 }

@@ -76,7 +76,7 @@ struct Project {
     std::unique_ptr<tv::ui::SheetFormView> view;
 
     bool open() {
-        makeDataFolders(dir.path());
+        makeDataRoot(dir.path());
         state.shell.dataRoot = tv::shell::DataRoot(dir.path());
         auto set = [this](QStringView file, const QStringList& lines) {
             writeCp932Lines(state.shell.dataRoot.file(tv::shell::kSetFolder, file), lines);

@@ -62,7 +62,7 @@ void click(QWidget& view, const QString& name) {
 }
 
 void prepare(const QString& root) {
-    makeDataFolders(root);
+    makeDataRoot(root);
     const tv::shell::DataRoot data(root);
     writeCp932Lines(data.file(tv::shell::kSetFolder, u"HasiraKataSiki.ini"), {u"H"_s, u"C"_s});
     writeCp932Lines(data.file(tv::shell::kSetFolder, u"HasiraKikaku.ini"), {u"SS400"_s, u"SN490B"_s});
@@ -185,7 +185,7 @@ void TestUiListForm::closeBoxAsksBeforeDroppingChanges() {
     view.close();
     QVERIFY(!view.isVisible());
     TV_VERIFY_PROMPTS(prompter);
-    QVERIFY(!QFile::exists(root.file(tv::shell::kListFolder, kJointListFile)));
+    QCOMPARE(readBytes(root.file(tv::shell::kListFolder, kJointListFile)), QByteArray()); // nothing saved
 }
 
 // A grade that the grade file lacks is typed into a joint cell, and Tab carries the typing on cell by

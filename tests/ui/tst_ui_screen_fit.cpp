@@ -46,7 +46,7 @@ private:
 
 void TestUiScreenFit::init() {
     m_dir = std::make_unique<QTemporaryDir>();
-    makeDataFolders(m_dir->path());
+    makeDataRoot(m_dir->path());
     m_root = shell::DataRoot(m_dir->path());
 }
 

@@ -60,7 +60,7 @@ private Q_SLOTS:
 
 void TestUiSecondary::typesTwoRowsAndClosesWithEnd() {
     QTemporaryDir dir;
-    makeDataFolders(dir.path());
+    makeDataRoot(dir.path());
     tv::shell::ShellState shell;
     shell.dataRoot = tv::shell::DataRoot(dir.path());
     writeCp932Lines(shell.dataRoot.file(tv::shell::kSetFolder, u"BuzaiWeight.ini"),
@@ -129,7 +129,7 @@ void TestUiSecondary::typesTwoRowsAndClosesWithEnd() {
 // editor); Ctrl+Y makes it again.
 void TestUiSecondary::undoAndRedoByContextMenuAndKeys() {
     QTemporaryDir dir;
-    makeDataFolders(dir.path());
+    makeDataRoot(dir.path());
     tv::shell::ShellState shell;
     shell.dataRoot = tv::shell::DataRoot(dir.path());
     writeCp932Lines(shell.dataRoot.file(tv::shell::kWorkDataFolder, u"WorkData-3.ini"),

@@ -45,7 +45,7 @@ private Q_SLOTS:
 
 void TestUiSheetForm::selectInsertAndDeleteThroughTheWindow() {
     QTemporaryDir dir;
-    makeDataFolders(dir.path());
+    makeDataRoot(dir.path());
     tv::shell::ShellState state;
     state.dataRoot = tv::shell::DataRoot(dir.path());
     const QString file = state.dataRoot.file(tv::shell::kWorkDataFolder, u"WorkData-1.ini");
@@ -100,7 +100,7 @@ void TestUiSheetForm::selectInsertAndDeleteThroughTheWindow() {
 // and make again a deleted entry, saving the work file each time.
 void TestUiSheetForm::undoAndRedoByKeysAndContextMenu() {
     QTemporaryDir dir;
-    makeDataFolders(dir.path());
+    makeDataRoot(dir.path());
     tv::shell::ShellState state;
     state.dataRoot = tv::shell::DataRoot(dir.path());
     const QString file = state.dataRoot.file(tv::shell::kWorkDataFolder, u"WorkData-1.ini");

@@ -1,8 +1,9 @@
 // One painter per job; no painter scaling, so font sizes are true point sizes on every device.
 #include "ui/common/print_renderer.h"
 
-#include <QFile>
-#include <QFileInfo>
+#include "shell/durable_file.h"
+
+#include <QBuffer>
 #include <QFont>
 #include <QFontMetricsF>
 #include <QPageLayout>
@@ -85,26 +86,23 @@ Status renderDocument(const PrintDocument& document, QPagedPaintDevice& device) 
 }
 
 Status renderToPdf(const PrintDocument& document, const QString& path) {
+    // The PDF is made in memory and then written like every other file: whole, synced and renamed
+    // into place, so that a full disk leaves no cut file behind and is reported as such.
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
     {
-        // QPdfWriter reports no failure to open its file: try it first to say so.
-        QFile probe(path);
-        const bool existed = probe.exists();
-        if (!probe.open(QIODevice::WriteOnly | QIODevice::Append))
-            return Status::failure(QStringLiteral("PDFファイルを書き込めません。\n") + path);
-        probe.close();
-        if (!existed)
-            probe.remove();
+        QPdfWriter writer(&buffer);
+        writer.setTitle(document.title);
+        writer.setCreator(QStringLiteral("VOR鉄骨積算シート"));
+        writer.setResolution(1200);
+        const Status rendered = renderDocument(document, writer);
+        if (!rendered.ok())
+            return rendered;
     }
-    QPdfWriter writer(path);
-    writer.setTitle(document.title);
-    writer.setCreator(QStringLiteral("VOR鉄骨積算シート"));
-    writer.setResolution(1200);
-    const Status rendered = renderDocument(document, writer);
-    if (!rendered.ok())
-        return rendered;
-    return QFileInfo(path).size() > 0
-               ? Status::success()
-               : Status::failure(QStringLiteral("PDFファイルを書き込めません。\n") + path);
+    if (buffer.data().isEmpty())
+        return Status::failure(
+            QStringLiteral("PDFファイル「%1」を作成できませんでした。").arg(shell::displayPath(path)));
+    return shell::replaceFile(path, buffer.data());
 }
 
 } // namespace tv::ui

@@ -18,7 +18,8 @@ QString substituteFont(const QString& layoutFont);
 // page's orientation; texts are placed by their top-left corner.
 services::Status renderDocument(const services::PrintDocument& document, QPagedPaintDevice& device);
 
-// Writes `document` as a PDF file with the fonts embedded.
+// Writes `document` as a PDF file with the fonts embedded, whole or not at all; a failure names the
+// file and the reason.
 services::Status renderToPdf(const services::PrintDocument& document, const QString& path);
 
 } // namespace tv::ui
