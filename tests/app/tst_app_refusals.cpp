@@ -53,6 +53,21 @@ struct OrdinaryUser {
     QStringList prefix;
     QString skipReason; // why no ordinary user can be had
 
+    // The program where the ordinary user can run it: a copy in a temporary folder open to all, since
+    // the build folder may lie inside a home folder closed to other users.
+    static QString reachableProgram() {
+        static QTemporaryDir dir;
+        const QString copy = QDir(dir.path()).filePath(u"torvanel"_s);
+        if (!QFileInfo::exists(copy)) {
+            const auto open = QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadGroup |
+                              QFile::ExeGroup | QFile::ReadOther | QFile::ExeOther;
+            QFile::copy(QStringLiteral(TV_EXECUTABLE), copy);
+            QFile::setPermissions(dir.path(), open);
+            QFile::setPermissions(copy, open);
+        }
+        return copy;
+    }
+
     static OrdinaryUser find() {
         if (::geteuid() != 0)
             return {QStringLiteral(TV_EXECUTABLE), {}, {}};
@@ -65,7 +80,7 @@ struct OrdinaryUser {
                 tool == u"setpriv"
                     ? QStringList{u"--reuid=nobody"_s, u"--regid=nogroup"_s, u"--clear-groups"_s, u"--"_s}
                     : QStringList{u"-u"_s, u"nobody"_s, u"--"_s};
-            return {path, prefix + QStringList{QStringLiteral(TV_EXECUTABLE)}, {}};
+            return {path, prefix + QStringList{reachableProgram()}, {}};
         }
         return {{}, {}, u"running as root without setpriv or runuser to run as an ordinary user"_s};
     }
