@@ -126,9 +126,10 @@ QWidget* HasiraInpFormView::makeHeaderPanel() {
         m_inpTx[i] = new QLineEdit(panel);
         m_inpTx[i]->setObjectName(QStringLiteral("InpTx_%1").arg(i));
         m_inpTx[i]->installEventFilter(this);
+        // What the model keeps (a refused character taken out) is shown with the cursor where it was.
         connect(m_inpTx[i], &QLineEdit::textEdited, this, [this, i](const QString& text) {
-            if (!m_form.setInpTx(i, text))
-                m_inpTx[i]->setText(m_form.InpTx(i));
+            m_form.setInpTx(i, text);
+            showCellInEditor(m_inpTx[i], m_form.InpTx(i));
         });
     }
     auto* inputs = new QGridLayout;
