@@ -2,6 +2,7 @@
 #include "services/grid_rows_step.h"
 
 #include <algorithm>
+#include <cstdlib>
 
 namespace tv::services {
 
@@ -29,6 +30,8 @@ QList<QStringList> gridRows(const TextGrid& grid, int firstRow) {
 
 namespace {
 
+constexpr int kRowsShiftedByTheGrid = 64;
+
 // Moves row `from` (texts and colours) onto row `to`.
 void moveRow(TextGrid& grid, int from, int to) {
     grid.setRowTexts(to, grid.rowTexts(from));
@@ -43,7 +46,14 @@ void replaceRows(TextGrid& grid, int first, int count, const QList<QStringList>&
     first = std::clamp(first, 0, rows);
     count = std::clamp(count, 0, rows - first);
     const int shift = int(texts.size()) - count;
-    if (shift > 0) {
+    // A few rows more or less (an entry put back or taken out): the grid shifts the rows below at
+    // once. Many more or less: the rows below are moved one by one, once each.
+    if (std::abs(shift) <= kRowsShiftedByTheGrid) {
+        for (int i = 0; i < shift; ++i)
+            grid.insertRow(first + count);
+        for (int i = 0; i < -shift; ++i)
+            grid.removeRow(first + int(texts.size()));
+    } else if (shift > 0) {
         grid.resize(rows + shift, grid.columnCount());
         for (int row = rows - 1; row >= first + count; --row)
             moveRow(grid, row, row + shift);

@@ -119,6 +119,13 @@ void TestUndo::diffKeepsOnlyTheDifferingRows_data() {
                                   << 1;
     QTest::newRow("row removed at the end") << abcd << QStringList{u"a"_s, u"b"_s, u"c"_s} << 13 << 1 << 0;
     QTest::newRow("row changed") << abcd << QStringList{u"a"_s, u"B"_s, u"c"_s, u"d"_s} << 11 << 1 << 1;
+    // More rows than the grid shifts at once: the rows below are moved one by one.
+    QStringList many{u"a"_s};
+    for (int i = 0; i < 100; ++i)
+        many.append(u"n%1"_s.arg(i));
+    many << u"b"_s << u"c"_s << u"d"_s;
+    QTest::newRow("many rows inserted") << abcd << many << 11 << 0 << 100;
+    QTest::newRow("many rows removed") << many << abcd << 11 << 100 << 0;
     QTest::newRow("all replaced") << abcd << QStringList{u"e"_s} << 10 << 4 << 1;
 }
 
