@@ -51,6 +51,7 @@ public:
 
     void undo() override { m_restore(m_change.first, int(m_change.after.size()), m_change.before, m_before); }
     void redo() override { m_restore(m_change.first, int(m_change.before.size()), m_change.after, m_after); }
+    bool isEmpty() const override { return m_change.before == m_change.after; }
     bool absorb(UndoStep& next) override {
         auto* same = dynamic_cast<GridRowsStep*>(&next);
         if (!same || m_key < 0 || same->m_key != m_key || same->m_change.first != m_change.first ||

@@ -14,6 +14,11 @@ void UndoStack::record(std::unique_ptr<UndoStep> step) {
         return;
     m_steps.resize(m_done);
     if (m_open && !m_steps.empty() && m_steps.back()->absorb(*step)) {
+        if (m_steps.back()->isEmpty()) {
+            m_steps.pop_back();
+            m_done = m_steps.size();
+            m_open = false;
+        }
         Q_EMIT changed();
         return;
     }

@@ -25,6 +25,8 @@ public:
         (void)next;
         return false;
     }
+    // True when the step changes nothing (typing taken back to the text the cell had): it is dropped.
+    virtual bool isEmpty() const { return false; }
 };
 
 class UndoStack : public QObject {

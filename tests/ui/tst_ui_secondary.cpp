@@ -163,6 +163,20 @@ void TestUiSecondary::undoAndRedoByContextMenuAndKeys() {
     QTest::keyClick(&view, Qt::Key_Y, Qt::ControlModifier);
     QCOMPARE(grid->model()->index(R, LengthCell).data().toString(), u"7"_s);
     QCOMPARE(grid->model()->index(R, QuantityCell).data().toString(), u"14.00"_s);
+
+    // In an open editor Ctrl+Z first takes back the editor's own typing, then the window's steps.
+    clickCell(grid, R, CountCell);
+    QTRY_VERIFY(grid->isEditing());
+    grid->lineEditor()->selectAll();
+    QTest::keyClicks(grid->lineEditor(), u"5"_s);
+    QCOMPARE(grid->model()->index(R, QuantityCell).data().toString(), u"35.00"_s);
+    QTest::keyClick(grid->lineEditor(), Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(grid->lineEditor()->text(), u"2"_s);
+    QCOMPARE(grid->model()->index(R, QuantityCell).data().toString(), u"14.00"_s);
+    QVERIFY(grid->isEditing());
+    QTest::keyClick(grid->lineEditor(), Qt::Key_Z, Qt::ControlModifier); // the editor has nothing left
+    QCOMPARE(grid->model()->index(R, LengthCell).data().toString(), u"6"_s);
+    QVERIFY(!grid->isEditing());
     TV_VERIFY_PROMPTS(prompter);
 }
 

@@ -2,7 +2,9 @@
 #include "ui/common/undo_actions.h"
 
 #include <QAction>
+#include <QKeyEvent>
 #include <QKeySequence>
+#include <QLineEdit>
 #include <QMenu>
 #include <QWidget>
 
@@ -31,6 +33,39 @@ UndoActions addUndoActions(QWidget* window, services::UndoStack& history, std::f
     QObject::connect(&history, &services::UndoStack::changed, window, enable);
     enable();
     return actions;
+}
+
+namespace {
+
+class SpentUndoKeys : public QObject {
+public:
+    explicit SpentUndoKeys(QLineEdit* editor) : QObject(editor), m_editor(editor) {
+        editor->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() != QEvent::ShortcutOverride)
+            return QObject::eventFilter(watched, event);
+        const QKeyCombination keys = static_cast<QKeyEvent*>(event)->keyCombination();
+        const bool undo = keys == QKeyCombination(Qt::CTRL | Qt::Key_Z);
+        const bool redo = keys == QKeyCombination(Qt::CTRL | Qt::Key_Y) ||
+                          keys == QKeyCombination(Qt::CTRL | Qt::SHIFT | Qt::Key_Z);
+        if ((undo && !m_editor->isUndoAvailable()) || (redo && !m_editor->isRedoAvailable())) {
+            event->ignore(); // not the editor's: the window's shortcut runs
+            return true;
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    QLineEdit* m_editor;
+};
+
+} // namespace
+
+void passSpentUndoKeys(QLineEdit* editor) {
+    new SpentUndoKeys(editor);
 }
 
 void showUndoMenu(const UndoActions& actions, const QPoint& globalPosition) {

@@ -8,6 +8,7 @@
 #include <functional>
 
 class QAction;
+class QLineEdit;
 class QPoint;
 class QWidget;
 
@@ -22,6 +23,10 @@ struct UndoActions {
 // they run `undo` and `redo` (the model's, which save and redraw as after any change).
 UndoActions addUndoActions(QWidget* window, services::UndoStack& history, std::function<void()> undo,
                            std::function<void()> redo);
+
+// Ctrl+Z and Ctrl+Y in a cell editor take back and make again the editor's own typing first; once it
+// has nothing left to take back or make again, the keys reach the window's commands.
+void passSpentUndoKeys(QLineEdit* editor);
 
 // The context menu of the two commands at `globalPosition`.
 void showUndoMenu(const UndoActions& actions, const QPoint& globalPosition);

@@ -94,6 +94,7 @@ void ZatuInpFormView::bindGrid() {
     // A right click empties a cell; on the row numbers and the captions it opens 元に戻す / やり直し.
     const UndoActions undo = addUndoActions(
         this, m_model.history(), [this] { m_model.undo(); }, [this] { m_model.redo(); });
+    passSpentUndoKeys(m_editor);
     connect(m_grid, &TextGridView::cellRightClicked, this, [this, undo](int row, int column) {
         if (row < ZatuInpForm::kFirstDataRow || column < 1)
             showUndoMenu(undo, QCursor::pos());
