@@ -18,6 +18,27 @@ inline QString workLine(const QString& tag, QStringList cells) {
     return shell::joinRecord(tag, cells);
 }
 
+// The five texts of a column entry of `rows` member rows (1 to 3) for floor 2, `mark` and `length`.
+inline sheets::EntryPayload columnPayload(const QString& mark, int rows = 1,
+                                          const QString& length = QStringLiteral("3500")) {
+    QStringList sizes{QStringLiteral("SN490B"), QStringLiteral("400*200")};
+    for (int i = 1; i < rows; ++i)
+        sizes << QStringLiteral("SN490B") << QStringLiteral("175*200");
+    QStringList main(17);
+    main[1] = QStringLiteral("H鋼");
+    main[2] = sizes.join(u' ');
+    main[3] = QStringLiteral("2階");
+    main[4] = mark;
+    main[5] = length;
+    main[6] = QStringLiteral("1");
+    return {QString(), main.join(u'･'), QString(), QString(), QString()};
+}
+
+inline sheets::EntryDialogResult columnResult(const QString& mark, int rows = 1,
+                                              const QString& length = QStringLiteral("3500")) {
+    return {columnPayload(mark, rows, length), {}};
+}
+
 // The cells 1 to 28 of a grid row.
 inline QStringList rowCells(const services::TextGrid& grid, int row) {
     return grid.rowTexts(row).mid(sheets::kFirstCell, sheets::kLastCell);

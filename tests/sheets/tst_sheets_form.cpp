@@ -36,25 +36,6 @@ public:
     QList<WindowId> opened;
 };
 
-// The five texts of a column entry of `rows` member rows (1 to 3) for floor 2 and `mark`.
-EntryPayload columnPayload(const QString& mark, int rows = 1) {
-    QStringList sizes{u"SN490B"_s, u"400*200"_s};
-    for (int i = 1; i < rows; ++i)
-        sizes << u"SN490B"_s << u"175*200"_s;
-    QStringList main(17);
-    main[1] = u"H鋼"_s;
-    main[2] = sizes.join(u' ');
-    main[3] = u"2階"_s;
-    main[4] = mark;
-    main[5] = u"3500"_s;
-    main[6] = u"1"_s;
-    return {QString(), main.join(u'･'), QString(), QString(), QString()};
-}
-
-EntryDialogResult columnResult(const QString& mark, int rows = 1) {
-    return {columnPayload(mark, rows), {}};
-}
-
 // The work-file lines of a column entry as the sheet expands it.
 QStringList columnLines(const QString& mark, int rows = 1) {
     QStringList lines;

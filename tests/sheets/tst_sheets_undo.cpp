@@ -22,20 +22,6 @@ namespace {
 
 constexpr int R = kFirstDataRow;
 
-EntryDialogResult columnResult(const QString& mark, int rows, const QString& length) {
-    QStringList sizes{u"SN490B"_s, u"400*200"_s};
-    for (int i = 1; i < rows; ++i)
-        sizes << u"SN490B"_s << u"175*200"_s;
-    QStringList main(17);
-    main[1] = u"H鋼"_s;
-    main[2] = sizes.join(u' ');
-    main[3] = u"2階"_s;
-    main[4] = mark;
-    main[5] = length;
-    main[6] = u"1"_s;
-    return {{QString(), main.join(u'･'), QString(), QString(), QString()}, {}};
-}
-
 // What a step must bring back: every row's texts, the selection and the saved work file.
 struct SheetState {
     QList<QStringList> rows;
@@ -83,7 +69,7 @@ void TestSheetUndo::init() {
     // Three entries as the sheet itself saves them.
     QStringList lines;
     for (const auto& [mark, rows] : {std::pair{u"C1"_s, 3}, {u"C2"_s, 1}, {u"C3"_s, 2}})
-        for (const QStringList& row : ExpandColumnEntry(columnResult(mark, rows, u"3500"_s).payload))
+        for (const QStringList& row : ExpandColumnEntry(columnPayload(mark, rows)))
             lines.append(workLine(u"ZZ01"_s, row.mid(1)));
     writeCp932Lines(m_file, lines);
     m_form = std::make_unique<SheetForm>(SheetKind::Column, *m_shell, m_lists,

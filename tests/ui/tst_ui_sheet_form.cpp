@@ -16,6 +16,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <memory>
+
 using namespace tv::sheets;
 using namespace tv::test;
 using namespace Qt::StringLiterals;
@@ -34,6 +36,30 @@ void clickCell(tv::ui::TextGridView* grid, int row, int column) {
     QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, cell.center());
 }
 
+// A data root whose column work file holds `lines`, and the column sheet window over it, shown.
+struct ColumnSheetWindow {
+    explicit ColumnSheetWindow(const QStringList& lines) {
+        makeDataRoot(dir.path());
+        state.dataRoot = tv::shell::DataRoot(dir.path());
+        file = state.dataRoot.file(tv::shell::kWorkDataFolder, u"WorkData-1.ini");
+        writeCp932Lines(file, lines);
+        opened = model.open();
+        view = std::make_unique<tv::ui::SheetFormView>(model);
+        view->show();
+    }
+    QTemporaryDir dir;
+    tv::shell::ShellState state;
+    QString file;
+    ScriptedPrompter prompter;
+    RecordingPrinter printer;
+    NoWindows opener;
+    ScriptedEntryDialog dialog;
+    tv::lists::MemberLists lists;
+    MainInputForm model{state, lists, {prompter, printer, opener, dialog}};
+    bool opened = false;
+    std::unique_ptr<tv::ui::SheetFormView> view;
+};
+
 } // namespace
 
 class TestUiSheetForm : public QObject {
@@ -44,26 +70,16 @@ private Q_SLOTS:
 };
 
 void TestUiSheetForm::selectInsertAndDeleteThroughTheWindow() {
-    QTemporaryDir dir;
-    makeDataRoot(dir.path());
-    tv::shell::ShellState state;
-    state.dataRoot = tv::shell::DataRoot(dir.path());
-    const QString file = state.dataRoot.file(tv::shell::kWorkDataFolder, u"WorkData-1.ini");
     const QString c1 = workLine(u"ZZ01"_s, {u"柱"_s, u"2"_s, u"C1"_s, {}, u"SN490B"_s, u"H鋼"_s});
     const QStringList c2{workLine(u"ZZ01"_s, {u"柱"_s, u"2"_s, u"C2"_s, {}, u"SN490B"_s, u"H鋼"_s}),
                          workLine(u"ZZ01"_s, {{}, {}, {}, {}, u"SN490B"_s, u"DIA.PL"_s}),
                          workLine(u"ZZ01"_s, {{}, {}, {}, {}, {}, {}, {}, {}, {}, {}, {}, u"工場"_s})};
-    writeCp932Lines(file, QStringList{c1} + c2);
-
-    ScriptedPrompter prompter;
-    RecordingPrinter printer;
-    NoWindows opener;
-    ScriptedEntryDialog dialog;
-    tv::lists::MemberLists lists;
-    MainInputForm model(state, lists, {prompter, printer, opener, dialog});
-    QVERIFY(model.open());
-    tv::ui::SheetFormView view(model);
-    view.show();
+    ColumnSheetWindow window(QStringList{c1} + c2);
+    QVERIFY(window.opened);
+    tv::ui::SheetFormView& view = *window.view;
+    MainInputForm& model = window.model;
+    ScriptedPrompter& prompter = window.prompter;
+    const QString& file = window.file;
     QVERIFY(QTest::qWaitForWindowExposed(&view));
     QAbstractItemModelTester tester(view.grid()->model());
     for (int c = kFirstEntryText; c <= kLastCell; ++c)
@@ -99,22 +115,12 @@ void TestUiSheetForm::selectInsertAndDeleteThroughTheWindow() {
 // Ctrl+Z, Ctrl+Y and Ctrl+Shift+Z in the window, and 元に戻す from the grid's context menu, take back
 // and make again a deleted entry, saving the work file each time.
 void TestUiSheetForm::undoAndRedoByKeysAndContextMenu() {
-    QTemporaryDir dir;
-    makeDataRoot(dir.path());
-    tv::shell::ShellState state;
-    state.dataRoot = tv::shell::DataRoot(dir.path());
-    const QString file = state.dataRoot.file(tv::shell::kWorkDataFolder, u"WorkData-1.ini");
     const QStringList c1{workLine(u"ZZ01"_s, {u"柱"_s, u"2"_s, u"C1"_s, {}, u"SN490B"_s, u"H鋼"_s})};
-    writeCp932Lines(file, c1);
-    ScriptedPrompter prompter;
-    RecordingPrinter printer;
-    NoWindows opener;
-    ScriptedEntryDialog dialog;
-    tv::lists::MemberLists lists;
-    MainInputForm model(state, lists, {prompter, printer, opener, dialog});
-    QVERIFY(model.open());
-    tv::ui::SheetFormView view(model);
-    view.show();
+    ColumnSheetWindow window(c1);
+    QVERIFY(window.opened);
+    tv::ui::SheetFormView& view = *window.view;
+    ScriptedPrompter& prompter = window.prompter;
+    const QString& file = window.file;
     QVERIFY(QTest::qWaitForWindowActive(&view));
     const auto markAt = [&view](int row) {
         return view.grid()->model()->index(row, 3).data().toString();
