@@ -50,6 +50,11 @@ public:
     void clear();
 
     bool isReplaying() const { return m_replaying; }
+    // A model command that records its own change opens it here; true for the outermost one, which
+    // alone records (the commands it runs are part of its change). Each call is closed by
+    // leaveChange().
+    bool enterChange() { return m_changeDepth++ == 0; }
+    void leaveChange() { --m_changeDepth; }
     int undoCount() const { return int(m_done); }
     int redoCount() const { return int(m_steps.size() - m_done); }
 
@@ -62,6 +67,7 @@ private:
     size_t m_limit;
     bool m_replaying = false;
     bool m_open = false; // whether the last step may still absorb the next
+    int m_changeDepth = 0;
 };
 
 } // namespace tv::services

@@ -1,5 +1,6 @@
 // The undo history and the row differences its grid steps keep.
 #include "services/grid_rows_step.h"
+#include "services/snapshot_step.h"
 #include "services/undo_stack.h"
 
 #include <QTest>
@@ -52,6 +53,7 @@ private Q_SLOTS:
     void keyedStepsMergeUntilTheStepEnds();
     void diffKeepsOnlyTheDifferingRows_data();
     void diffKeepsOnlyTheDifferingRows();
+    void recordedChangesNestAndMergeByKey();
 };
 
 void TestUndo::undoRedoAndTheRedoBranch() {
@@ -151,6 +153,44 @@ void TestUndo::diffKeepsOnlyTheDifferingRows() {
         QCOMPARE(grid.text(10 + i, 1), after[i]);
     replaceRows(grid, change.first, int(change.after.size()), change.before);
     QCOMPARE(gridRows(grid, 10), rows(before));
+}
+
+// A model whose state is two texts, changed by commands that record themselves.
+struct TwoFields {
+    QStringList texts{u""_s, u""_s};
+    UndoStack stack;
+    SnapshotHistory<QStringList> history{stack, [this] { return texts; },
+                                         [this](const QStringList& state) { texts = state; }};
+
+    void type(int field, const QString& text) {
+        RecordedChange<QStringList> change(history, field);
+        texts[field] = text;
+    }
+    // Types into both fields through the command above: one change.
+    void fillBoth(const QString& text) {
+        RecordedChange<QStringList> change(history);
+        type(0, text);
+        type(1, text);
+    }
+};
+
+void TestUndo::recordedChangesNestAndMergeByKey() {
+    TwoFields model;
+    model.type(0, u"1"_s);
+    model.type(0, u"12"_s); // the same field: one step
+    model.type(1, u"x"_s);
+    model.type(1, u"x"_s); // nothing changed: no step
+    QCOMPARE(model.stack.undoCount(), 2);
+    model.fillBoth(u"z"_s);
+    QCOMPARE(model.stack.undoCount(), 3);
+    QVERIFY(model.stack.undo());
+    QCOMPARE(model.texts, (QStringList{u"12"_s, u"x"_s}));
+    QVERIFY(model.stack.undo());
+    QVERIFY(model.stack.undo());
+    QCOMPARE(model.texts, (QStringList{u""_s, u""_s}));
+    QVERIFY(model.stack.redo());
+    QCOMPARE(model.texts, (QStringList{u"12"_s, u""_s}));
+    QCOMPARE(model.stack.redoCount(), 2); // putting a state back recorded nothing
 }
 
 QTEST_GUILESS_MAIN(TestUndo)
