@@ -51,6 +51,7 @@ bool ListForm::open() {
     showColumns();
     showBeams();
     m_dirty = false;
+    m_history.clear();
     markChanged();
     return true;
 }
@@ -103,6 +104,7 @@ void ListForm::addGrades(const QStringList& values) {
 }
 
 void ListForm::selectCategory(ListCategory category) {
+    const Change change(m_states);
     m_category = category;
     if (category == ListCategory::Hasira)
         showColumns();
@@ -114,11 +116,13 @@ void ListForm::selectCategory(ListCategory category) {
 }
 
 void ListForm::selectShape(ColumnShape shape) {
+    const Change change(m_states);
     m_shape = shape;
     markChanged();
 }
 
 void ListForm::selectBeamKind(BeamKind kind) {
+    const Change change(m_states);
     m_beamKind = kind;
     if (kind == BeamKind::Secondary)
         m_beamFields[0] = kSecondaryBeamFloor.toString();
@@ -143,6 +147,7 @@ void ListForm::characterRefused(char32_t character) {
 }
 
 bool ListForm::setInpTx(int index, const QString& text) {
+    const Change change(m_states, columnFieldKey(index));
     if (index < 0 || index >= kColumnFieldCount) {
         markChanged();
         return false;
@@ -155,6 +160,7 @@ bool ListForm::setInpTx(int index, const QString& text) {
 }
 
 bool ListForm::setHariInpTx(int index, const QString& text) {
+    const Change change(m_states, beamFieldKey(index));
     if (index < 0 || index >= kBeamFieldCount || (index == 0 && beamFloorLocked())) {
         markChanged();
         return false;
@@ -167,6 +173,7 @@ bool ListForm::setHariInpTx(int index, const QString& text) {
 }
 
 bool ListForm::setJointInpTx(const QString& text) {
+    const Change change(m_states, jointMarkKey());
     QString accepted = text;
     const bool asTyped = acceptText(accepted);
     m_jointMark = accepted;
@@ -175,6 +182,7 @@ bool ListForm::setJointInpTx(const QString& text) {
 }
 
 void ListForm::setMekkiCh(bool checked) {
+    const Change change(m_states);
     m_galvanized = checked;
     markChanged();
 }
@@ -251,6 +259,7 @@ bool ListForm::closeRequested() {
 }
 
 void ListForm::registerEntry() {
+    const Change change(m_states);
     switch (m_category) {
     case ListCategory::Hasira:
         registerColumn();

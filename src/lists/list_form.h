@@ -10,11 +10,16 @@
 //   the setters take such a character out with a message, keep the rest of the text and return
 //   false (the text was not taken as typed);
 // - the list files are written only by finish() (終了) or a confirmed close; the grade file is
-//   rewritten when a registration adds a grade to it, and never when it could not be read.
+//   rewritten when a registration adds a grade to it (or an undo takes the grade out again), and
+//   never when it could not be read;
+// - every change of a field, option, grid or list since the window opened is a step of history():
+//   undo and redo put back the whole window as it was before or after the step.
 #pragma once
 
 #include "lists/member_lists.h"
+#include "services/grid_snapshot.h"
 #include "services/prompter.h"
+#include "services/snapshot_step.h"
 #include "services/text.h"
 #include "services/text_grid.h"
 #include "shell/data_root.h"
@@ -129,6 +134,11 @@ public:
     bool closeRequested();
     bool hasUnsavedChanges() const { return m_dirty; }
 
+    // 元に戻す and やり直し: false when there is nothing to take back or make again.
+    services::UndoStack& history() { return m_history; }
+    bool undo() { return m_history.undo(); }
+    bool redo() { return m_history.redo(); }
+
     // Clicks on the registered grids and the registered-joint list.
     void selectColumnRow(int row);
     void selectBeamRow(int row);
@@ -184,6 +194,36 @@ private:
     void rebuildHariList();
     void registerBeam();
 
+    // What a step of the history keeps: everything the estimator can change in the window.
+    struct State {
+        ListCategory category;
+        ColumnShape shape;
+        BeamKind beamKind;
+        std::array<QString, kColumnFieldCount> columnFields;
+        std::array<QString, kBeamFieldCount> beamFields;
+        QString jointMark;
+        bool galvanized;
+        services::GridSnapshot hasiraGrid;
+        services::GridSnapshot hariGrid;
+        services::GridSnapshot jointGrid;
+        QStringList jointMarks;
+        QString jointNotice;
+        QList<HasiraListEntry> hasiraList;
+        QList<HariListEntry> hariList;
+        QList<JointListEntry> jointList;
+        QStringList grades;
+
+        bool operator==(const State&) const = default;
+    };
+    using Change = services::RecordedChange<State>;
+    State state() const;
+    void restore(const State& state);
+    // Keys that make the keystrokes in one field or cell one step.
+    static int columnFieldKey(int index) { return index; }
+    static int beamFieldKey(int index) { return kColumnFieldCount + index; }
+    static int jointMarkKey() { return kColumnFieldCount + kBeamFieldCount; }
+    static int jointCellKey(int row, int column) { return 1000 + row * kJointGridColumns + column; }
+
     void setUpJointGrid();
     void showJointMarks();
     void registerJoint();
@@ -213,6 +253,10 @@ private:
     QStringList m_boltDiameters;
     bool m_gradeFileReadable = true;
     bool m_dirty = false;
+
+    services::UndoStack m_history;
+    services::SnapshotHistory<State> m_states{
+        m_history, [this] { return state(); }, [this](const State& s) { restore(s); }};
 };
 
 // Whether the text, once trimmed, starts with a number (a sign and a point may come first).

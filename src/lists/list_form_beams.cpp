@@ -110,12 +110,14 @@ void ListForm::registerBeam() {
 }
 
 void ListForm::clearBeamFields() {
+    const Change change(m_states);
     for (int k = 2; k <= 13; ++k)
         m_beamFields[k].clear();
     markChanged();
 }
 
 void ListForm::deleteBeam() {
+    const Change change(m_states);
     const QString mark = services::Trim(m_beamFields[1]);
     if (mark.isEmpty())
         return;
@@ -134,6 +136,7 @@ void ListForm::deleteBeam() {
 }
 
 void ListForm::selectBeamRow(int row) {
+    const Change change(m_states);
     services::TextGrid& g = m_hariGrid;
     if (row < g.fixedRows() || row >= g.rowCount() || g.text(row, 1).isEmpty())
         return;

@@ -189,6 +189,7 @@ void ListForm::registerColumn() {
 }
 
 void ListForm::clearColumnFields() {
+    const Change change(m_states);
     // The section fields of the shape shown: floor and mark stay.
     for (int k : columnFieldOrder())
         if (k >= 2)
@@ -197,6 +198,7 @@ void ListForm::clearColumnFields() {
 }
 
 void ListForm::deleteColumn() {
+    const Change change(m_states);
     const QString mark = services::Trim(m_columnFields[1]);
     if (mark.isEmpty())
         return;
@@ -212,6 +214,7 @@ void ListForm::deleteColumn() {
 }
 
 void ListForm::selectColumnRow(int row) {
+    const Change change(m_states);
     services::TextGrid& g = m_hasiraGrid;
     if (row < g.fixedRows() || row >= g.rowCount() || g.text(row, 1).isEmpty())
         return;

@@ -109,6 +109,7 @@ CellOffer ListForm::jointCellOffer(int row, int column) {
 }
 
 bool ListForm::setJointCell(int row, int column, const QString& text) {
+    const Change change(m_states, jointCellKey(row, column));
     if (!isDataCell(m_jointGrid, row, column))
         return false;
     QString accepted = text;
@@ -188,6 +189,7 @@ void ListForm::registerJoint() {
 }
 
 void ListForm::clearJointInput() {
+    const Change change(m_states);
     for (int row = kJointGridHeaderRows; row < m_jointGrid.rowCount(); ++row)
         for (int column = 1; column < kJointGridColumns; ++column)
             m_jointGrid.setText(row, column, QString());
@@ -197,6 +199,7 @@ void ListForm::clearJointInput() {
 }
 
 void ListForm::deleteJoint() {
+    const Change change(m_states);
     const QString mark = services::Trim(m_jointMark);
     if (mark.isEmpty())
         return;
@@ -215,6 +218,7 @@ void ListForm::deleteJoint() {
 }
 
 void ListForm::selectJointMark(int index) {
+    const Change change(m_states);
     if (index < 0 || index >= m_jointMarks.size())
         return;
     const QString mark = m_jointMarks[index];

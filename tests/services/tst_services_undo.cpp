@@ -191,6 +191,9 @@ void TestUndo::recordedChangesNestAndMergeByKey() {
     QVERIFY(model.stack.redo());
     QCOMPARE(model.texts, (QStringList{u"12"_s, u""_s}));
     QCOMPARE(model.stack.redoCount(), 2); // putting a state back recorded nothing
+    model.fillBoth(u"y"_s);
+    model.type(0, u"w"_s); // after a nested command, commands record again
+    QCOMPARE(model.stack.undoCount(), 3);
 }
 
 QTEST_GUILESS_MAIN(TestUndo)

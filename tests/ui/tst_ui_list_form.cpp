@@ -2,6 +2,7 @@
 // then 終了, and the three list files checked.
 #include "lists/list_files.h"
 #include "lists/list_form.h"
+#include "context_menu_driver.h"
 #include "shell/record_file.h"
 #include "support/scripted_prompter.h"
 #include "support/test_files.h"
@@ -27,6 +28,7 @@ private Q_SLOTS:
     void registersThroughTheWindowAndSavesOnFinish();
     void closeBoxAsksBeforeDroppingChanges();
     void jointGridTakesTypedGradeAndTabMoves();
+    void undoAndRedoByKeysAndContextMenu();
 };
 
 namespace {
@@ -233,6 +235,54 @@ void TestUiListForm::jointGridTakesTypedGradeAndTabMoves() {
     QCOMPARE(lists.JointList[0].Mark, u"J2"_s);
     QCOMPARE(lists.JointList[0].FlangeLines[0], u"SM520C･12･200･410･2･･･"_s);
     TV_VERIFY_PROMPTS(prompter);
+}
+
+// Ctrl+Z in a field takes back its own typing first, then the window's steps; 元に戻す in the
+// context menu of the registered grid takes back a registration, Ctrl+Y makes it again.
+void TestUiListForm::undoAndRedoByKeysAndContextMenu() {
+    ListWindow window;
+    QVERIFY(window.form.open());
+    tv::ui::ListFormView view(window.form);
+    view.show();
+    view.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&view));
+    ListForm& form = window.form;
+
+    type(view, u"InpTx0"_s, u"2"_s);
+    type(view, u"InpTx1"_s, u"C1"_s);
+    QTest::keyClick(field(view, u"InpTx1"_s), Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(form.InpTx(1), QString()); // the field's own typing
+    QCOMPARE(form.InpTx(0), u"2"_s);
+    QTest::keyClick(field(view, u"InpTx1"_s), Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(form.InpTx(0), QString()); // the field has nothing left: the window's last step
+    QCOMPARE(field(view, u"InpTx0"_s)->text(), QString());
+    QTest::keyClick(&view, Qt::Key_Y, Qt::ControlModifier);
+    QCOMPARE(field(view, u"InpTx0"_s)->text(), u"2"_s);
+
+    type(view, u"InpTx1"_s, u"C1"_s);
+    const QStringList section{u"SS400"_s, u"H"_s, u"400"_s, u"200"_s, u"8"_s, u"13"_s};
+    for (int i = 0; i < section.size(); ++i)
+        type(view, u"InpTx%1"_s.arg(2 + i), section[i]);
+    QTest::keyClick(field(view, u"InpTx7"_s), Qt::Key_F12);
+    QCOMPARE(form.hasiraGrid().rowCount(), 5);
+
+    auto* grid = view.findChild<tv::ui::TextGridView*>(u"HasiraGrid"_s);
+    QVERIFY(grid);
+    QStringList captions;
+    runContextMenuCommand(this, 0, &captions);
+    QTest::mouseClick(grid->viewport(), Qt::RightButton, {},
+                      grid->visualRect(grid->model()->index(4, 2)).center());
+    QCOMPARE(captions, (QStringList{u"元に戻す"_s, u"やり直し"_s}));
+    QCOMPARE(form.hasiraGrid().rowCount(), 4);
+    QCOMPARE(grid->model()->rowCount(), 4);
+    QCOMPARE(window.lists.HasiraList.size(), 1);
+
+    view.activateWindow(); // as the window is again once its menu has closed
+    QVERIFY(QTest::qWaitForWindowActive(&view));
+    QTest::keyClick(&view, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+    QCOMPARE(form.hasiraGrid().rowCount(), 5);
+    QCOMPARE(grid->model()->index(4, 2).data().toString(), u"C1"_s);
+    TV_VERIFY_PROMPTS(window.prompter);
 }
 
 QTEST_MAIN(TestUiListForm)

@@ -4,10 +4,12 @@
 
 #include "ui/common/screen_fit.h"
 #include "ui/common/text_grid_view.h"
+#include "ui/common/undo_actions.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCursor>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -53,6 +55,7 @@ ListFormView::ListFormView(ListForm& form, QWidget* parent) : QDialog(parent), m
     auto* f12 = new QShortcut(QKeySequence(Qt::Key_F12), this);
     f12->setContext(Qt::WindowShortcut);
     connect(f12, &QShortcut::activated, this, &ListFormView::registerEntry);
+    addUndoCommands();
     redraw();
     // As wide as the grids want, centred, but within the screen's available area.
     const QSize size(1180, 680);
@@ -60,6 +63,30 @@ ListFormView::ListFormView(ListForm& form, QWidget* parent) : QDialog(parent), m
 }
 
 ListFormView::~ListFormView() = default;
+
+void ListFormView::addUndoCommands() {
+    // An open grid editor is dropped first: the step puts back the grid it edits.
+    const UndoActions undo = addUndoActions(
+        this, m_form.history(),
+        [this] {
+            m_jointGrid->cancelEditor();
+            m_form.undo();
+        },
+        [this] {
+            m_jointGrid->cancelEditor();
+            m_form.redo();
+        });
+    // A right click on a grid opens the two commands.
+    for (TextGridView* grid : {m_hasiraGrid, m_hariGrid, m_jointGrid})
+        connect(grid, &TextGridView::cellRightClicked, this, [undo] { showUndoMenu(undo, QCursor::pos()); });
+    // A field or grid editor takes Ctrl+Z for its own typing first.
+    for (const Field& field : m_columnFields)
+        passSpentUndoKeys(field.edit);
+    for (const Field& field : m_beamFields)
+        passSpentUndoKeys(field.edit);
+    for (QLineEdit* editor : {m_jointMark, m_jointGrid->lineEditor(), m_jointGrid->listEditor()})
+        passSpentUndoKeys(editor);
+}
 
 void ListFormView::setFieldText(const Field& field, const QString& text) {
     if (field.edit->text() != text)

@@ -45,6 +45,8 @@ private:
     QWidget* buildBeamPanel();
     QWidget* buildJointPanel();
     Field makeField(QWidget* parent, const QString& name, bool withCandidates);
+    // 元に戻す and やり直し: the keys, the grids' context menu, the editors' own typing first.
+    void addUndoCommands();
     void redraw();
     void setFieldText(const Field& field, const QString& text);
     void setCandidates(QComboBox* combo, const QStringList& items);
