@@ -214,7 +214,23 @@ void BuzaiForm::applyGrid() {
     }
 }
 
+RegistryForm::TableState BuzaiForm::tableState() const {
+    TableState state{{}, m_origin};
+    state.rows.reserve(m_table.rows.size());
+    for (const BuzaiWeightRow& r : m_table.rows)
+        state.rows.append({r.name, r.size, r.unitWeight, r.extra});
+    return state;
+}
+
+void BuzaiForm::restoreTable(const TableState& state) {
+    m_table.rows.clear();
+    for (const QStringList& r : state.rows)
+        m_table.rows.append({r.value(0), r.value(1), r.value(2), r.value(3)});
+    m_origin = state.gridOrigins;
+}
+
 void BuzaiForm::deleteSelectedRow() {
+    const Change change(m_states);
     hideEditor();
     const int row = m_grid.currentRow();
     if (!isDataRow(row))
@@ -237,6 +253,7 @@ void BuzaiForm::deleteSelectedRow() {
 }
 
 void BuzaiForm::deleteBlankRow() {
+    const Change change(m_states);
     hideEditor();
     const int row = m_grid.currentRow();
     if (!isDataRow(row))
@@ -256,6 +273,7 @@ void BuzaiForm::deleteBlankRow() {
 }
 
 void BuzaiForm::insertBlankRow() {
+    const Change change(m_states);
     hideEditor();
     const int row = m_grid.currentRow();
     if (!isDataRow(row))

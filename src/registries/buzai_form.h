@@ -51,6 +51,8 @@ protected:
     bool isNumberColumn(int column) const override { return column == WeightColumn; }
     QString rowLabel(int row) const override;
     std::optional<QString> refusal(int row, int column, const QString& text) const override;
+    TableState tableState() const override;
+    void restoreTable(const TableState& state) override;
 
 private:
     void setupGrid(int rows);

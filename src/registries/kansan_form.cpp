@@ -101,7 +101,22 @@ void KansanForm::applyGrid() {
     }
 }
 
+RegistryForm::TableState KansanForm::tableState() const {
+    TableState state;
+    state.rows.reserve(m_table.rows.size());
+    for (const KansanRow& k : m_table.rows)
+        state.rows.append({k.symbol, k.thickness, k.rate});
+    return state;
+}
+
+void KansanForm::restoreTable(const TableState& state) {
+    m_table.rows.clear();
+    for (const QStringList& k : state.rows)
+        m_table.rows.append({k.value(0), k.value(1), k.value(2)});
+}
+
 void KansanForm::deleteSelectedRow() {
+    const Change change(m_states);
     hideEditor();
     const int row = m_grid.currentRow();
     if (!isDataRow(row) || m_grid.text(row, RateColumn).isEmpty() || !confirmRowDeletion())
@@ -113,6 +128,7 @@ void KansanForm::deleteSelectedRow() {
 }
 
 void KansanForm::registerSymbol() {
+    const Change change(m_states);
     hideEditor();
     const QString symbol = m_askSymbol ? m_askSymbol() : QString();
     if (symbol.isEmpty())
@@ -129,6 +145,7 @@ void KansanForm::registerSymbol() {
 }
 
 void KansanForm::clear() {
+    const Change change(m_states);
     hideEditor();
     if (m_prompter.ask(QStringLiteral("現在表示されている内容全てを削除します。"), QStringLiteral("確認"),
                        PromptButtons::OkCancel) != PromptAnswer::Ok)

@@ -50,6 +50,8 @@ protected:
     // Enter and the down arrow move one rate down, the up arrow one up.
     QPoint nextCell(EditorKey key, int row, int column, int last) const override;
     void rowCommand(int index) override;
+    TableState tableState() const override;
+    void restoreTable(const TableState& state) override;
     QString rowLabel(int row) const override;
     void saveWithoutName() override { close(); }
 

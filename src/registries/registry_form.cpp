@@ -37,8 +37,20 @@ bool RegistryForm::open() {
     }
     refreshNameList();
     m_dirty = false;
+    m_history.clear();
     Q_EMIT changed();
     return true;
+}
+
+void RegistryForm::restore(const State& state) {
+    m_nameTx = state.nameTx;
+    m_grid = state.grid.grid;
+    restoreTable(state.table);
+    m_nameListVisible = false;
+    m_editorVisible = false;
+    m_dirty = true; // what is put back may differ from the file
+    Q_EMIT gridChanged();
+    Q_EMIT changed();
 }
 
 void RegistryForm::command(int index) {
@@ -141,6 +153,7 @@ void RegistryForm::clickNameTx() {
 }
 
 void RegistryForm::chooseName(int index) {
+    const Change change(m_states);
     if (index < 0 || index >= m_nameList.size())
         return;
     takeName(m_nameList[index]);
@@ -187,6 +200,7 @@ CellOffer RegistryForm::clickCell(int row, int column) {
 bool RegistryForm::editorTextChanged(const QString& text) {
     if (!m_editorVisible)
         return false;
+    const Change change(m_states, cellKey(m_grid.currentRow(), m_grid.currentColumn()));
     // Every editable cell holds a size or a number: full-width letters and digits become half-width.
     const QString stored = services::HalfWidthIdentifier(storableText(text));
     if (const auto message = unusableCharacterMessage(stored)) {
@@ -212,6 +226,7 @@ std::optional<QString> RegistryForm::refusal(int, int, const QString&) const {
 bool RegistryForm::commitCell(int row, int column, const QString& text) {
     if (!m_editorVisible || m_nameTx.isEmpty() || !isDataRow(row))
         return true;
+    const Change change(m_states, cellKey(row, column));
     m_grid.setCurrent(row, column);
     editorTextChanged(text);
     const QString stored = m_grid.text(row, column);

@@ -6,10 +6,16 @@
 // opens on, which of them hold numbers, how the grid goes back into the table, and how the editor's
 // keys move. Every edit a user makes goes through commitCell or editorTextChanged, so that the
 // question on closing sees it.
+//
+// Every change of the name shown, the grid or the table since the window opened is a step of
+// history(); undo and redo put back the name, the grid and the table as they were. Saving is not a
+// step: a change taken back after 保存 counts as unsaved again.
 #pragma once
 
 #include "registries/registry_grid.h"
+#include "services/grid_snapshot.h"
 #include "services/prompter.h"
+#include "services/snapshot_step.h"
 #include "services/status.h"
 #include "services/text_grid.h"
 #include "shell/data_root.h"
@@ -83,6 +89,11 @@ public:
     // Writes the grid into the table; nothing without a chosen name.
     virtual void applyGrid() = 0;
 
+    // 元に戻す and やり直し: false when there is nothing to take back or make again.
+    services::UndoStack& history() { return m_history; }
+    bool undo() { return m_history.undo(); }
+    bool redo() { return m_history.redo(); }
+
 Q_SIGNALS:
     void changed();                        // any state besides the grid's cells
     void gridChanged();                    // cells, rows or captions of the grid
@@ -91,6 +102,26 @@ Q_SIGNALS:
     void closeRequested();
 
 protected:
+    // What the history keeps of a subclass's table: its rows as texts and, where the window keeps
+    // it, the table row that each grid row shows.
+    struct TableState {
+        QList<QStringList> rows;
+        QList<qsizetype> gridOrigins;
+        bool operator==(const TableState&) const = default;
+    };
+    struct State {
+        QString nameTx;
+        services::GridSnapshot grid;
+        TableState table;
+        bool operator==(const State&) const = default;
+    };
+    // Runs through a command that changes the name, the grid or the table: records it as a step.
+    using Change = services::RecordedChange<State>;
+    virtual TableState tableState() const = 0;
+    virtual void restoreTable(const TableState& state) = 0;
+    // The key under which the keystrokes in one cell are one step.
+    int cellKey(int row, int column) const { return row * m_grid.columnCount() + column; }
+
     virtual void rowCommand(int index) = 0;
     virtual services::Status loadTable(const QString& path) = 0;
     virtual services::Status saveTable(const QString& path) const = 0;
@@ -123,8 +154,13 @@ protected:
     services::Prompter& m_prompter;
     services::TextGrid m_grid;
     QString m_nameTx;
+    services::UndoStack m_history;
+    services::SnapshotHistory<State> m_states{
+        m_history, [this] { return State{m_nameTx, {m_grid}, tableState()}; },
+        [this](const State& state) { restore(state); }};
 
 private:
+    void restore(const State& state);
     QString path() const;
     // The cells of number columns that do not read as numbers: their count and the first one's row.
     std::pair<int, int> unreadableNumbers() const;

@@ -35,11 +35,19 @@ bool SetteiForm::open() {
         return false;
     }
     m_list = std::move(list.entries);
+    m_history.clear();
     Q_EMIT changed();
     return true;
 }
 
+void SetteiForm::restore(const State& state) {
+    m_inpTx = state.inpTx;
+    m_list = state.list;
+    Q_EMIT changed();
+}
+
 bool SetteiForm::editInpTx(const QString& text) {
+    const Change change(m_states, 0);
     QString mapped = services::Cp932::mapLookAlikes(text);
     // A line break would split the entry into two lines of the file.
     mapped.remove(u'\r');
@@ -55,6 +63,7 @@ bool SetteiForm::editInpTx(const QString& text) {
 }
 
 void SetteiForm::clickList(int index) {
+    const Change change(m_states);
     if (index < 0 || index >= m_list.size())
         return;
     m_inpTx = m_list[index];
@@ -69,6 +78,7 @@ qsizetype SetteiForm::entryOf(const QString& grade) const {
 }
 
 void SetteiForm::registerGrade() {
+    const Change change(m_states);
     // A grade is an identifier: "ＳＳ４００" typed with an input method is the grade SS400.
     const QString grade = services::HalfWidthIdentifier(services::Trim(m_inpTx));
     if (grade.isEmpty() || entryOf(m_inpTx) >= 0 || entryOf(grade) >= 0)
@@ -78,6 +88,7 @@ void SetteiForm::registerGrade() {
 }
 
 void SetteiForm::deleteGrade() {
+    const Change change(m_states);
     if (m_inpTx.isEmpty())
         return;
     qsizetype at = entryOf(m_inpTx);

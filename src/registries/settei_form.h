@@ -2,10 +2,12 @@
 //
 // The list changes in memory only; OK writes it and closes, any other way of closing drops the
 // changes. A grade is stored trimmed, once: registering text that equals an entry after trimming
-// adds nothing.
+// adds nothing. Every change of the field or the list since the window opened is a step of
+// history().
 #pragma once
 
 #include "services/prompter.h"
+#include "services/snapshot_step.h"
 #include "shell/data_root.h"
 
 #include <QObject>
@@ -42,11 +44,24 @@ public:
     void ok();            // CmdGd(0): save and close
     void close();         // closing any other way: changes are dropped
 
+    // 元に戻す and やり直し: false when there is nothing to take back or make again.
+    services::UndoStack& history() { return m_history; }
+    bool undo() { return m_history.undo(); }
+    bool redo() { return m_history.redo(); }
+
 Q_SIGNALS:
     void changed();
     void closeRequested();
 
 private:
+    struct State {
+        QString inpTx;
+        QStringList list;
+        bool operator==(const State&) const = default;
+    };
+    using Change = services::RecordedChange<State>;
+    void restore(const State& state);
+
     // The first entry that is the same grade, full-width letters and digits read as half-width; -1.
     qsizetype entryOf(const QString& grade) const;
     QString path() const;
@@ -56,6 +71,9 @@ private:
     QString m_inpTx;
     QStringList m_list;
     bool m_closed = false;
+    services::UndoStack m_history;
+    services::SnapshotHistory<State> m_states{
+        m_history, [this] { return State{m_inpTx, m_list}; }, [this](const State& state) { restore(state); }};
 };
 
 } // namespace tv::registries

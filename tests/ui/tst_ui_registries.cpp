@@ -1,5 +1,6 @@
 // The registry windows offscreen: each opens, takes one edit through its editor, saves, and the
 // file holds the change in CP932.
+#include "context_menu_driver.h"
 #include "registries/buzai_form.h"
 #include "registries/kansan_form.h"
 #include "registries/settei_form.h"
@@ -12,6 +13,7 @@
 #include "ui/registries/settei_form_view.h"
 
 #include <QApplication>
+#include <QContextMenuEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -56,6 +58,7 @@ private Q_SLOTS:
     void buzaiFormEditsAndSaves();
     void kansanFormRegistersASymbolAndSaves();
     void setteiFormRegistersAGrade();
+    void undoAndRedoByKeysAndContextMenu();
 
 private:
     QString setFile(const QString& name) const { return m_root.file(tv::shell::kSetFolder, name); }
@@ -181,6 +184,68 @@ void TestUiRegistries::setteiFormRegistersAGrade() {
     clickCommand(&view, 0);
     QVERIFY(!view.isVisible());
     QCOMPARE(readBytes(setFile(u"HasiraKikaku.ini"_s)), cp932Lines({u"SS400"_s, u"SN490B"_s, u"BCR295"_s}));
+    TV_VERIFY_PROMPTS(prompter);
+}
+
+// In the cell editor Ctrl+Z takes back its own typing first, then the window's steps; 元に戻す and
+// やり直し in the grid's context menu, and Ctrl+Z and Ctrl+Y in the grade window.
+void TestUiRegistries::undoAndRedoByKeysAndContextMenu() {
+    writeCp932Lines(setFile(u"BuzaiWeight.ini"_s), {u"ZZBW'H鋼'100*50*5*7'9.30'"_s});
+    ScriptedPrompter prompter;
+    BuzaiForm model(m_root, prompter);
+    QVERIFY(model.open());
+    BuzaiFormView view(model);
+    view.show();
+    QVERIFY(QTest::qWaitForWindowActive(&view));
+    clickCommand(&view, 2);
+    chooseFromList(&view, u"H鋼"_s);
+    auto* grid = view.findChild<TextGridView*>(u"DataGrid"_s);
+    clickCell(grid, 2, 2);
+    QVERIFY(grid->isEditing());
+    grid->lineEditor()->selectAll();
+    QTest::keyClicks(grid->lineEditor(), u"9.5"_s);
+    QCOMPARE(model.DataGrid().text(2, 2), u"9.5"_s);
+    QTest::keyClick(grid->lineEditor(), Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(model.DataGrid().text(2, 2), u"9.30"_s); // the editor's own typing
+    QVERIFY(grid->isEditing());
+    QTest::keyClick(grid->lineEditor(), Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(model.NameTx(), QString()); // nothing left in the editor: the choice of H鋼
+    QVERIFY(!grid->isEditing());
+    QCOMPARE(grid->model()->index(2, 1).data().toString(), QString());
+
+    QStringList captions;
+    runContextMenuCommand(this, 1, &captions);
+    QTest::mouseClick(grid->viewport(), Qt::RightButton, {},
+                      grid->visualRect(grid->model()->index(2, 1)).center());
+    QCOMPARE(captions, (QStringList{u"元に戻す"_s, u"やり直し"_s}));
+    QCOMPARE(model.NameTx(), u"H鋼"_s);
+    QCOMPARE(grid->model()->index(2, 1).data().toString(), u"100*50*5*7"_s);
+    // What a step put back may differ from the file: closing asks.
+    prompter.expect(u"変更を保存しますか？"_s, u"確認"_s, tv::services::PromptButtons::YesNoCancel,
+                    tv::services::PromptAnswer::No);
+    view.close();
+
+    writeCp932Lines(setFile(u"HasiraKikaku.ini"_s), {u"SS400"_s});
+    SetteiForm settei(m_root, prompter);
+    QVERIFY(settei.open());
+    SetteiFormView setteiView(settei);
+    setteiView.show();
+    QVERIFY(QTest::qWaitForWindowActive(&setteiView));
+    auto* list = setteiView.findChild<QListWidget*>(u"ListList0"_s);
+    QTest::keyClicks(setteiView.findChild<QLineEdit*>(u"InpTx0"_s), u"SM490A"_s);
+    clickCommand(&setteiView, 1);
+    QCOMPARE(list->count(), 2);
+    QTest::keyClick(&setteiView, Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(list->count(), 1);
+    QTest::keyClick(&setteiView, Qt::Key_Y, Qt::ControlModifier);
+    QCOMPARE(list->count(), 2);
+    captions.clear();
+    runContextMenuCommand(this, 0, &captions);
+    const QPoint at = list->visualItemRect(list->item(0)).center();
+    QContextMenuEvent rightClick(QContextMenuEvent::Mouse, at, list->viewport()->mapToGlobal(at));
+    QApplication::sendEvent(list->viewport(), &rightClick);
+    QCOMPARE(captions, (QStringList{u"元に戻す"_s, u"やり直し"_s}));
+    QCOMPARE(list->count(), 1);
     TV_VERIFY_PROMPTS(prompter);
 }
 

@@ -2,7 +2,9 @@
 #include "ui/registries/registry_form_view.h"
 
 #include "ui/common/screen_fit.h"
+#include "ui/common/undo_actions.h"
 
+#include <QCursor>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -124,6 +126,24 @@ RegistryFormView::RegistryFormView(RegistryForm& model, const QString& title, QS
     m_layout->addLayout(commands);
 
     bindRegistryGrid(m_grid, m_model);
+    // 元に戻す and やり直し: the keys anywhere in the window (the cell editor's own typing first) and
+    // a right click on the grid. An open editor is dropped first: the step puts back its cell.
+    const auto leaveEditor = [this] {
+        m_grid->cancelEditor();
+        m_model.hideEditor();
+    };
+    const UndoActions undo = addUndoActions(
+        this, m_model.history(),
+        [this, leaveEditor] {
+            leaveEditor();
+            m_model.undo();
+        },
+        [this, leaveEditor] {
+            leaveEditor();
+            m_model.redo();
+        });
+    passSpentUndoKeys(m_grid->lineEditor());
+    connect(m_grid, &TextGridView::cellRightClicked, this, [undo] { showUndoMenu(undo, QCursor::pos()); });
     connect(m_nameList, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
         m_model.chooseName(m_nameList->row(item));
         m_grid->setFocus(Qt::OtherFocusReason);

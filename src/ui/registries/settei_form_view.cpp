@@ -2,6 +2,7 @@
 #include "ui/registries/settei_form_view.h"
 
 #include "ui/common/qt_prompter.h"
+#include "ui/common/undo_actions.h"
 #include "ui/registries/registry_form_view.h"
 
 #include <QGridLayout>
@@ -46,6 +47,13 @@ SetteiFormView::SetteiFormView(SetteiForm& model, QWidget* parent)
     });
     connect(m_list, &QListWidget::itemClicked, this,
             [this](QListWidgetItem* item) { m_model.clickList(m_list->row(item)); });
+    // 元に戻す and やり直し: the keys (the field's own typing first) and a right click on the list.
+    const UndoActions undo = addUndoActions(
+        this, m_model.history(), [this] { m_model.undo(); }, [this] { m_model.redo(); });
+    passSpentUndoKeys(m_inpTx);
+    m_list->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(m_list, &QListWidget::customContextMenuRequested, this,
+            [this, undo](const QPoint& at) { showUndoMenu(undo, m_list->viewport()->mapToGlobal(at)); });
     connect(&m_model, &SetteiForm::changed, this, &SetteiFormView::showState);
     connect(&m_model, &SetteiForm::closeRequested, this, [this] { QDialog::reject(); });
 
