@@ -3,6 +3,7 @@
 
 #include "app/console_ports.h"
 #include "app/print_secondary.h"
+#include "app/registry_command.h"
 #include "app/sheet_print_command.h"
 #include "app/totals_command.h"
 #include "shell/info_form.h"
@@ -157,7 +158,10 @@ QString usageText() {
         "  torvanel [--data-root DIR] print secondary --pdf FILE     副部材積算をPDFに印刷する\n"
         "  torvanel [--data-root DIR] totals [--table NAME]  集計して表をタブ区切りで出力する\n"
         "  torvanel [--data-root DIR] print totals-NAME --pdf FILE  集計表をPDFに印刷する\n"
-        "    NAME: steel weld bolt coating galv joint");
+        "    NAME: steel weld bolt coating galv joint\n"
+        "  torvanel [--data-root DIR] registry import FILE --weights|--rates [--replace]\n"
+        "    他物件(FILE)の部材単位重量(--weights)または溶接換算率(--rates)を取り込む。\n"
+        "    --replace: 値が異なる行も取り込んだ値で置き換える");
 }
 
 CommandLine parseCommandLine(const QStringList& arguments) {
@@ -223,7 +227,7 @@ CommandLine parseCommandLine(const QStringList& arguments) {
         (splitPrint(c, &what, &pdf) &&
          (helpNumber(what) >= 0 || isSheetPrintout(what) || what == kSecondaryPrintout ||
           isTotalsPrintout(what))) ||
-        isTotalsCommand(c) ||
+        isTotalsCommand(c) || isRegistryCommand(c) ||
         (verb == u"project" && ((c.value(1) == u"save" && c.size() == 2) ||
                                 ((c.value(1) == u"open" || c.value(1) == u"new") && c.size() == 3)));
     if (!ok)
@@ -243,6 +247,8 @@ int runCommand(const CommandLine& line, const QString& programFolder) {
         return runPrint(line, programFolder);
     if (line.command.value(0) == u"totals")
         return runTotalsCommand(line, programFolder);
+    if (line.command.value(0) == u"registry")
+        return runRegistryCommand(line, programFolder);
     return runProject(line, programFolder);
 }
 

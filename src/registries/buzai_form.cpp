@@ -84,6 +84,8 @@ QString BuzaiForm::commandCaption(int index) {
     static const QStringList captions{QStringLiteral("保存"),       QStringLiteral("終了"),
                                       QStringLiteral("   ▼"),       QStringLiteral("選択行削除"),
                                       QStringLiteral("空白行削除"), QStringLiteral("空白行挿入")};
+    if (index == kImportCommand)
+        return importCaption();
     return captions.value(index);
 }
 

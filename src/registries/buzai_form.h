@@ -51,6 +51,12 @@ protected:
     bool isNumberColumn(int column) const override { return column == WeightColumn; }
     QString rowLabel(int row) const override;
     std::optional<QString> refusal(int row, int column, const QString& text) const override;
+    RegistryKind registryKind() const override { return RegistryKind::UnitWeights; }
+    ImportCounts takeOver(const ImportSource& source, bool apply, bool replace) override {
+        if (!apply)
+            return countImport(m_table, source.weights);
+        return applyImport(m_table, source.weights, replace);
+    }
     TableState tableState() const override;
     void restoreTable(const TableState& state) override;
 

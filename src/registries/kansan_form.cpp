@@ -42,6 +42,8 @@ QString KansanForm::commandCaption(int index) {
     static const QStringList captions{QStringLiteral("保存"),     QStringLiteral("終了"),
                                       QStringLiteral("   ▼"),     QStringLiteral("選択行削除"),
                                       QStringLiteral("記号登録"), QStringLiteral("クリア")};
+    if (index == kImportCommand)
+        return importCaption();
     return captions.value(index);
 }
 

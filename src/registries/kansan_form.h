@@ -50,6 +50,12 @@ protected:
     // Enter and the down arrow move one rate down, the up arrow one up.
     QPoint nextCell(EditorKey key, int row, int column, int last) const override;
     void rowCommand(int index) override;
+    RegistryKind registryKind() const override { return RegistryKind::WeldRates; }
+    ImportCounts takeOver(const ImportSource& source, bool apply, bool replace) override {
+        if (!apply)
+            return countImport(m_table, source.rates);
+        return applyImport(m_table, source.rates, replace);
+    }
     TableState tableState() const override;
     void restoreTable(const TableState& state) override;
     QString rowLabel(int row) const override;

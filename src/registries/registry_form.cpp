@@ -4,6 +4,7 @@
 #include "registries/registry_text.h"
 #include "services/text.h"
 #include "shell/missing_files.h"
+#include "shell/project_dialogs.h"
 
 namespace tv::registries {
 
@@ -60,8 +61,69 @@ void RegistryForm::command(int index) {
         close();
     else if (index == 2)
         openNameList();
+    else if (index == kImportCommand)
+        importFromProject();
     else
         rowCommand(index);
+}
+
+void RegistryForm::importFromProject() {
+    hideEditor();
+    m_nameListVisible = false;
+    if (!m_fileChooser)
+        return;
+    services::FileDialogRequest request;
+    request.kind = services::FileDialogRequest::Kind::Open;
+    request.title = importCaption();
+    request.filter = shell::kBundleFilter.toString();
+    request.initialFolder = m_root.folder(shell::kDataFolder);
+    request.defaultExtension = shell::kBundleExtension.toString();
+    const services::FileChoice choice = m_fileChooser->choose(request);
+    if (choice.outcome != services::FileChoice::Outcome::Chosen)
+        return;
+    const ImportSource source = readImportSource(choice.path, registryKind());
+    if (!source.refusal.isEmpty()) {
+        m_prompter.tellFailure(source.refusal);
+        return;
+    }
+    // Applying the grid changes what the table holds but nothing that the estimator sees: only the
+    // rows taken over make the step.
+    Change change(m_states);
+    applyGrid(); // the edits on the grid are the table's before anything is compared
+    const ImportCounts counts = takeOver(source, false, false);
+    if (counts.added == 0 && counts.replaced == 0) {
+        change.dismiss();
+        tell(QStringLiteral("「%1」から取り込む行はありません(%2行はすべて登録済みです)。")
+                 .arg(choice.title)
+                 .arg(counts.unchanged));
+        return;
+    }
+    QString question = QStringLiteral("「%1」から取り込みます。\n追加する行: %2行\n値が異なる行: %3行")
+                           .arg(choice.title)
+                           .arg(counts.added)
+                           .arg(counts.replaced);
+    bool replace = false;
+    if (counts.replaced > 0) {
+        question += QStringLiteral("\n\n値が異なる行も取り込んだ値で置き換えますか？\n"
+                                   "(いいえ: 追加だけ行い、今の値を残します)");
+        const PromptAnswer answer = m_prompter.ask(question, kConfirm, PromptButtons::YesNoCancel);
+        if (answer != PromptAnswer::Yes && answer != PromptAnswer::No) {
+            change.dismiss();
+            return;
+        }
+        replace = answer == PromptAnswer::Yes;
+    } else if (m_prompter.ask(question, kConfirm, PromptButtons::OkCancel) != PromptAnswer::Ok) {
+        change.dismiss();
+        return;
+    }
+    const ImportCounts done = takeOver(source, true, replace);
+    markEdited();
+    refreshNameList();
+    if (!m_nameTx.isEmpty())
+        showChosenName();
+    Q_EMIT gridChanged();
+    Q_EMIT changed();
+    tell(QStringLiteral("取り込みました(%1)。\n「保存」で登録されます。").arg(importSummary(done, replace)));
 }
 
 void RegistryForm::hideEditor() {

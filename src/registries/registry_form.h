@@ -13,6 +13,8 @@
 #pragma once
 
 #include "registries/registry_grid.h"
+#include "registries/registry_import.h"
+#include "services/file_chooser.h"
 #include "services/grid_snapshot.h"
 #include "services/prompter.h"
 #include "services/snapshot_step.h"
@@ -56,8 +58,15 @@ public:
     // Something was edited since the registry was loaded or last saved.
     bool hasUnsavedChanges() const { return m_dirty; }
 
-    // CmdGd(index): 0 保存, 1 終了, 2 ▼; the others are the window's own.
+    // CmdGd(index): 0 保存, 1 終了, 2 ▼, 6 他物件から取込; the others are the window's own.
+    static constexpr int kImportCommand = 6;
     void command(int index);
+    // 他物件から取込: a project file chosen, what it would add and replace shown and confirmed, then its
+    // rows taken into the table (one step of the history; saved with 保存 like any edit). The grid's
+    // edits are applied to the table first and kept.
+    void importFromProject();
+    void setFileChooser(services::FileChooser* chooser) { m_fileChooser = chooser; }
+    static QString importCaption() { return QStringLiteral("他物件から取込"); }
     // 保存: applies the grid and writes the file, after asking when number cells do not read as
     // numbers. False when nothing was written.
     bool save();
@@ -117,6 +126,9 @@ protected:
     };
     // Runs through a command that changes the name, the grid or the table: records it as a step.
     using Change = services::RecordedChange<State>;
+    virtual RegistryKind registryKind() const = 0;
+    // Counts (into a copy) or takes over (into the table) the rows of the source.
+    virtual ImportCounts takeOver(const ImportSource& source, bool apply, bool replace) = 0;
     virtual TableState tableState() const = 0;
     virtual void restoreTable(const TableState& state) = 0;
     // The key under which the keystrokes in one cell are one step.
@@ -173,6 +185,7 @@ private:
     bool m_closed = false;
     bool m_dirty = false;
     QString m_editStartText; // the cell's text when the editor opened on it
+    services::FileChooser* m_fileChooser = nullptr;
 };
 
 } // namespace tv::registries

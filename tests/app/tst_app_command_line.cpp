@@ -1,6 +1,7 @@
 // The headless commands run the same operations as the window, with messages on standard error.
 #include "services/cp932.h"
 #include "shell/bukken_name.h"
+#include "shell/project_bundle.h"
 #include "shell/record_file.h"
 #include "support/test_files.h"
 #include "torvanel_run.h"
@@ -24,6 +25,7 @@ private Q_SLOTS:
     void printHelpAsPdf();
     void damagedBundlesAreNotOpened();
     void oneProgramPerDataRoot();
+    void registryImportFromAnotherProject();
 };
 
 void TestCommandLine::initTwiceChangesNothing() {
@@ -84,6 +86,13 @@ void TestCommandLine::badUsageAndProblems_data() {
                                      << u"--data-root"_s;
     QTest::newRow("empty data root, one word")
         << QStringList{u"--data-root="_s, u"init"_s} << 2 << u"--data-root"_s;
+    QTest::newRow("import without a registry kind")
+        << QStringList{u"registry"_s, u"import"_s, u"x.tkd"_s} << 2 << u"使い方"_s;
+    QTest::newRow("import of both registries at once")
+        << QStringList{u"registry"_s, u"import"_s, u"x.tkd"_s, u"--weights"_s, u"--rates"_s} << 2 << u"使い方"_s;
+    QTest::newRow("import from a missing file")
+        << QStringList{u"registry"_s, u"import"_s, u"/nonexistent/x.tkd"_s, u"--rates"_s} << 2
+        << u"ファイル「/nonexistent/x.tkd」を開けません。"_s;
     QTest::newRow("save before any project")
         << QStringList{u"project"_s, u"save"_s} << 1 << u"保存先の物件ファイルがありません。"_s;
 }
@@ -179,6 +188,34 @@ void TestCommandLine::oneProgramPerDataRoot() {
     QVERIFY(QFile::exists(lockFile));
     const Run after = torvanel(root, {u"project"_s, u"new"_s, QDir(root).filePath(u"Data/x.tkd"_s)});
     QCOMPARE(after.exitCode, 0);
+}
+
+// Weld rates taken over from another project file: added, then with --replace replaced; a damaged
+// file changes nothing.
+void TestCommandLine::registryImportFromAnotherProject() {
+    QTemporaryDir dir;
+    const QString root = dir.path();
+    QCOMPARE(torvanel(root, {u"init"_s}).exitCode, 0);
+    const QString rates = QDir(root).filePath(u"set/Kansan.ini"_s);
+    writeCp932Lines(rates, {u"ZZKN'HT1'9'1.2"_s});
+    const QString other = QDir(root).filePath(u"Data/他物件.tkd"_s);
+    writeBytes(other, ProjectBundle::pack(other, {u"ZZKN'HT1'9'1.5"_s, u"ZZKN'K1'6'0.9"_s}).bytes);
+
+    const Run added = torvanel(root, {u"registry"_s, u"import"_s, other, u"--rates"_s});
+    QCOMPARE(added.exitCode, 0);
+    QVERIFY2(added.err.contains(u"取り込みました(追加 1行、置き換え 0行、そのまま 1行)"_s), qPrintable(added.err));
+    QCOMPARE(readBytes(rates), cp932Lines({u"ZZKN'HT1'9'1.2"_s, u"ZZKN'K1'6'0.9"_s}));
+    const Run replaced = torvanel(root, {u"registry"_s, u"import"_s, u"--replace"_s, u"--rates"_s, other});
+    QCOMPARE(replaced.exitCode, 0);
+    QCOMPARE(readBytes(rates), cp932Lines({u"ZZKN'HT1'9'1.5"_s, u"ZZKN'K1'6'0.9"_s}));
+
+    QByteArray damaged = readBytes(other);
+    damaged.replace("0.9", "0.8");
+    writeBytes(other, damaged);
+    const Run refused = torvanel(root, {u"registry"_s, u"import"_s, other, u"--rates"_s, u"--replace"_s});
+    QCOMPARE(refused.exitCode, 2);
+    QVERIFY2(refused.err.contains(u"壊れているおそれ"_s), qPrintable(refused.err));
+    QCOMPARE(readBytes(rates), cp932Lines({u"ZZKN'HT1'9'1.5"_s, u"ZZKN'K1'6'0.9"_s}));
 }
 
 QTEST_GUILESS_MAIN(TestCommandLine)

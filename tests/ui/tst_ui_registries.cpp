@@ -4,6 +4,8 @@
 #include "registries/buzai_form.h"
 #include "registries/kansan_form.h"
 #include "registries/settei_form.h"
+#include "shell/project_bundle.h"
+#include "support/scripted_file_chooser.h"
 #include "support/scripted_prompter.h"
 #include "support/test_files.h"
 #include "ui/common/text_grid_view.h"
@@ -59,6 +61,7 @@ private Q_SLOTS:
     void kansanFormRegistersASymbolAndSaves();
     void setteiFormRegistersAGrade();
     void undoAndRedoByKeysAndContextMenu();
+    void importCommandTakesOverAnotherProject();
 
 private:
     QString setFile(const QString& name) const { return m_root.file(tv::shell::kSetFolder, name); }
@@ -246,6 +249,36 @@ void TestUiRegistries::undoAndRedoByKeysAndContextMenu() {
     QApplication::sendEvent(list->viewport(), &rightClick);
     QCOMPARE(captions, (QStringList{u"元に戻す"_s, u"やり直し"_s}));
     QCOMPARE(list->count(), 1);
+    TV_VERIFY_PROMPTS(prompter);
+}
+
+// 他物件から取込 in the weld-rate window: the command's caption, the question, the rates shown.
+void TestUiRegistries::importCommandTakesOverAnotherProject() {
+    writeCp932Lines(setFile(u"Kansan.ini"_s), {u"ZZKN'HT1'9'1.2"_s});
+    const QString other = m_root.file(tv::shell::kDataFolder, u"隣の物件.tkd");
+    writeBytes(other, tv::shell::ProjectBundle::pack(other, {u"ZZKN'HT1'12'2.0"_s}).bytes);
+    ScriptedPrompter prompter;
+    prompter
+        .expect(u"「隣の物件.tkd」から取り込みます。\n追加する行: 1行\n値が異なる行: 0行"_s, u"確認"_s,
+                tv::services::PromptButtons::OkCancel, tv::services::PromptAnswer::Ok)
+        .expectOk(u"取り込みました(追加 1行、置き換え 0行)。\n「保存」で登録されます。"_s, u"確認"_s);
+    ScriptedFileChooser chooser;
+    chooser.choose(other);
+    KansanForm model(m_root, prompter);
+    model.setFileChooser(&chooser);
+    QVERIFY(model.open());
+    KansanFormView view(model, prompter);
+    view.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&view));
+    clickCommand(&view, 2);
+    chooseFromList(&view, u"HT1"_s);
+    auto* command = view.findChild<QLabel*>(u"CmdGd_6"_s);
+    QVERIFY(command);
+    QCOMPARE(command->text(), u"他物件から取込"_s);
+    clickCommand(&view, 6);
+    auto* grid = view.findChild<TextGridView*>(u"DataGrid"_s);
+    QCOMPARE(grid->model()->index(9, 1).data().toString(), u"2.0"_s); // 12 mm
+    QVERIFY(model.hasUnsavedChanges());
     TV_VERIFY_PROMPTS(prompter);
 }
 

@@ -1,6 +1,7 @@
 // 部材単位重量登録 on screen.
 #include "ui/registries/buzai_form_view.h"
 
+#include "ui/common/qt_file_chooser.h"
 #include "ui/common/qt_prompter.h"
 
 namespace tv::ui {
@@ -19,6 +20,8 @@ void showBuzaiForm(QWidget* parent, const shell::DataRoot& root) {
         return;
     BuzaiFormView view(model, parent);
     prompter.setParentWidget(&view);
+    QtFileChooser chooser(&view);
+    model.setFileChooser(&chooser);
     view.exec();
 }
 

@@ -2,6 +2,7 @@
 #include "ui/registries/kansan_form_view.h"
 
 #include "registries/kigou_form.h"
+#include "ui/common/qt_file_chooser.h"
 #include "ui/common/qt_prompter.h"
 #include "ui/common/screen_fit.h"
 #include "ui/registries/kigou_form_view.h"
@@ -49,6 +50,8 @@ void showKansanForm(QWidget* parent, const shell::DataRoot& root) {
         return;
     KansanFormView view(model, prompter, parent);
     prompter.setParentWidget(&view);
+    QtFileChooser chooser(&view);
+    model.setFileChooser(&chooser);
     view.exec();
 }
 

@@ -115,7 +115,7 @@ RegistryFormView::RegistryFormView(RegistryForm& model, const QString& title, QS
     nameRow->addWidget(open);
     connect(open, &CommandLabel::clicked, &m_model, &RegistryForm::command);
     auto* commands = new QGridLayout;
-    const int placement[][3] = {{0, 0, 0}, {1, 0, 1}, {3, 1, 0}, {4, 1, 1}, {5, 2, 0}};
+    const int placement[][3] = {{0, 0, 0}, {1, 0, 1}, {3, 1, 0}, {4, 1, 1}, {5, 2, 0}, {6, 2, 1}};
     for (const auto& p : placement) {
         auto* command = makeRegistryCommand(p[0], caption(p[0]), this);
         commands->addWidget(command, p[1], p[2]);
