@@ -59,10 +59,8 @@ public:
             m_before = std::make_unique<State>(m_history.capture());
     }
     ~RecordedChange() {
-        if (!m_outermost)
-            return;
-        m_history.stack.leaveChange();
-        if (!m_before)
+        m_history.stack.leaveChange(); // every change entered is left, the nested ones too
+        if (!m_outermost || !m_before)
             return;
         State after = m_history.capture();
         if (after == *m_before)
