@@ -7,6 +7,8 @@
 
 #include "ui/common/text_grid_view.h"
 
+#include <QContextMenuEvent>
+#include <QCursor>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -18,6 +20,54 @@
 #include <algorithm>
 
 namespace tv::ui {
+
+namespace {
+
+// Ctrl+Z, and Ctrl+Y or Ctrl+Shift+Z, in a field or editor take back or make again its own typing
+// while it has some, handed on as typing is (textEdited); once it has none, the keys reach the
+// dialog's commands.
+class OwnTypingKeys : public QObject {
+public:
+    explicit OwnTypingKeys(QLineEdit* field) : QObject(field), m_field(field) {
+        field->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        const QEvent::Type type = event->type();
+        if (type != QEvent::ShortcutOverride && type != QEvent::KeyPress)
+            return QObject::eventFilter(watched, event);
+        const QKeyCombination keys = static_cast<QKeyEvent*>(event)->keyCombination();
+        const bool undo = keys == QKeyCombination(Qt::CTRL | Qt::Key_Z);
+        const bool redo = keys == QKeyCombination(Qt::CTRL | Qt::Key_Y) ||
+                          keys == QKeyCombination(Qt::CTRL | Qt::SHIFT | Qt::Key_Z);
+        if (!undo && !redo)
+            return QObject::eventFilter(watched, event);
+        const bool own = undo ? m_field->isUndoAvailable() : m_field->isRedoAvailable();
+        if (type == QEvent::ShortcutOverride) {
+            if (own)
+                event->accept(); // the key comes to the field
+            else
+                event->ignore(); // the dialog's command runs
+            return true;
+        }
+        if (!own)
+            return QObject::eventFilter(watched, event);
+        const QString before = m_field->text();
+        if (undo)
+            m_field->undo();
+        else
+            m_field->redo();
+        if (m_field->text() != before)
+            Q_EMIT m_field->textEdited(m_field->text());
+        return true;
+    }
+
+private:
+    QLineEdit* m_field;
+};
+
+} // namespace
 
 EntryDialogView::EntryDialogView(QString (*caption)(int), int inputs, int captions, QWidget* parent)
     : QDialog(parent), m_scroll(new QScrollArea(this)), m_kaiTx(new QLineEdit(this)),
@@ -100,6 +150,51 @@ void EntryDialogView::showState() {
     m_showing = true;
     showModelState();
     m_showing = false;
+}
+
+void EntryDialogView::addUndo(services::UndoStack& history, std::function<void()> undo,
+                              std::function<void()> redo, const QList<QLineEdit*>& editors) {
+    QList<QLineEdit*> fields = m_inpTx;
+    fields.prepend(m_kaiTx);
+    // After a step of the dialog the fields' own typing is history: Ctrl+Z and Ctrl+Y go on to the
+    // dialog's steps instead of typing back what a step took away.
+    const auto forgetTyping = [fields] {
+        for (QLineEdit* field : fields) {
+            if (field->isUndoAvailable() || field->isRedoAvailable()) {
+                const int cursor = field->cursorPosition();
+                field->setText(field->text());
+                field->setCursorPosition(cursor);
+            }
+        }
+    };
+    m_undo = addUndoActions(
+        this, history,
+        [undo = std::move(undo), forgetTyping] {
+            undo();
+            forgetTyping();
+        },
+        [redo = std::move(redo), forgetTyping] {
+            redo();
+            forgetTyping();
+        });
+    for (QLineEdit* field : fields)
+        connect(field, &QLineEdit::editingFinished, this, [&history] { history.endStep(); });
+    for (QLineEdit* editor : fields + editors)
+        new OwnTypingKeys(editor);
+}
+
+void EntryDialogView::showUndoMenu() {
+    ui::showUndoMenu(m_undo, QCursor::pos());
+}
+
+void EntryDialogView::contextMenuEvent(QContextMenuEvent* event) {
+    // A grid has its own right click (it empties a cell or opens this menu itself).
+    for (QWidget* under = childAt(event->pos()); under; under = under->parentWidget()) {
+        if (qobject_cast<TextGridView*>(under))
+            return;
+    }
+    if (m_undo.undo)
+        ui::showUndoMenu(m_undo, event->globalPos());
 }
 
 void EntryDialogView::reject() {
