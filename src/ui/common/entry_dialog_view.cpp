@@ -21,54 +21,6 @@
 
 namespace tv::ui {
 
-namespace {
-
-// Ctrl+Z, and Ctrl+Y or Ctrl+Shift+Z, in a field or editor take back or make again its own typing
-// while it has some, handed on as typing is (textEdited); once it has none, the keys reach the
-// dialog's commands.
-class OwnTypingKeys : public QObject {
-public:
-    explicit OwnTypingKeys(QLineEdit* field) : QObject(field), m_field(field) {
-        field->installEventFilter(this);
-    }
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        const QEvent::Type type = event->type();
-        if (type != QEvent::ShortcutOverride && type != QEvent::KeyPress)
-            return QObject::eventFilter(watched, event);
-        const QKeyCombination keys = static_cast<QKeyEvent*>(event)->keyCombination();
-        const bool undo = keys == QKeyCombination(Qt::CTRL | Qt::Key_Z);
-        const bool redo = keys == QKeyCombination(Qt::CTRL | Qt::Key_Y) ||
-                          keys == QKeyCombination(Qt::CTRL | Qt::SHIFT | Qt::Key_Z);
-        if (!undo && !redo)
-            return QObject::eventFilter(watched, event);
-        const bool own = undo ? m_field->isUndoAvailable() : m_field->isRedoAvailable();
-        if (type == QEvent::ShortcutOverride) {
-            if (own)
-                event->accept(); // the key comes to the field
-            else
-                event->ignore(); // the dialog's command runs
-            return true;
-        }
-        if (!own)
-            return QObject::eventFilter(watched, event);
-        const QString before = m_field->text();
-        if (undo)
-            m_field->undo();
-        else
-            m_field->redo();
-        if (m_field->text() != before)
-            Q_EMIT m_field->textEdited(m_field->text());
-        return true;
-    }
-
-private:
-    QLineEdit* m_field;
-};
-
-} // namespace
-
 EntryDialogView::EntryDialogView(QString (*caption)(int), int inputs, int captions, QWidget* parent)
     : QDialog(parent), m_scroll(new QScrollArea(this)), m_kaiTx(new QLineEdit(this)),
       m_inpTx(inputs, nullptr), m_infoGd(captions, nullptr), m_caption(caption) {
@@ -180,7 +132,7 @@ void EntryDialogView::addUndo(services::UndoStack& history, std::function<void()
     for (QLineEdit* field : fields)
         connect(field, &QLineEdit::editingFinished, this, [&history] { history.endStep(); });
     for (QLineEdit* editor : fields + editors)
-        new OwnTypingKeys(editor);
+        passSpentUndoKeys(editor);
 }
 
 void EntryDialogView::showUndoMenu() {
