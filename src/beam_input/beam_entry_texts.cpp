@@ -32,7 +32,7 @@ const QStringList kSurfaceCaptions{QStringLiteral("塗装有"), QStringLiteral("
 const QString kTrue = QStringLiteral("True");
 const QString kFalse = QStringLiteral("False");
 
-QString state(bool selected) {
+QString storedState(bool selected) {
     return selected ? kTrue : kFalse;
 }
 
@@ -79,9 +79,10 @@ sheets::EntryPayload HariInpForm::WriteBeamEntry() {
     sheets::EntryPayload texts;
     const bool welded = m_tanbu == EndKind::Welded;
     texts[kOptionText] = lists::joinParts(
-        {kSurfaceCaptions[int(m_bunrui)], state(welded), state(!welded), state(m_leftOp == 0),
-         state(m_leftOp == 1), state(m_rightOp == 0), state(m_rightOp == 1), state(m_rightOp == 0),
-         state(m_rightOp == 1), state(m_saisunOp == 0), state(m_saisunOp == 1)});
+        {kSurfaceCaptions[int(m_bunrui)], storedState(welded), storedState(!welded),
+         storedState(m_leftOp == 0), storedState(m_leftOp == 1), storedState(m_rightOp == 0),
+         storedState(m_rightOp == 1), storedState(m_rightOp == 0), storedState(m_rightOp == 1),
+         storedState(m_saisunOp == 0), storedState(m_saisunOp == 1)});
     QStringList captions{m_jointCh ? QStringLiteral("1") : QStringLiteral("0")};
     for (const QString& caption : m_infoGd)
         captions.append(caption);
@@ -200,6 +201,7 @@ void HariInpForm::loadEnteredData() {
     if (!m_picker)
         return;
     const std::optional<sheets::EntryPayload> picked = m_picker->pickBeamEntry();
+    const RecordedChange change(m_snapshots);
     if (picked && !(*picked)[kOptionText].isEmpty())
         ReadBeamEntry(*picked, false);
 }

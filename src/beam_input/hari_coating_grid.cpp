@@ -62,6 +62,7 @@ CellOffer HariInpForm::coatingOffer(int /*row*/, int column) const {
 CellOffer HariInpForm::coatingCellClicked(int row, int column) {
     const ChangeNotice notice{this};
     m_coatingEditRow = m_coatingEditColumn = -1;
+    m_history.endStep(); // typing into the cell now is a step of its own
     m_hifukuGrid.setCurrent(row, column);
     if (!inCoatingData(row, column))
         return {};
@@ -78,6 +79,7 @@ bool HariInpForm::coatingEditorChanged(const QString& text) {
     const ChangeNotice notice{this};
     if (m_coatingEditRow < 0)
         return false;
+    const RecordedChange change(m_snapshots, cellKey(1, m_coatingEditRow, m_coatingEditColumn));
     QString accepted = text;
     const bool asTyped = acceptTyped(accepted, true);
     m_hifukuGrid.setText(m_coatingEditRow, m_coatingEditColumn, accepted);
@@ -100,6 +102,7 @@ std::optional<CellOffer> HariInpForm::coatingEditorAdvance() {
     if (next < 0)
         return std::nullopt;
     // The editor follows the cursor, whatever the new cell offers on a click.
+    m_history.endStep();
     m_coatingEditColumn = next;
     m_hifukuGrid.setCurrent(m_coatingEditRow, next);
     return CellOffer{CellOffer::Kind::Text, {}};
@@ -109,6 +112,7 @@ std::optional<CellOffer> HariInpForm::coatingListPicked(const QString& item) {
     const ChangeNotice notice{this};
     if (m_coatingEditRow < 0)
         return std::nullopt;
+    const RecordedChange change(m_snapshots);
     const std::optional<QString> chosen = listItemTyped(
         m_hifukuGrid, m_coatingEditColumn, coatingOffer(m_coatingEditRow, m_coatingEditColumn), item);
     if (!chosen) {

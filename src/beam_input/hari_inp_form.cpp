@@ -76,7 +76,9 @@ HariInpForm::HariInpForm(shell::ShellState& shell, lists::MemberLists& lists, se
                          QString& lastFloor, EntryPicker* picker, services::WindowOpener* opener,
                          QObject* parent)
     : QObject(parent), m_shell(shell), m_root(shell.dataRoot), m_lists(lists), m_prompter(prompter),
-      m_lastFloor(lastFloor), m_picker(picker), m_opener(opener) {
+      m_lastFloor(lastFloor), m_picker(picker),
+      m_opener(opener), m_snapshots{m_history, [this] { return state(); },
+                                    [this](const State& state) { restore(state); }} {
     setupGrids(m_indexGrid, m_dataGrid, m_hifukuGrid);
     m_kouhoList[1] = {u"H"_s, u"A"_s};
     m_kouhoList[2] = {u"T"_s, u"F"_s, u"B"_s, u"L"_s, u"FL"_s, u"P"_s};
@@ -114,6 +116,33 @@ void HariInpForm::open(const sheets::EntryPayload& payload) {
         ReadBeamEntry(payload, true);
     else
         setKaiTx(m_lastFloor);
+    m_history.clear();
+}
+
+HariInpForm::State HariInpForm::state() const {
+    return {m_payload, m_kaiTx,   m_inpTx,    m_infoGd,  {m_indexGrid}, m_bunrui,      m_tanbu,
+            m_leftOp,  m_rightOp, m_saisunOp, m_jointCh, {m_dataGrid},  {m_hifukuGrid}};
+}
+
+void HariInpForm::restore(const State& state) {
+    const ChangeNotice notice{this};
+    m_payload = state.payload;
+    m_kaiTx = state.kaiTx;
+    m_inpTx = state.inpTx;
+    m_infoGd = state.infoGd;
+    m_indexGrid = state.indexGrid.grid;
+    rebuildFugoList();
+    m_bunrui = state.bunrui;
+    m_tanbu = state.tanbu;
+    fillPlateNames();
+    m_leftOp = state.leftOp;
+    m_rightOp = state.rightOp;
+    m_saisunOp = state.saisunOp;
+    m_jointCh = state.jointCh;
+    m_dataGrid = state.dataGrid.grid;
+    m_hifukuGrid = state.hifukuGrid.grid;
+    m_plateEditRow = m_plateEditColumn = -1;
+    m_coatingEditRow = m_coatingEditColumn = -1;
 }
 
 bool HariInpForm::acceptTyped(QString& text, bool identifier) {
@@ -129,6 +158,7 @@ bool HariInpForm::acceptTyped(QString& text, bool identifier) {
 
 bool HariInpForm::setKaiTx(const QString& text) {
     const ChangeNotice notice{this};
+    const RecordedChange change(m_snapshots, kFloorKey);
     QString accepted = text;
     const bool asTyped = acceptTyped(accepted, true);
     m_kaiTx = accepted;
@@ -140,6 +170,7 @@ bool HariInpForm::setInpTx(int index, const QString& text) {
     const ChangeNotice notice{this};
     if (index < 0 || index >= kInputCount)
         return false;
+    const RecordedChange change(m_snapshots, kFirstInputKey + index);
     QString accepted = text;
     const bool asTyped = acceptTyped(accepted, index != 1);
     if (accepted == m_inpTx[index])
@@ -187,6 +218,7 @@ void HariInpForm::chooseMark(int row) {
     const ChangeNotice notice{this};
     if (row < 1 || row >= m_indexGrid.rowCount())
         return;
+    const RecordedChange change(m_snapshots);
     m_infoGd[2] = services::Trim(m_kaiTx) + kFloorSuffix;
     m_infoGd[3] = m_indexGrid.text(row, 0);
     if (const lists::HariListEntry* beam =
@@ -198,6 +230,7 @@ int HariInpForm::pickGirder(int field, const QString& mark) {
     const ChangeNotice notice{this};
     if (field != 9 && field != 11)
         return field;
+    const RecordedChange change(m_snapshots);
     m_inpTx[field] = mark;
     lookUpGirders();
     RecalcBeamInputs(field);
@@ -219,6 +252,7 @@ void HariInpForm::setTanbuOp(EndKind value) {
     const ChangeNotice notice{this};
     if (value == m_tanbu)
         return;
+    const RecordedChange change(m_snapshots);
     m_tanbu = value;
     clearPlateGrid();
     fillPlateNames();
@@ -226,27 +260,32 @@ void HariInpForm::setTanbuOp(EndKind value) {
 
 void HariInpForm::setBunruiOp(SurfaceClass value) {
     const ChangeNotice notice{this};
+    const RecordedChange change(m_snapshots);
     m_bunrui = value;
 }
 
 void HariInpForm::setLeftOp(int option) {
     const ChangeNotice notice{this};
+    const RecordedChange change(m_snapshots);
     m_leftOp = option;
 }
 
 void HariInpForm::setRightOp(int option) {
     const ChangeNotice notice{this};
+    const RecordedChange change(m_snapshots);
     m_rightOp = option;
 }
 
 void HariInpForm::setSaisunOp(int option) {
     const ChangeNotice notice{this};
+    const RecordedChange change(m_snapshots);
     m_saisunOp = option;
     RecalcPlateGrid();
 }
 
 void HariInpForm::setJointCh(bool ticked) {
     const ChangeNotice notice{this};
+    const RecordedChange change(m_snapshots);
     m_jointCh = ticked;
     if (!ticked)
         m_inpTx[2].clear();

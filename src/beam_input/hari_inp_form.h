@@ -13,13 +13,20 @@
 //   two forms of beam_section.h; every calculation reads the section back from it;
 // - one object serves one showing of the dialog: open() once, then events until OK or Cancel;
 // - the model only reads the member lists and the set files; it writes nothing but the entry
-//   texts of a confirmed OK and the last floor.
+//   texts of a confirmed OK and the last floor;
+// - every change the user makes after open() (a field typed, a mark, girder or option chosen, a
+//   cell typed or picked, a right click, a row command, a loaded entry) is one step of history(),
+//   the keystrokes of one field or cell one step together; open() starts the history empty, OK and
+//   Cancel record nothing.
 #pragma once
 
 #include "beam_input/entry_picker.h"
 #include "lists/member_lists.h"
+#include "services/grid_snapshot.h"
 #include "services/prompter.h"
+#include "services/snapshot_step.h"
 #include "services/text_grid.h"
+#include "services/undo_stack.h"
 #include "services/window_opener.h"
 #include "sheets/entry_dialog.h"
 #include "shell/project_state.h"
@@ -133,8 +140,9 @@ public:
     // to, or nullopt when it stays. Text that names no item is refused with a message naming the
     // column; the cell keeps its text. The coating grid's 種類 takes its items alike.
     std::optional<services::CellOffer> plateListPicked(const QString& item);
-    // Right click on a data cell: empties it (no recomputation).
-    void plateCellEmptied(int row, int column);
+    // Right click on a data cell: empties it (no recomputation). False for any other cell, which a
+    // right click does not change.
+    bool plateCellEmptied(int row, int column);
     void RecalcPlateGrid();
 
     // --- coating grid 【耐火被覆】 ----------------------------------------------------------------
@@ -176,6 +184,30 @@ public:
     // Recomputation after an input field changed.
     void RecalcBeamInputs(int index);
 
+    // What a step of history() keeps: everything the user's actions change before OK.
+    struct State {
+        sheets::EntryPayload payload;
+        QString kaiTx;
+        std::array<QString, kInputCount> inpTx;
+        std::array<QString, kCaptionCount> infoGd;
+        services::GridSnapshot indexGrid;
+        SurfaceClass bunrui = SurfaceClass::Painted;
+        EndKind tanbu = EndKind::Welded;
+        int leftOp = 0;
+        int rightOp = 0;
+        int saisunOp = 0;
+        bool jointCh = false;
+        services::GridSnapshot dataGrid;
+        services::GridSnapshot hifukuGrid;
+        bool operator==(const State&) const = default;
+    };
+    State state() const;
+    services::UndoStack& history() { return m_history; }
+    // False when there is nothing to take back or make again. An open cell editor of the model is
+    // closed: the cell shows the text of the step.
+    bool undo() { return m_history.undo(); }
+    bool redo() { return m_history.redo(); }
+
     // The three grids for the view, which shows them and keeps their widths, current cell and top
     // row as the window's grid control does; their cells change only through the events above.
     services::TextGrid* indexGridForView() { return &m_indexGrid; }
@@ -192,6 +224,15 @@ private:
         HariInpForm* form;
         ~ChangeNotice() { Q_EMIT form->changed(); }
     };
+
+    using RecordedChange = services::RecordedChange<State>;
+    void restore(const State& state);
+    // History keys: the keystrokes typed into one field or cell, one after another, are one step.
+    static constexpr int kFloorKey = 0;
+    static constexpr int kFirstInputKey = 1;
+    static int cellKey(int grid, int row, int column) {
+        return kFirstInputKey + kInputCount + (grid * 64 + row) * 64 + column;
+    }
 
     bool acceptTyped(QString& text, bool identifier);
     void rebuildMarkLists();
@@ -246,6 +287,8 @@ private:
     bool m_reading = false; // loading entry texts: field changes show no messages
     bool m_confirmed = false;
     sheets::EntryPayload m_payload;
+    services::UndoStack m_history;
+    services::SnapshotHistory<State> m_snapshots;
 };
 
 } // namespace tv::beam_input

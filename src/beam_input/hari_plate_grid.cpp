@@ -187,6 +187,7 @@ CellOffer HariInpForm::plateOffer(int row, int column) const {
 CellOffer HariInpForm::plateCellClicked(int row, int column) {
     const ChangeNotice notice{this};
     m_plateEditRow = m_plateEditColumn = -1;
+    m_history.endStep(); // typing into the cell now is a step of its own
     if (m_infoGd[0].isEmpty()) {
         m_prompter.tell(QStringLiteral("符号を選択してください。"), kConfirm);
         return {};
@@ -207,6 +208,7 @@ bool HariInpForm::plateEditorChanged(const QString& text) {
     const ChangeNotice notice{this};
     if (m_plateEditRow < 0)
         return false;
+    const RecordedChange change(m_snapshots, cellKey(0, m_plateEditRow, m_plateEditColumn));
     QString accepted = text;
     const bool asTyped = acceptTyped(accepted, true);
     m_dataGrid.setText(m_plateEditRow, m_plateEditColumn, accepted);
@@ -243,6 +245,7 @@ std::optional<CellOffer> HariInpForm::plateListPicked(const QString& typed) {
     const ChangeNotice notice{this};
     if (m_plateEditRow < 0)
         return std::nullopt;
+    const RecordedChange change(m_snapshots);
     const int row = m_plateEditRow;
     const int column = m_plateEditColumn;
     const std::optional<QString> chosen = listItemTyped(m_dataGrid, column, plateOffer(row, column), typed);
@@ -263,10 +266,13 @@ std::optional<CellOffer> HariInpForm::plateListPicked(const QString& typed) {
     return next;
 }
 
-void HariInpForm::plateCellEmptied(int row, int column) {
+bool HariInpForm::plateCellEmptied(int row, int column) {
     const ChangeNotice notice{this};
-    if (inPlateData(row, column))
-        m_dataGrid.setText(row, column, {});
+    if (!inPlateData(row, column))
+        return false;
+    const RecordedChange change(m_snapshots);
+    m_dataGrid.setText(row, column, {});
+    return true;
 }
 
 // --- row commands, shared by the two grids ---------------------------------------------------------
@@ -294,6 +300,7 @@ void HariInpForm::clearRow(services::TextGrid& grid, int firstDataRow, bool reca
     if (m_prompter.ask(QStringLiteral("選択行を削除します。"), kConfirm, services::PromptButtons::OkCancel) !=
         services::PromptAnswer::Ok)
         return;
+    const RecordedChange change(m_snapshots);
     for (int column = 1; column < grid.columnCount(); ++column)
         grid.setText(row, column, {});
     if (recalc)
@@ -304,6 +311,7 @@ void HariInpForm::deleteBlankRow(services::TextGrid& grid, int firstDataRow) {
     const int row = grid.currentRow();
     if (row < firstDataRow || !rowEmpty(grid, row))
         return;
+    const RecordedChange change(m_snapshots);
     grid.removeRow(row);
     grid.insertRow(grid.rowCount());
     renumber(grid, firstDataRow);
@@ -317,6 +325,7 @@ void HariInpForm::insertBlankRow(services::TextGrid& grid, int firstDataRow) {
     const int row = grid.currentRow();
     if (row < firstDataRow)
         return;
+    const RecordedChange change(m_snapshots);
     grid.insertRow(row);
     grid.removeRow(grid.rowCount() - 1);
     renumber(grid, firstDataRow);

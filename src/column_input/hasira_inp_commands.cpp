@@ -180,6 +180,7 @@ void HasiraInpCommands::loadEnteredData() {
     const PickedPayload picked = m_picker();
     if (picked[0].isEmpty())
         return;
+    HasiraInpForm::RecordedChange change(m_form.m_snapshots);
     ColumnEntryTexts texts;
     texts.EntryMainRecord = picked[0];
     texts.EntryWeldListA = picked[1];
@@ -250,6 +251,7 @@ CellEditor HasiraInpCommands::clickCell(int which, int row, int column) {
     if (!g || row < g->fixedRows() || row >= g->rowCount() || column < 1 || column >= g->columnCount())
         return {};
     g->setCurrent(row, column);
+    m_form.m_history.endStep(); // typing into the cell now is a step of its own
     if (which == PlateGrid || which == CoatingGrid) {
         highlightRow(which, row);
         Q_EMIT m_form.changed();
@@ -271,6 +273,7 @@ bool HasiraInpCommands::pickItem(int which, int row, int column, const QString& 
         return false;
     }
     const QString& item = *chosen;
+    HasiraInpForm::RecordedChange change(m_form.m_snapshots);
     switch (which) {
     case FirstWeldGrid:
     case SecondWeldGrid:
@@ -298,13 +301,14 @@ void HasiraInpCommands::typeText(int which, int row, int column, const QString& 
         m_form.setCoatingCell(row, column, text);
 }
 
-void HasiraInpCommands::rightClickCell(int which, int row, int column) {
+bool HasiraInpCommands::rightClickCell(int which, int row, int column) {
     if (!isDataRow(which, row) || column < 1 || column > lastDataColumn(which))
-        return;
+        return false;
     if (which == PlateGrid)
         m_form.clearPlateCell(row, column);
     else
         m_form.clearCoatingCell(row, column);
+    return true;
 }
 
 void HasiraInpCommands::clearSelectedRow(int which) {
@@ -314,6 +318,7 @@ void HasiraInpCommands::clearSelectedRow(int which) {
     if (m_prompter.ask(QStringLiteral("選択行を削除します。"), kConfirm, services::PromptButtons::OkCancel) !=
         services::PromptAnswer::Ok)
         return;
+    HasiraInpForm::RecordedChange change(m_form.m_snapshots);
     services::TextGrid& g = *grid(which);
     for (int column = 1; column <= lastDataColumn(which); ++column)
         g.setText(row, column, QString());
@@ -327,6 +332,7 @@ void HasiraInpCommands::deleteBlankRow(int which) {
     const int row = g.currentRow();
     if (!isDataRow(which, row) || rowIsFilled(which, row))
         return;
+    HasiraInpForm::RecordedChange change(m_form.m_snapshots);
     g.removeRow(row);
     g.insertRow(firstDataRow(which) + kPlateLines - 1);
     renumber(which);
@@ -344,6 +350,7 @@ void HasiraInpCommands::insertBlankRow(int which) {
     }
     if (!isDataRow(which, row))
         return;
+    HasiraInpForm::RecordedChange change(m_form.m_snapshots);
     g.removeRow(last);
     g.insertRow(row);
     renumber(which);

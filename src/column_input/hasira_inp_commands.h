@@ -80,7 +80,8 @@ public:
     // Text typed into a cell's text editor; recomputes as the grid requires.
     void typeText(int which, int row, int column, const QString& text);
     // A right click on a data cell of the plate or coating grid empties it; nothing is recomputed.
-    void rightClickCell(int which, int row, int column);
+    // False for any other cell, which a right click does not change.
+    bool rightClickCell(int which, int row, int column);
 
     // Row commands on the current row of the plate or coating grid.
     void clearSelectedRow(int which);

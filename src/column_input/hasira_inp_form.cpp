@@ -28,6 +28,13 @@ bool isIdentifierPlateColumn(int column) {
     return column != PlateName;
 }
 
+// History keys: the keystrokes typed into one field or cell, one after the other, are one step.
+constexpr int kFloorKey = 0;
+constexpr int kFirstInputKey = 1;
+int cellKey(int grid, int row, int column) {
+    return 16 + (grid * 64 + row) * 64 + column;
+}
+
 } // namespace
 
 QString classificationCaption(int option) {
@@ -50,7 +57,8 @@ HasiraInpForm::HasiraInpForm(const lists::MemberLists& lists, InputDialogState& 
     : QObject(parent), m_lists(lists), m_shared(shared), m_reference(std::move(reference)),
       m_prompter(prompter),
       m_indexGrid(1, 2), m_dataGrid{makeWeldGrid(kMaxWeldRows), makeWeldGrid(kMaxWeldRows), makePlateGrid()},
-      m_hifukuGrid(makeCoatingGrid()) {
+      m_hifukuGrid(makeCoatingGrid()), m_snapshots{m_history, [this] { return state(); },
+                                                   [this](const State& state) { restore(state); }} {
     m_indexGrid.setFixedRows(1);
     m_indexGrid.setFixedColumns(1);
     m_indexGrid.setText(0, 1, QStringLiteral("符号"));
@@ -58,6 +66,30 @@ HasiraInpForm::HasiraInpForm(const lists::MemberLists& lists, InputDialogState& 
 
 QStringList HasiraInpForm::KouhoList(int index) const {
     return kouhoList(index, m_reference, m_lists.JointList);
+}
+
+HasiraInpForm::State HasiraInpForm::state() const {
+    return {m_payload,      m_kaiTx,       {m_indexGrid},
+            m_infoGd,       m_inpTx,       m_jointCh,
+            m_yousetuCh,    m_bunruiOp,    {{{m_dataGrid[0]}, {m_dataGrid[1]}, {m_dataGrid[2]}}},
+            {m_hifukuGrid}, m_sectionCode, m_shared.CurrentListEntry};
+}
+
+void HasiraInpForm::restore(const State& state) {
+    m_payload = state.payload;
+    m_kaiTx = state.kaiTx;
+    m_indexGrid = state.indexGrid.grid;
+    m_infoGd = state.infoGd;
+    m_inpTx = state.inpTx;
+    m_jointCh = state.jointCh;
+    m_yousetuCh = state.yousetuCh;
+    m_bunruiOp = state.bunruiOp;
+    for (size_t i = 0; i < m_dataGrid.size(); ++i)
+        m_dataGrid[i] = state.dataGrid[i].grid;
+    m_hifukuGrid = state.hifukuGrid.grid;
+    m_sectionCode = state.sectionCode;
+    m_shared.CurrentListEntry = state.currentListEntry;
+    Q_EMIT changed();
 }
 
 bool HasiraInpForm::acceptText(QString& text) {
@@ -74,6 +106,7 @@ bool HasiraInpForm::acceptText(QString& text) {
 }
 
 bool HasiraInpForm::setKaiTx(const QString& text) {
+    RecordedChange change(m_snapshots, kFloorKey);
     QString accepted = text;
     const bool asTyped = acceptText(accepted);
     changeFloor(services::HalfWidthIdentifier(accepted));
@@ -93,6 +126,7 @@ void HasiraInpForm::changeFloor(const QString& text) {
 void HasiraInpForm::chooseMark(int row) {
     if (row < m_indexGrid.fixedRows() || row >= m_indexGrid.rowCount())
         return;
+    RecordedChange change(m_snapshots);
     const QString floor = services::Trim(m_kaiTx);
     const QString mark = m_indexGrid.text(row, 1);
     m_infoGd[2] = floor + QStringLiteral("階");
@@ -134,6 +168,7 @@ void HasiraInpForm::fixSectionCode(const QString& kind) {
 bool HasiraInpForm::setInpTx(int index, const QString& text) {
     if (index < 0 || index >= kInputFields)
         return false;
+    RecordedChange change(m_snapshots, kFirstInputKey + index);
     QString accepted = text;
     const bool asTyped = acceptText(accepted);
     changeInput(index, isIdentifierInput(index) ? services::HalfWidthIdentifier(accepted) : accepted);
@@ -171,6 +206,7 @@ void HasiraInpForm::recomputeWelds() {
 }
 
 void HasiraInpForm::setJointCh(bool ticked) {
+    RecordedChange change(m_snapshots);
     if (m_jointCh && !ticked)
         m_inpTx[JointMarkInput].clear();
     m_jointCh = ticked;
@@ -180,6 +216,7 @@ void HasiraInpForm::setJointCh(bool ticked) {
 void HasiraInpForm::setYousetuCh(int index, bool ticked) {
     if (index < 0 || index > 1)
         return;
+    RecordedChange change(m_snapshots);
     changeNoWelds(index, ticked);
     Q_EMIT changed();
 }
@@ -198,6 +235,7 @@ void HasiraInpForm::changeNoWelds(int index, bool ticked) {
 void HasiraInpForm::setBunruiOp(int option) {
     if (option < Painted || option > OtherTreatment)
         return;
+    RecordedChange change(m_snapshots);
     m_bunruiOp = option;
     Q_EMIT changed();
 }
@@ -206,6 +244,7 @@ bool HasiraInpForm::pickWeldCell(int grid, int row, int column, const QString& i
     if (grid < 0 || grid > 1 || row < 1 || row >= m_dataGrid[grid].rowCount() || column < WeldMethod ||
         column > WeldSides)
         return false;
+    RecordedChange change(m_snapshots);
     m_dataGrid[grid].setText(row, column, item);
     Q_EMIT changed();
     return true;
@@ -215,6 +254,7 @@ bool HasiraInpForm::setPlateCell(int row, int column, const QString& text) {
     if (row < kPlateFirstRow || row >= kPlateFirstRow + kPlateLines || column < 1 ||
         column >= kPlateGridColumns || isComputedPlateColumn(column))
         return false;
+    RecordedChange change(m_snapshots, cellKey(2, row, column));
     QString accepted = text;
     const bool asTyped = acceptText(accepted);
     m_dataGrid[2].setText(
@@ -229,6 +269,7 @@ bool HasiraInpForm::setCoatingCell(int row, int column, const QString& text) {
     if (row < 1 || row > kCoatingLines || column < CoatingThickness || column > CoatingArea ||
         column == CoatingGirth)
         return false;
+    RecordedChange change(m_snapshots, cellKey(3, row, column));
     QString accepted = text;
     const bool asTyped = acceptText(accepted);
     m_hifukuGrid.setText(row, column, services::HalfWidthIdentifier(accepted));
@@ -240,6 +281,7 @@ bool HasiraInpForm::setCoatingCell(int row, int column, const QString& text) {
 bool HasiraInpForm::pickCoatingKind(int row, const QString& kind) {
     if (row < 1 || row > kCoatingLines)
         return false;
+    RecordedChange change(m_snapshots);
     m_hifukuGrid.setText(row, CoatingKind, kind);
     Q_EMIT changed();
     return true;
@@ -248,6 +290,7 @@ bool HasiraInpForm::pickCoatingKind(int row, const QString& kind) {
 void HasiraInpForm::clearPlateCell(int row, int column) {
     if (row < kPlateFirstRow || column < 1)
         return;
+    RecordedChange change(m_snapshots);
     m_dataGrid[2].setText(row, column, QString());
     Q_EMIT changed();
 }
@@ -255,6 +298,7 @@ void HasiraInpForm::clearPlateCell(int row, int column) {
 void HasiraInpForm::clearCoatingCell(int row, int column) {
     if (row < 1 || column < 1)
         return;
+    RecordedChange change(m_snapshots);
     m_hifukuGrid.setText(row, column, QString());
     Q_EMIT changed();
 }

@@ -11,14 +11,20 @@
 //   a message, keep the rest of the text and return false (the text was not taken as typed);
 //   typed "'" is held as "’", as the work file stores it; texts read from an entry are taken as
 //   they stand, field by field;
-// - OK changes the entry texts, LastFloor and WeldMemory only when every check passed.
+// - OK changes the entry texts, LastFloor and WeldMemory only when every check passed;
+// - every change the user makes after open() (a field typed, a mark chosen, a cell typed or picked,
+//   a row command, a loaded entry) is one step of history(), the keystrokes of one field or cell one
+//   step together; open() starts the history empty, OK and Cancel record nothing.
 #pragma once
 
 #include "column_input/column_candidates.h"
 #include "column_input/column_entry_texts.h"
 #include "column_input/column_section.h"
+#include "services/grid_snapshot.h"
 #include "services/prompter.h"
+#include "services/snapshot_step.h"
 #include "services/text_grid.h"
+#include "services/undo_stack.h"
 #include "state/input_dialog_state.h"
 
 #include <QObject>
@@ -100,6 +106,29 @@ public:
     // The InpTx that has the input focus, or -1.
     int focusedInput() const { return m_focus; }
 
+    // What a step of history() keeps: everything the user's actions change before OK, the list
+    // entry of the chosen mark (shared with the next opening) included.
+    struct State {
+        ColumnEntryTexts payload;
+        QString kaiTx;
+        services::GridSnapshot indexGrid;
+        std::array<QString, 4> infoGd;
+        std::array<QString, kInputFields> inpTx;
+        bool jointCh = false;
+        std::array<bool, 2> yousetuCh{false, false};
+        int bunruiOp = Painted;
+        std::array<services::GridSnapshot, 3> dataGrid;
+        services::GridSnapshot hifukuGrid;
+        SectionCode sectionCode = SectionCode::None;
+        lists::HasiraListEntry currentListEntry;
+        bool operator==(const State&) const = default;
+    };
+    State state() const;
+    services::UndoStack& history() { return m_history; }
+    // False when there is nothing to take back or make again.
+    bool undo() { return m_history.undo(); }
+    bool redo() { return m_history.redo(); }
+
     // Chooses the mark of IndexGrid row `row` (1 = the first mark).
     void chooseMark(int row);
     // Writes a weld attribute (工法, 継手 or 面, columns 1 to 3) picked from its candidate list.
@@ -119,6 +148,9 @@ Q_SIGNALS:
     void changed();
 
 private:
+    using RecordedChange = services::RecordedChange<State>;
+    void restore(const State& state);
+
     // Maps look-alikes and apostrophes and takes out refused characters (with the message); false
     // when one was taken out.
     bool acceptText(QString& text);
@@ -149,6 +181,8 @@ private:
     services::TextGrid m_hifukuGrid;
     SectionCode m_sectionCode = SectionCode::None;
     int m_focus = -1;
+    services::UndoStack m_history;
+    services::SnapshotHistory<State> m_snapshots;
 };
 
 } // namespace tv::column_input

@@ -35,6 +35,7 @@ void HasiraInpForm::open(const ColumnEntryTexts& payload) {
         changeFloor(m_shared.LastFloor);
     else if (!DataReadProc(ReadEditedEntry))
         cancel(); // an entry the dialog cannot hold whole stays as it is stored
+    m_history.clear();
     Q_EMIT changed();
 }
 

@@ -1,18 +1,24 @@
-// A grid kept whole in a window's undo state. Two snapshots are the same when the user sees the
-// same grid: the same rows and columns, texts and colours; where the cursor stood or which row was
-// shown first does not make a change.
+// A grid as an undo step keeps it: the whole grid comes back with the step (colours and current
+// cell too), but two snapshots are the same when their rows and texts are, so that a click that only
+// moves the selection is no change of its own.
 #pragma once
 
 #include "services/text_grid.h"
 
 namespace tv::services {
 
-bool sameCells(const TextGrid& a, const TextGrid& b);
-
 struct GridSnapshot {
     TextGrid grid;
 
-    bool operator==(const GridSnapshot& other) const { return sameCells(grid, other.grid); }
+    bool operator==(const GridSnapshot& other) const {
+        if (grid.rowCount() != other.grid.rowCount() || grid.columnCount() != other.grid.columnCount())
+            return false;
+        for (int row = 0; row < grid.rowCount(); ++row) {
+            if (grid.rowTexts(row) != other.grid.rowTexts(row))
+                return false;
+        }
+        return true;
+    }
 };
 
 } // namespace tv::services

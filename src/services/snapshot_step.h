@@ -59,7 +59,7 @@ public:
             m_before = std::make_unique<State>(m_history.capture());
     }
     ~RecordedChange() {
-        m_history.stack.leaveChange();
+        m_history.stack.leaveChange(); // every change entered is left, the nested ones too
         if (!m_outermost || !m_before)
             return;
         State after = m_history.capture();

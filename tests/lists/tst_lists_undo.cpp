@@ -17,15 +17,11 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-// The texts of a grid's rows, each row with the colour of its cells as the last text.
+// The texts of a grid's rows (the colour of a selected row is the selection, not a change).
 QList<QStringList> gridTexts(const tv::services::TextGrid& grid) {
     QList<QStringList> rows;
-    for (int row = 0; row < grid.rowCount(); ++row) {
-        QString colours;
-        for (int column = 0; column < grid.columnCount(); ++column)
-            colours += grid.backColor(row, column) ? u'*' : u'-';
-        rows.append(grid.rowTexts(row) << colours);
-    }
+    for (int row = 0; row < grid.rowCount(); ++row)
+        rows.append(grid.rowTexts(row));
     return rows;
 }
 

@@ -2,6 +2,7 @@
 // ends and a joint, a beam carried by girders with gussets and stiffeners, a copy of it through
 // 入力済データ読込, and Cancel.
 #include "beam_input/plate_columns.h"
+#include "context_menu_driver.h"
 #include "entry_dialog_driver.h"
 #include "lists/list_files.h"
 #include "registries/reference_lists.h"
@@ -21,6 +22,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QCheckBox>
+#include <QContextMenuEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -287,6 +289,7 @@ private Q_SLOTS:
     void enterBothEndKindsAndCopy();
     void cancelChangesNothing();
     void messagesAndRowCommands();
+    void undoAndRedoByKeysAndContextMenu();
 };
 
 void TestUiBeamDialog::enterBothEndKindsAndCopy() {
@@ -466,6 +469,68 @@ void TestUiBeamDialog::messagesAndRowCommands() {
         QCOMPARE(cellText(plates, kLine1, kGrade), QString());
     });
     TV_VERIFY_PROMPTS(p.prompter);
+}
+
+// Ctrl+Z in a field or a cell editor first takes back its own typing, then the dialog's steps; Ctrl+Y
+// and Ctrl+Shift+Z make them again, and so do the context menus of the grids and of the dialog.
+void TestUiBeamDialog::undoAndRedoByKeysAndContextMenu() {
+    Project p;
+    QVERIFY(p.open());
+    p.openDialog(kFirstDataRow, [](HariInpFormView& w) {
+        chooseMark(w, u"G1"_s);
+        QLineEdit* count = w.input(0);
+        QCOMPARE(w.focusWidget(), count);
+        QTest::keyClicks(count, u"2"_s);
+        // The dialog's commands take keys in the active window, as the dialog is for the user typing.
+        w.activateWindow();
+        QTRY_VERIFY(QApplication::activeWindow() == &w);
+        QTest::keyClick(count, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(count->text(), QString());
+        QCOMPARE(w.info(3)->text(), u"G1"_s);
+        QTest::keyClick(count, Qt::Key_Z, Qt::ControlModifier); // the field has nothing left
+        QCOMPARE(w.info(3)->text(), QString());
+        QTest::keyClick(count, Qt::Key_Y, Qt::ControlModifier);
+        QCOMPARE(w.info(3)->text(), u"G1"_s);
+
+        QTest::keyClicks(count, u"2"_s);
+        TextGridView* plates = w.grid(HariInpFormView::PlateGrid);
+        clickCell(plates, kLine1, kName);
+        clickListItem(plates->popupList(), u"雑"_s);
+        clickListItem(plates->popupList(), u"SS400"_s);
+        QVERIFY(plates->isEditing());
+        QTest::keyClicks(plates->lineEditor(), u"6"_s);
+        QCOMPARE(cellText(plates, kLine1, kThickness), u"6"_s);
+        QTest::keyClick(plates->lineEditor(), Qt::Key_Z, Qt::ControlModifier);
+        QVERIFY(plates->isEditing());
+        QCOMPARE(cellText(plates, kLine1, kThickness), QString());
+        QTest::keyClick(plates->lineEditor(), Qt::Key_Z, Qt::ControlModifier);
+        QVERIFY(!plates->isEditing());
+        QCOMPARE(cellText(plates, kLine1, kGrade), QString());
+        QCOMPARE(cellText(plates, kLine1, kName), u"雑"_s);
+
+        // A coating cell's right click offers the two commands; so does the dialog's background.
+        QStringList captions;
+        runContextMenuCommand(&w, 1, &captions);
+        TextGridView* coating = w.grid(HariInpFormView::CoatingGrid);
+        QTest::mouseClick(coating->viewport(), Qt::RightButton, {},
+                          coating->visualRect(coating->model()->index(1, kCoatingThickness)).center());
+        QCOMPARE(captions, (QStringList{u"元に戻す"_s, u"やり直し"_s}));
+        QCOMPARE(cellText(plates, kLine1, kGrade), u"SS400"_s);
+        captions.clear();
+        runContextMenuCommand(&w, 0, &captions);
+        QContextMenuEvent menu(QContextMenuEvent::Mouse, QPoint(2, 2), w.info(0)->mapToGlobal(QPoint(2, 2)));
+        QApplication::sendEvent(w.info(0), &menu);
+        QCOMPARE(captions, (QStringList{u"元に戻す"_s, u"やり直し"_s}));
+        QCOMPARE(cellText(plates, kLine1, kGrade), QString());
+        w.activateWindow(); // as it is again once its menus have closed
+        QTRY_VERIFY(QApplication::activeWindow() == &w);
+        QTest::keyClick(&w, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+        QCOMPARE(cellText(plates, kLine1, kGrade), u"SS400"_s);
+        clickCommand(w, HariInpForm::Cancel);
+        QVERIFY(!w.isVisible());
+    });
+    TV_VERIFY_PROMPTS(p.prompter);
+    QCOMPARE(p.cell(kFirstDataRow, 3), QString());
 }
 
 QTEST_MAIN(TestUiBeamDialog)

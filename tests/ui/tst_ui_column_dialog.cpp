@@ -3,6 +3,7 @@
 #include "column_input/coating.h"
 #include "column_input/hasira_inp_commands.h"
 #include "column_input/plate_lines.h"
+#include "context_menu_driver.h"
 #include "entry_dialog_driver.h"
 #include "lists/list_files.h"
 #include "registries/reference_lists.h"
@@ -21,6 +22,7 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QContextMenuEvent>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QTemporaryDir>
@@ -135,6 +137,7 @@ class TestUiColumnDialog : public QObject {
 private Q_SLOTS:
     void enterChangeAndCopyAColumn();
     void cancelChangesNothing();
+    void undoAndRedoByKeysAndContextMenu();
 };
 
 void TestUiColumnDialog::enterChangeAndCopyAColumn() {
@@ -294,6 +297,81 @@ void TestUiColumnDialog::cancelChangesNothing() {
     TV_VERIFY_PROMPTS(p.prompter);
     QCOMPARE(p.cell(kFirstDataRow, 3), QString());
     QVERIFY(tv::shell::readLines(p.workFile()).lines.isEmpty());
+}
+
+// Ctrl+Z in a field or a cell editor first takes back its own typing, then the dialog's steps; Ctrl+Y
+// and Ctrl+Shift+Z make them again, and so do the context menus of the grids and of the dialog.
+void TestUiColumnDialog::undoAndRedoByKeysAndContextMenu() {
+    Project p;
+    QVERIFY(p.open());
+    p.openDialog(kFirstDataRow, [](HasiraInpFormView& w) {
+        QTest::keyClicks(w.floorField(), u"2"_s);
+        clickCell(w.grid(MarkGrid), 2, 1);
+        QLineEdit* length = w.input(LengthInput);
+        QCOMPARE(w.focusWidget(), length);
+        QTest::keyClicks(length, u"3500"_s);
+        // The dialog's commands take keys in the active window, as the dialog is for the user typing.
+        w.activateWindow();
+        QTRY_VERIFY(QApplication::activeWindow() == &w);
+        QTest::keyClick(length, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(length->text(), QString());
+        QCOMPARE(w.info(3)->text(), u"C2"_s);
+        QTest::keyClick(length, Qt::Key_Z, Qt::ControlModifier); // the field has nothing left
+        QCOMPARE(w.info(3)->text(), QString());
+        QCOMPARE(w.floorField()->text(), u"2"_s);
+        QTest::keyClick(length, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(w.floorField()->text(), QString());
+        QCOMPARE(w.grid(MarkGrid)->model()->rowCount(), 1);
+        QTest::keyClick(length, Qt::Key_Y, Qt::ControlModifier);
+        QTest::keyClick(length, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+        QCOMPARE(w.info(3)->text(), u"C2"_s);
+
+        QTest::mouseClick(w.input(CountInput), Qt::LeftButton);
+        QTest::keyClicks(w.input(CountInput), u"2"_s);
+        TextGridView* plates = w.grid(PlateGrid);
+        clickCell(plates, kPlateFirstRow, PlateThickness);
+        QTest::keyClicks(plates->lineEditor(), u"36"_s);
+        QTest::keyClick(plates->lineEditor(), Qt::Key_Z, Qt::ControlModifier);
+        QVERIFY(plates->isEditing());
+        QCOMPARE(plates->lineEditor()->text(), QString());
+        QCOMPARE(plates->model()->index(kPlateFirstRow, PlateThickness).data().toString(), QString());
+        QTest::keyClick(plates->lineEditor(), Qt::Key_Z, Qt::ControlModifier);
+        QVERIFY(!plates->isEditing());
+        QCOMPARE(w.input(CountInput)->text(), QString());
+        QTest::keyClick(plates, Qt::Key_Y, Qt::ControlModifier);
+        QCOMPARE(w.input(CountInput)->text(), u"2"_s);
+
+        // A weld cell's right click offers the two commands; so does the dialog's background.
+        QStringList captions;
+        runContextMenuCommand(&w, 0, &captions);
+        TextGridView* welds = w.grid(FirstWeldGrid);
+        QTest::mouseClick(welds->viewport(), Qt::RightButton, {},
+                          welds->visualRect(welds->model()->index(1, 1)).center());
+        QCOMPARE(captions, (QStringList{u"元に戻す"_s, u"やり直し"_s}));
+        QCOMPARE(w.input(CountInput)->text(), QString());
+        captions.clear();
+        runContextMenuCommand(&w, 1, &captions);
+        QContextMenuEvent menu(QContextMenuEvent::Mouse, QPoint(2, 2), w.info(0)->mapToGlobal(QPoint(2, 2)));
+        QApplication::sendEvent(w.info(0), &menu);
+        QCOMPARE(captions, (QStringList{u"元に戻す"_s, u"やり直し"_s}));
+        QCOMPARE(w.input(CountInput)->text(), u"2"_s);
+        // A right click on a plate data cell still empties it, as one more step.
+        clickCell(plates, kPlateFirstRow, PlateThickness);
+        QTest::keyClicks(plates->lineEditor(), u"12"_s);
+        QTest::keyClick(plates->lineEditor(), Qt::Key_Return);
+        QTest::mouseClick(
+            plates->viewport(), Qt::RightButton, {},
+            plates->visualRect(plates->model()->index(kPlateFirstRow, PlateThickness)).center());
+        QCOMPARE(plates->model()->index(kPlateFirstRow, PlateThickness).data().toString(), QString());
+        w.activateWindow(); // as it is again once its menus have closed
+        QTRY_VERIFY(QApplication::activeWindow() == &w);
+        QTest::keyClick(&w, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(plates->model()->index(kPlateFirstRow, PlateThickness).data().toString(), u"12"_s);
+        clickCommand(w, CommandCancel);
+        QVERIFY(!w.isVisible());
+    });
+    TV_VERIFY_PROMPTS(p.prompter);
+    QCOMPARE(p.cell(kFirstDataRow, 3), QString());
 }
 
 QTEST_MAIN(TestUiColumnDialog)

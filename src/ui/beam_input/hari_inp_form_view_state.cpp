@@ -52,6 +52,7 @@ void HariInpFormView::bindGrids() {
         focusInput(0);
         return CellOffer{};
     });
+    connect(m_grids[MarkGrid], &TextGridView::cellRightClicked, this, [this] { showUndoMenu(); });
     for (Grid which : {PlateGrid, CoatingGrid}) {
         TextGridView* view = m_grids[which];
         view->setOfferCallback([this, which](int row, int column) {
@@ -77,8 +78,9 @@ void HariInpFormView::bindGrids() {
         connect(view, &TextGridView::cellRightClicked, this, [this, view, which](int row, int column) {
             closeLists();
             view->cancelEditor();
-            if (which == PlateGrid)
-                m_form.plateCellEmptied(row, column);
+            // A right click that empties no cell opens 元に戻す / やり直し.
+            if (which != PlateGrid || !m_form.plateCellEmptied(row, column))
+                showUndoMenu();
         });
         bindGridEditor(which);
     }
@@ -234,7 +236,10 @@ void HariInpFormView::fieldListPicked(const QString& item) {
     m_fieldList->hide();
     m_listField = -1;
     if (field == 2) {
+        // A pick is a step of its own, apart from typing in the field.
+        m_form.history().endStep();
         m_form.setInpTx(2, item);
+        m_form.history().endStep();
         focusInput(2);
     } else if (field == 9 || field == 11) {
         focusInput(m_form.pickGirder(field, item));

@@ -66,11 +66,29 @@ HasiraInpFormView::HasiraInpFormView(HasiraInpForm& form, HasiraInpCommands& com
     m_jointList->hide();
     connect(m_jointList, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
         m_jointList->hide();
+        // A pick is a step of its own, apart from typing in the field.
+        m_form.history().endStep();
         m_form.setInpTx(JointMarkInput, item->text());
+        m_form.history().endStep();
     });
 
     for (int which = 0; which < 5; ++which)
         bindGrid(which);
+    // An open editor closes before a step is taken back or made again: the cell shows the step's text.
+    const auto replay = [this](bool undo) {
+        closeLists();
+        for (TextGridView* view : m_grids)
+            view->cancelEditor();
+        if (undo)
+            m_form.undo();
+        else
+            m_form.redo();
+    };
+    QList<QLineEdit*> editors;
+    for (TextGridView* view : m_grids)
+        editors << view->lineEditor() << view->listEditor();
+    addUndo(
+        m_form.history(), [replay] { replay(true); }, [replay] { replay(false); }, editors);
     connect(&m_form, &HasiraInpForm::changed, this, &HasiraInpFormView::showState);
     showState();
     focusInput(LengthInput);

@@ -44,6 +44,7 @@ void HasiraInpFormView::bindGrid(int which) {
             focusInput(m_form.focusedInput());
             return CellOffer{};
         });
+        connect(view, &TextGridView::cellRightClicked, this, [this] { showUndoMenu(); });
         return;
     }
     view->setOfferCallback([this, which](int row, int column) {
@@ -67,7 +68,9 @@ void HasiraInpFormView::bindGrid(int which) {
     connect(view, &TextGridView::cellRightClicked, this, [this, view, which](int row, int column) {
         closeLists();
         view->cancelEditor();
-        m_commands.rightClickCell(which, row, column);
+        // A right click that empties no cell opens 元に戻す / やり直し.
+        if (!m_commands.rightClickCell(which, row, column))
+            showUndoMenu();
     });
     // Each change typed into the editor goes into its cell at once, so the quantities follow the
     // typing and OK (F12) sees the text typed so far.

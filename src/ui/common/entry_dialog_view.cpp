@@ -7,6 +7,8 @@
 
 #include "ui/common/text_grid_view.h"
 
+#include <QContextMenuEvent>
+#include <QCursor>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -100,6 +102,51 @@ void EntryDialogView::showState() {
     m_showing = true;
     showModelState();
     m_showing = false;
+}
+
+void EntryDialogView::addUndo(services::UndoStack& history, std::function<void()> undo,
+                              std::function<void()> redo, const QList<QLineEdit*>& editors) {
+    QList<QLineEdit*> fields = m_inpTx;
+    fields.prepend(m_kaiTx);
+    // After a step of the dialog the fields' own typing is history: Ctrl+Z and Ctrl+Y go on to the
+    // dialog's steps instead of typing back what a step took away.
+    const auto forgetTyping = [fields] {
+        for (QLineEdit* field : fields) {
+            if (field->isUndoAvailable() || field->isRedoAvailable()) {
+                const int cursor = field->cursorPosition();
+                field->setText(field->text());
+                field->setCursorPosition(cursor);
+            }
+        }
+    };
+    m_undo = addUndoActions(
+        this, history,
+        [undo = std::move(undo), forgetTyping] {
+            undo();
+            forgetTyping();
+        },
+        [redo = std::move(redo), forgetTyping] {
+            redo();
+            forgetTyping();
+        });
+    for (QLineEdit* field : fields)
+        connect(field, &QLineEdit::editingFinished, this, [&history] { history.endStep(); });
+    for (QLineEdit* editor : fields + editors)
+        passSpentUndoKeys(editor);
+}
+
+void EntryDialogView::showUndoMenu() {
+    ui::showUndoMenu(m_undo, QCursor::pos());
+}
+
+void EntryDialogView::contextMenuEvent(QContextMenuEvent* event) {
+    // A grid has its own right click (it empties a cell or opens this menu itself).
+    for (QWidget* under = childAt(event->pos()); under; under = under->parentWidget()) {
+        if (qobject_cast<TextGridView*>(under))
+            return;
+    }
+    if (m_undo.undo)
+        ui::showUndoMenu(m_undo, event->globalPos());
 }
 
 void EntryDialogView::reject() {

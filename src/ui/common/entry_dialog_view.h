@@ -1,8 +1,11 @@
 // What the column and beam dialogs share on screen: the floor field, the input fields and the
 // read-only captions over the model, a row of commands kept in view above a body that scrolls on a
-// small screen, F12 for OK from anywhere in the dialog, and fitting the window to the screen when it
-// first shows.
+// small screen, F12 for OK from anywhere in the dialog, 元に戻す / やり直し over the model's history,
+// and fitting the window to the screen when it first shows.
 #pragma once
+
+#include "services/undo_stack.h"
+#include "ui/common/undo_actions.h"
 
 #include <QDialog>
 #include <QList>
@@ -27,6 +30,7 @@ public:
     QLineEdit* input(int index) const { return m_inpTx.at(index); }
     QLabel* info(int index) const { return m_infoGd.at(index); }
     CommandLabel* command(int index) const { return m_commandLabels.at(index); }
+    const UndoActions& undoActions() const { return m_undo; }
 
     // Escape and the close box act as キャンセル.
     void reject() override;
@@ -51,6 +55,16 @@ protected:
     // fourteen coating shapes drawn by `picture`, `perRow` to a row.
     QWidget* makeCoatingPanel(TextGridView* grid, std::initializer_list<int> commands, const QString& note,
                               const std::function<QWidget*(int shape, QWidget* parent)>& picture, int perRow);
+
+    // 元に戻す and やり直し of the model's `history`, which `undo` and `redo` run: Ctrl+Z, Ctrl+Y and
+    // Ctrl+Shift+Z, and a context menu on the dialog's background (showUndoMenu() elsewhere). The
+    // fields and the grid `editors` take back their own typing first; leaving a field ends its step,
+    // so that typing there again is a step of its own.
+    void addUndo(services::UndoStack& history, std::function<void()> undo, std::function<void()> redo,
+                 const QList<QLineEdit*>& editors);
+    // The menu of the two commands at the pointer.
+    void showUndoMenu();
+    void contextMenuEvent(QContextMenuEvent* event) override;
 
     // Redraws the view from the model; what the redraw itself sets in the fields goes nowhere.
     void showState();
@@ -82,6 +96,7 @@ private:
                                    TextGridView* grid);
 
     QString (*m_caption)(int);
+    UndoActions m_undo;
     bool m_showing = false;
     bool m_fitted = false;
 };
