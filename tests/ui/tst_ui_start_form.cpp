@@ -200,7 +200,10 @@ void TestUiStartForm::withoutAPrinterTheUserMaySaveAPdf() {
     ui::QtPrinter printer(prompter, chooser);
     services::PrintDocument document;
     document.title = u"入力説明"_s;
-    document.pages.append({false, {{708, 1030, u"ＭＳ Ｐ明朝"_s, 11, false, false, u"説明"_s}}, {}});
+    document.pages.append(
+        {false,
+         {{708, 1030, u"ＭＳ Ｐ明朝"_s, 11, false, false, u"説明"_s, {}, services::PrintAlign::Left}},
+         {}});
 
     // Declined: nothing is written, and the caller hears that printing stopped.
     const QString offer = u"通常使うプリンターが設定されていません。\nPDFファイルに保存しますか？"_s;
