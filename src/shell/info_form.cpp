@@ -74,7 +74,7 @@ HelpPrintout InfoForm::printout(const QString& path) {
         if (!line.isEmpty())
             lines.append(line);
     HelpPrintout result{layout(lines), {}};
-    result.document.title = title() + u' ' + QFileInfo(path).fileName();
+    result.document.title = title() + u'-' + QFileInfo(path).completeBaseName();
     return result;
 }
 
