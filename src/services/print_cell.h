@@ -6,8 +6,9 @@
 
 namespace tv::services {
 
-// Clearance between a text's box and the rules of its cell, in millimetres.
-inline constexpr double kCellGapMm = 0.5;
+// Clearance between a text's box and the rules of its cell, in millimetres: narrow enough that two
+// full-width characters at the smallest size still fit a column 5 mm wide ("工場" under "工").
+inline constexpr double kCellGapMm = 0.3;
 
 // The box from `left` to `right` and from `top` to `bottom`, millimetres from the paper's corner.
 PrintBox boxFromMm(double left, double top, double right, double bottom);
