@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Pictures of the start window, the help viewer, the list window, the registry windows, the sheets,
 # the secondary-member sheet and the totals window under a real X server (Xvfb), at 100 % and 150 %
-# scaling, for checking that every text is complete. Usage: tools/screenshots.sh <torvanel executable>
+# scaling, and two printouts with the print preview at 100 %, for checking that every text is
+# complete. Usage: tools/screenshots.sh <torvanel executable>
 # Writes screenshots/*.png (git-ignored) and uses a fresh data folder, so no real data is touched.
 set -euo pipefail
 
@@ -106,3 +107,14 @@ for scale in 1 1.5; do
             --click "${tables[$i]}"
     done
 done
+
+# Printouts as a client is handed them, at 100 %: the column sheet and the steel totals written by
+# `print … --pdf` (the same pages as the windows' 印刷), and the preview that 印刷 shows first.
+for what in column-sheet totals-steel; do
+    # The totals report the sample's unregistered members with exit code 1 and still write the PDF.
+    "$exe" --data-root "$data/Torvanel" print "$what" --pdf "$data/$what.pdf" >/dev/null 2>&1 ||
+        [ -s "$data/$what.pdf" ]
+    pdftoppm -png -r 100 -singlefile "$data/$what.pdf" "$out/print-$what-100"
+    echo "$out/print-$what-100.png"
+done
+shoot print-preview-100 1 --open-window syukei --click 集計開始 --click OK --click OK --click OK --click 印刷 --click OK

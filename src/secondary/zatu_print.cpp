@@ -1,12 +1,18 @@
-// Page layout of the secondary-member printout, in millimetres turned into twips.
+// Page layout of the secondary-member printout, in millimetres turned into twips. Texts keep the
+// anchors of the table; each also has its box between the rules, so that no text reaches a rule.
 #include "secondary/zatu_print.h"
 
+#include "services/print_cell.h"
 #include "services/text.h"
 
+#include <algorithm>
 #include <array>
 
 namespace tv::secondary {
 
+using services::kCellGapMm;
+using services::PrintAlign;
+using services::PrintBox;
 using services::PrintLine;
 using services::PrintPage;
 using services::PrintText;
@@ -61,13 +67,18 @@ int twipsY(double mm) {
     return services::mmToTwips(mm + kShiftY);
 }
 
+PrintBox box(double left, double top, double right, double bottom) {
+    return PrintBox{twipsX(left), twipsY(top), twipsX(right) - twipsX(left), twipsY(bottom) - twipsY(top)};
+}
+
 void addLine(PrintPage& page, double x1, double y1, double x2, double y2, int width) {
     page.lines.append(PrintLine{twipsX(x1), twipsY(y1), twipsX(x2), twipsY(y2), width});
 }
 
 // A text placed by its anchor and base line: its height is size × 25/72 mm and its width half that
-// for every Shift-JIS byte.
-void addText(PrintPage& page, const QString& text, double anchor, double baseLine, double size, Align align) {
+// for every Shift-JIS byte. It is drawn inside `cell`.
+void addText(PrintPage& page, const QString& text, double anchor, double baseLine, double size, Align align,
+             PrintBox cell) {
     const double height = size * 25 / 72;
     const double width = services::AnsiByteLength(text) * height * 0.5;
     const double left = align == Align::Centre  ? anchor - width / 2
@@ -79,7 +90,32 @@ void addText(PrintPage& page, const QString& text, double anchor, double baseLin
     item.font = QStringLiteral("ＭＳ Ｐ明朝");
     item.pointSize = size;
     item.text = text;
+    item.cell = cell;
+    item.align = align == Align::Centre  ? PrintAlign::Centre
+                 : align == Align::Right ? PrintAlign::Right
+                                         : PrintAlign::Left;
     page.texts.append(item);
+}
+
+// The box of a data cell in row band `i` + 1: from its anchor to the gap before the far rule, or,
+// for a centred text, as far to both sides of the anchor as the nearer rule allows.
+PrintBox cellBox(int cell, int i) {
+    const PrintedColumn& column = kPrintedColumns[size_t(cell - 1)];
+    const double left = kLeft + (cell == 1 ? 0 : kPrintedColumns[size_t(cell - 2)].rightEdge);
+    const double right = kLeft + column.rightEdge;
+    const double anchor = kLeft + column.anchor;
+    const double top = kTop + kBand * (i + 1);
+    double from = anchor;
+    double to = right - kCellGapMm;
+    if (column.align == Align::Right) {
+        from = left + kCellGapMm;
+        to = anchor;
+    } else if (column.align == Align::Centre) {
+        const double half = std::min(anchor - left, right - anchor) - kCellGapMm;
+        from = anchor - half;
+        to = anchor + half;
+    }
+    return box(from, top + kCellGapMm, to, top + kBand - kCellGapMm);
 }
 
 PrintPage framePage(int number) {
@@ -98,11 +134,18 @@ PrintPage framePage(int number) {
         const double x = kLeft + kPrintedColumns[size_t(cell - 1)].rightEdge;
         addLine(page, x, isGroupBoundary(cell) ? kTop : kTop + kBand, x, bottom, 1);
     }
+    // The title's box is its own line above the frame; each caption may reach to its group's end.
+    const double titleTop = kTop - 2 - kTitleSize * 25 / 72;
     addText(page, QStringLiteral("副部材積算-") + QString::number(number), kLeft + 3, kTop - 2, kTitleSize,
-            Align::Left);
-    addText(page, QStringLiteral("部材"), kLeft + 90, kTop + 4, kCaptionSize, Align::Left);
-    addText(page, QStringLiteral("溶接"), kLeft + 174, kTop + 4, kCaptionSize, Align::Left);
-    addText(page, QStringLiteral("塗装"), kLeft + 225, kTop + 4, kCaptionSize, Align::Left);
+            Align::Left, box(kLeft + 3, titleTop - 1, right, kTop - 1));
+    const double captionTop = kTop + kCellGapMm;
+    const double captionBottom = kTop + kBand - kCellGapMm;
+    addText(page, QStringLiteral("部材"), kLeft + 90, kTop + 4, kCaptionSize, Align::Left,
+            box(kLeft + 90, captionTop, kLeft + 149 - kCellGapMm, captionBottom));
+    addText(page, QStringLiteral("溶接"), kLeft + 174, kTop + 4, kCaptionSize, Align::Left,
+            box(kLeft + 174, captionTop, kLeft + 199.5 - kCellGapMm, captionBottom));
+    addText(page, QStringLiteral("塗装"), kLeft + 225, kTop + 4, kCaptionSize, Align::Left,
+            box(kLeft + 225, captionTop, kLeft + 243.5 - kCellGapMm, captionBottom));
     return page;
 }
 
@@ -122,7 +165,8 @@ services::PrintDocument ZatuPrintLayout(const QList<ZatuRow>& rows) {
             if (text.isEmpty())
                 continue;
             const PrintedColumn& column = kPrintedColumns[size_t(cell - 1)];
-            addText(document.pages.last(), text, kLeft + column.anchor, baseLine, kDataSize, column.align);
+            addText(document.pages.last(), text, kLeft + column.anchor, baseLine, kDataSize, column.align,
+                    cellBox(cell, i));
         }
         if (++i == kPrintRowsPerPage) {
             document.pages.append(framePage(int(document.pages.size()) + 1));

@@ -1,16 +1,22 @@
 // Page layout of the sheet printout. Positions are millimetres from the paper's top left corner,
 // turned into whole twips at the end; text widths are estimated from their byte length, as the
-// printed table was designed with.
+// printed table was designed with. Every text of the table has its cell: the column between its
+// rules and the band between its rules, less a small gap, so that no text reaches a rule.
 #include "sheets/sheet_print.h"
 
+#include "services/print_cell.h"
 #include "services/text.h"
 
+#include <algorithm>
 #include <array>
 
 namespace tv::sheets {
 
+using services::boxFromMm;
 using services::CellAlignment;
+using services::kCellGapMm;
 using services::mmToTwips;
+using services::PrintAlign;
 using services::PrintDocument;
 using services::PrintLine;
 using services::PrintPage;
@@ -28,6 +34,8 @@ constexpr double kTitleX = kFrameLeft + 3;
 constexpr double kTitleLine = 10;
 constexpr int kHeavyRule = 7;
 constexpr int kThinRule = 1;
+
+constexpr double kCellMarginMm = 1; // between a left- or right-aligned text and its column's rule
 
 constexpr double kTitlePoints = 10.5;
 constexpr double kCaptionPoints = 9;
@@ -55,11 +63,19 @@ constexpr std::array<PrintedColumn, 22> kPrintedColumns{{
 
 struct GroupCaption {
     QStringView text;
-    double centre; // from the frame's left edge
+    double centre;                // from the frame's left edge
+    double groupLeft, groupRight; // the rules the caption stands between
 };
 
-constexpr std::array<GroupCaption, 5> kGroupCaptions{
-    {{u"部材", 65}, {u"JOINT", 121}, {u"溶接", 149}, {u"塗装/耐火被覆", 185}, {u"BOLT", 223}}};
+constexpr std::array<GroupCaption, 5> kGroupCaptions{{{u"部材", 65, 15, 110},
+                                                      {u"JOINT", 121, 110, 130},
+                                                      {u"溶接", 149, 130, 163.5},
+                                                      {u"塗装/耐火被覆", 185, 163.5, 200.5},
+                                                      {u"BOLT", 223, 200.5, 239.5}}};
+
+PrintAlign printAlign(CellAlignment alignment) {
+    return alignment == C ? PrintAlign::Centre : alignment == L ? PrintAlign::Left : PrintAlign::Right;
+}
 
 // A text at its anchor: `x` is the anchor for `alignment` (the middle for centred text, the start of
 // left-aligned text, the end of right-aligned text) and `line` the reference line the text stands on.
@@ -87,9 +103,6 @@ PrintLine rule(double x1, double y1, double x2, double y2, int width) {
 double bandTop(int band) {
     return kCaptionBandBottom + band * kBandHeight;
 }
-double referenceLine(double top) {
-    return top + 4;
-}
 
 PrintPage newPage(const QString& titleWord, int number) {
     PrintPage page;
@@ -109,11 +122,25 @@ PrintPage newPage(const QString& titleWord, int number) {
         page.lines.append(
             rule(x, column.groupBoundary ? kFrameTop : kCaptionBandBottom, x, kFrameBottom, kThinRule));
     }
-    page.texts.append(
-        placeText(titleWord + u'-' + QString::number(number), kTitlePoints, L, kTitleX, kTitleLine));
-    for (const GroupCaption& caption : kGroupCaptions)
-        page.texts.append(placeText(caption.text.toString(), kCaptionPoints, C, kFrameLeft + caption.centre,
-                                    referenceLine(kFrameTop)));
+    PrintText title =
+        placeText(titleWord + u'-' + QString::number(number), kTitlePoints, L, kTitleX, kTitleLine);
+    services::keepInLine(title, kFrameRight);
+    page.texts.append(title);
+    // A caption keeps its place across its group, 3.5 mm left of its anchor, and stands in the
+    // caption band below the frame's top.
+    for (const GroupCaption& caption : kGroupCaptions) {
+        const double centre = kFrameLeft + caption.centre - 3.5;
+        const double half =
+            std::min(centre - (kFrameLeft + caption.groupLeft), kFrameLeft + caption.groupRight - centre) -
+            kCellGapMm;
+        PrintText item =
+            placeText(caption.text.toString(), kCaptionPoints, C, kFrameLeft + caption.centre, kFrameTop);
+        services::putInCell(
+            item,
+            boxFromMm(centre - half, kFrameTop + kCellGapMm, centre + half, kCaptionBandBottom - kCellGapMm),
+            PrintAlign::Centre);
+        page.texts.append(item);
+    }
     return page;
 }
 
@@ -124,17 +151,22 @@ bool printsRow(const services::TextGrid& grid, int row) {
     return false;
 }
 
+// A left-aligned text starts 1 mm right of its column's left rule, a right-aligned one ends 1 mm left
+// of its right rule, a centred one is centred between them; each may reach to the gap before the
+// far rule, and stands in its band clear of the rules above and below.
 void printRow(PrintPage& page, const services::TextGrid& grid, int row, int band) {
-    const double line = referenceLine(bandTop(band));
+    const double top = bandTop(band) + kCellGapMm;
+    const double bottom = bandTop(band) + kBandHeight - kCellGapMm;
     double left = kFrameLeft;
     for (const PrintedColumn& column : kPrintedColumns) {
         const double right = kFrameLeft + column.right;
         const QString& text = grid.text(row, column.sheetColumn);
         if (!text.isEmpty()) {
-            const double anchor = column.alignment == C   ? (left + right) / 2
-                                  : column.alignment == L ? left + 1
-                                                          : right - 1;
-            page.texts.append(placeText(text, kRowPoints, column.alignment, anchor, line));
+            const double from = left + (column.alignment == L ? kCellMarginMm : kCellGapMm);
+            const double to = right - (column.alignment == R ? kCellMarginMm : kCellGapMm);
+            page.texts.append(services::textInCell(text, QString::fromUtf16(kSheetPrintFont), kRowPoints,
+                                                   boxFromMm(from, top, to, bottom),
+                                                   printAlign(column.alignment)));
         }
         left = right;
     }

@@ -1,6 +1,7 @@
 // Help viewer: reading the help text, the print question and the printout's layout.
 #include "shell/info_form.h"
 
+#include "services/print_cell.h"
 #include "shell/record_file.h"
 
 #include <QFileInfo>
@@ -73,14 +74,16 @@ HelpPrintout InfoForm::printout(const QString& path) {
         if (!line.isEmpty())
             lines.append(line);
     HelpPrintout result{layout(lines), {}};
-    result.document.title = title() + u' ' + QFileInfo(path).fileName();
+    result.document.title = title() + u'-' + QFileInfo(path).completeBaseName();
     return result;
 }
 
 PrintDocument InfoForm::layout(const QStringList& lines) {
     // Each line hangs from its reference line y = 18 + 6k mm: its top is the font size × 25/72 + 2 mm
-    // above it, and its left edge 3.5 mm left of the 16 mm margin.
+    // above it, and its left edge 3.5 mm left of the 16 mm margin. A line is kept on the paper: it
+    // may reach to the same margin at the right edge of A4, and is drawn smaller beyond it.
     constexpr double kPointSize = 11;
+    constexpr double kRightMargin = 210 - (16 - 3.5);
     const int left = services::mmToTwips(16 - 3.5);
     PrintDocument document;
     for (qsizetype i = 0; i < lines.size(); ++i) {
@@ -93,6 +96,7 @@ PrintDocument InfoForm::layout(const QStringList& lines) {
         text.font = QStringLiteral("ＭＳ Ｐ明朝");
         text.pointSize = kPointSize;
         text.text = lines[i];
+        services::keepInLine(text, kRightMargin);
         document.pages.last().texts.append(text);
     }
     return document;

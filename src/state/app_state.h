@@ -12,6 +12,7 @@ struct AppState {
     shell::ShellState shell;  // data root and ProjectState
     lists::MemberLists lists; // HasiraList, HariList, JointList; loaded by each window that needs them
     InputDialogState input;   // LastFloor, WeldMemory, CurrentListEntry
+    QString lastPdfFolder;    // where the last printout was saved as PDF in this run; empty before
 };
 
 } // namespace tv

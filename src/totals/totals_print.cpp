@@ -1,13 +1,17 @@
-// Layout of the totals printout: frame, title and cells at their millimetre positions.
+// Layout of the totals printout: frame, title and cells at their millimetre positions. Each cell's
+// text has its box between the rules, so that no text reaches a rule.
 #include "totals/totals_print.h"
 
+#include "services/print_cell.h"
 #include "services/text.h"
 
 #include <QList>
 
 namespace tv::totals {
 
+using services::kCellGapMm;
 using services::mmToTwips;
+using services::PrintAlign;
 using services::PrintDocument;
 using services::PrintLine;
 using services::PrintPage;
@@ -22,6 +26,7 @@ constexpr double kRowHeight = 6;
 constexpr double kFrameHeight = kRowHeight * kPrintRowsPerPage; // 252
 constexpr double kPointSize = 10;
 constexpr int kBorderWidth = 7;
+constexpr double kCellMarginMm = 2; // between a left- or right-aligned text and its column's rule
 
 enum class Align { Left, Centre, Right };
 
@@ -76,6 +81,21 @@ PrintText placeText(const QString& text, double anchor, Align align, double base
     return item;
 }
 
+// A cell's text: left-aligned 2 mm right of the column's left rule, right-aligned 2 mm left of its
+// right rule, or centred between them; it may reach to the gap before the far rule, and stands in
+// its row clear of the rules above and below.
+PrintText cellText(const QString& text, const PrintColumn& column, double left, double top) {
+    const double right = left + column.width;
+    const double from = left + (column.align == Align::Left ? kCellMarginMm : kCellGapMm);
+    const double to = right - (column.align == Align::Right ? kCellMarginMm : kCellGapMm);
+    const PrintAlign align = column.align == Align::Left    ? PrintAlign::Left
+                             : column.align == Align::Right ? PrintAlign::Right
+                                                            : PrintAlign::Centre;
+    return services::textInCell(
+        text, QStringLiteral("ＭＳ Ｐ明朝"), kPointSize,
+        services::boxFromMm(from, top + kCellGapMm, to, top + kRowHeight - kCellGapMm), align);
+}
+
 PrintLine line(double x1, double y1, double x2, double y2, int width) {
     return {mmToTwips(x1), mmToTwips(y1), mmToTwips(x2), mmToTwips(y2), width};
 }
@@ -97,7 +117,9 @@ PrintPage framePage(const QList<PrintColumn>& columns, const QString& title) {
         x += column.width;
         page.lines.append(line(x, kFrameTop, x, bottom, 1));
     }
-    page.texts.append(placeText(title, kFrameLeft + 3, Align::Left, kFrameTop - 3));
+    PrintText titleText = placeText(title, kFrameLeft + 3, Align::Left, kFrameTop - 3);
+    services::keepInLine(titleText, right);
+    page.texts.append(titleText);
     return page;
 }
 
@@ -122,17 +144,13 @@ PrintDocument PrintTotalsTable(const services::TextGrid& table, TableId id, cons
         if (k == 0)
             document.pages.append(framePage(columns, title));
         PrintPage& page = document.pages.last();
-        const double baseline = kFrameTop + kRowHeight * (k + 1) - 1;
+        const double top = kFrameTop + kRowHeight * k;
         double left = kFrameLeft;
         for (int column = 0; column < columns.size() && column < table.columnCount(); ++column) {
             const PrintColumn& pc = columns[column];
             const QString& text = table.text(row, column);
-            if (!text.isEmpty() && !(row == 0 && skippedHeaderCell(id, column))) {
-                const double anchor = pc.align == Align::Left    ? left + 2
-                                      : pc.align == Align::Right ? left + pc.width - 2
-                                                                 : left + pc.width / 2;
-                page.texts.append(placeText(text, anchor, pc.align, baseline));
-            }
+            if (!text.isEmpty() && !(row == 0 && skippedHeaderCell(id, column)))
+                page.texts.append(cellText(text, pc, left, top));
             left += pc.width;
         }
     }

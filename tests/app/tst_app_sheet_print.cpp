@@ -39,7 +39,8 @@ void TestSheetPrintCommand::sheetsPrintAsPdf() {
     writeCp932Lines(QDir(root).filePath(u"WorkData/WorkData-1.ini"_s),
                     {line(u"ZZ01"_s, {u"柱"_s, u"2"_s, u"C1"_s, u"X1通り"_s, u"SN490B"_s, u"H鋼"_s,
                                       u"400*200*8*13"_s, u"3500"_s, u"2"_s}),
-                     line(u"ZZ01"_s, {{}, {}, {}, {}, u"SN490B"_s, u"DIA.PL"_s, u"PL-25×500×500"_s})});
+                     line(u"ZZ01"_s, {{}, {}, {}, {}, u"SN490B"_s, u"DIA.PL"_s, u"PL-25×500×500"_s}),
+                     line(u"ZZ01"_s, {u"柱"_s, u"2"_s, u"C2"_s, u"小梁 各スパン中央SS400 通り芯より500"_s})});
     const QString pdf = QDir(root).filePath(u"柱.pdf"_s);
     const Run run = torvanel(root, {u"print"_s, u"column-sheet"_s, u"--pdf"_s, pdf});
     QCOMPARE(run.exitCode, 0);
@@ -48,6 +49,9 @@ void TestSheetPrintCommand::sheetsPrintAsPdf() {
     for (const QString& expected :
          {u"柱積算-1"_s, u"X1通り"_s, u"400*200*8*13"_s, u"PL-25×500×500"_s, u"塗装/耐火被覆"_s})
         QVERIFY2(printed.contains(expected), qPrintable(expected + u" missing in:\n"_s + printed));
+    // A comment too long for its column is cut there, as in the windows' printout.
+    QVERIFY2(printed.contains(u"小梁"_s) && printed.contains(u'…') && !printed.contains(u"通り芯より500"_s),
+             qPrintable(printed));
     QCOMPARE(printed.count(u'\f'), 1);
     const QStringList fonts = tool(u"pdffonts"_s, {pdf}).split(u'\n', Qt::SkipEmptyParts);
     QVERIFY2(fonts.size() > 2, "the PDF names no font");

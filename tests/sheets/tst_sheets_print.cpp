@@ -76,8 +76,8 @@ void TestSheetPrint::rowsWithoutPrintedTextTakeNoBand() {
     const PrintDocument document = sheetPrintout(grid, SheetKind::Column);
     QCOMPARE(document.pages.size(), 1);
     QCOMPARE(cellTexts(document.pages[0]), QStringList{u"PL-9×100×100"_s});
-    // It stands in the first band.
-    QCOMPARE(findText(document.pages[0], u"PL-9×100×100"_s)->y, 909);
+    // It stands in the first band, clear of its rules.
+    QCOMPARE(findText(document.pages[0], u"PL-9×100×100"_s)->y, 1021);
 
     // An empty sheet still gives its first page, with no row on it.
     const PrintDocument empty = sheetPrintout(sheet(0), SheetKind::Column);
@@ -90,10 +90,10 @@ void TestSheetPrint::textPositionsInTwips_data() {
     QTest::addColumn<QString>("text");
     QTest::addColumn<int>("x");
     QTest::addColumn<int>("y");
-    // band 0: top 17 mm, reference line 21 mm, text top 21 - (8.5 × 25/72 + 2) mm
-    QTest::newRow("left: 1 mm right of the column's left edge") << 7 << u"サイズ"_s << 4224 << 909;
-    QTest::newRow("right: 1 mm left of the column's right edge") << 8 << u"3500"_s << 6270 << 909;
-    QTest::newRow("centre: on the column's middle") << 3 << u"C1"_s << 1277 << 909;
+    // band 0: 17 to 22 mm, the text's box 17.5 to 21.5 mm; the text (8.5 × 25/72 mm high) centred in it
+    QTest::newRow("left: 1 mm right of the column's left edge") << 7 << u"サイズ"_s << 4422 << 1021;
+    QTest::newRow("right: 1 mm left of the column's right edge") << 8 << u"3500"_s << 6470 << 1021;
+    QTest::newRow("centre: on the column's middle") << 3 << u"C1"_s << 1475 << 1021;
 }
 
 void TestSheetPrint::textPositionsInTwips() {
@@ -117,7 +117,7 @@ void TestSheetPrint::textPositionsInTwips() {
     QCOMPARE(title->pointSize, 10.5);
     const PrintText* joint = findText(document.pages[0], u"JOINT"_s);
     QCOMPARE(joint->x, 7404);
-    QCOMPARE(joint->y, 616);
+    QCOMPARE(joint->y, 733); // in the caption band (12.5…16.5 mm), no longer across the frame's top
     QCOMPARE(joint->pointSize, 9.0);
 }
 

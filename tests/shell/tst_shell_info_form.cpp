@@ -102,10 +102,27 @@ void TestInfoForm::printDropsEmptyLinesAndPlacesEachLine() {
     QCOMPARE(pages.size(), 1);
     QVERIFY(!pages[0].landscape);
     QVERIFY(pages[0].lines.isEmpty());
-    // x = trunc((16 - 3.5) × 56.7); y = trunc((18 + 6k - 11 × 25/72 - 2) × 56.7) for k = 1, 2.
-    const QList<tv::services::PrintText> expected{
-        {708, 1030, u"ＭＳ Ｐ明朝"_s, 11, false, false, u"【概要】"_s},
-        {708, 1371, u"ＭＳ Ｐ明朝"_s, 11, false, false, u"入力します。"_s}};
+    // x = trunc((16 - 3.5) × 56.7); y = trunc((18 + 6k - 11 × 25/72 - 2) × 56.7) for k = 1, 2. Each
+    // line's box is its own line, 1 mm higher and lower, to 12.5 mm from the right edge of A4.
+    using tv::services::PrintAlign;
+    const QList<tv::services::PrintText> expected{{708,
+                                                   1030,
+                                                   u"ＭＳ Ｐ明朝"_s,
+                                                   11,
+                                                   false,
+                                                   false,
+                                                   u"【概要】"_s,
+                                                   {708, 974, 10490, 328},
+                                                   PrintAlign::Left},
+                                                  {708,
+                                                   1371,
+                                                   u"ＭＳ Ｐ明朝"_s,
+                                                   11,
+                                                   false,
+                                                   false,
+                                                   u"入力します。"_s,
+                                                   {708, 1315, 10490, 328},
+                                                   PrintAlign::Left}};
     QCOMPARE(pages[0].texts, expected);
 }
 

@@ -200,17 +200,17 @@ void TestTotalsRun::printLayoutSpreadsRowsOverPages() {
         QCOMPARE(lines[0], (tv::services::PrintLine{907, 1020, 10773, 1020, 7}));
         QCOMPARE(lines.last(), (tv::services::PrintLine{10432, 1020, 10432, 15309, 1}));
     }
-    // Header "名称" centred in 24…44 mm on the first reference line (23 mm).
+    // Header "名称" centred in 24…44 mm, in the first row (18…24 mm) between its rules.
     QCOMPARE(texts(0)[1].text, u"名称"_s);
-    QCOMPARE(texts(0)[1].x, 1532);
-    QCOMPARE(texts(0)[1].y, 993);
+    QCOMPARE(texts(0)[1].x, 1730);
+    QCOMPARE(texts(0)[1].y, 1092);
     QCOMPARE(texts(0)[1].font, u"ＭＳ Ｐ明朝"_s);
     QCOMPARE(texts(0)[1].pointSize, 10.0);
     // The second page starts with data row 42, on its first grid row; weights end 2 mm left of 184 mm.
     QCOMPARE(texts(1)[1].text, u"1"_s);
     QCOMPARE(texts(1)[3].text, u"462.00"_s);
-    QCOMPARE(texts(1)[3].x, 9530);
-    QCOMPARE(texts(1)[3].y, 993);
+    QCOMPARE(texts(1)[3].x, 9729);
+    QCOMPARE(texts(1)[3].y, 1092);
 }
 
 void TestTotalsRun::sendsTheShownTableToTheClipboard() {

@@ -1,4 +1,5 @@
-// Smoke tests of the start window and the help viewer, and of the Qt ports' Japanese captions.
+// Smoke tests of the start window and the help viewer, and of the Qt ports: Japanese captions, the
+// print preview and saving a printout as PDF.
 #include "shell/info_form.h"
 #include "shell/startup.h"
 #include "state/app_state.h"
@@ -19,6 +20,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QLabel>
 #include <QListWidget>
 #include <QMessageBox>
@@ -54,7 +56,11 @@ private Q_SLOTS:
     void fileFilterInQtForm_data();
     void fileFilterInQtForm();
     void settingsGoToTheUsersFile();
-    void withoutAPrinterTheUserMaySaveAPdf();
+    void printoutsGoThroughThePreview();
+    void pdfFileNames_data();
+    void pdfFileNames();
+    void previewButtons_data();
+    void previewButtons();
 };
 
 void TestUiStartForm::initTestCase() {
@@ -190,31 +196,117 @@ void TestUiStartForm::settingsGoToTheUsersFile() {
     QVERIFY2(read.fileName().endsWith(u"/KelAppT.ini"_s), qPrintable(read.fileName()));
 }
 
-void TestUiStartForm::withoutAPrinterTheUserMaySaveAPdf() {
-    if (!QPrinterInfo::defaultPrinter().isNull())
-        QSKIP("this machine has a default printer");
+void TestUiStartForm::printoutsGoThroughThePreview() {
     QTemporaryDir dir;
-    const QString pdf = QDir(dir.path()).filePath(u"入力説明.pdf"_s);
+    const QString dataFolder = QDir(dir.path()).filePath(u"Data"_s);
+    QVERIFY(QDir().mkpath(dataFolder));
+    QVERIFY(QDir().mkpath(QDir(dir.path()).filePath(u"納品"_s)));
+    const QString pdf = QDir(dir.path()).filePath(u"納品/A棟-入力説明.pdf"_s);
     ScriptedPrompter prompter;
     ScriptedFileChooser chooser;
-    ui::QtPrinter printer(prompter, chooser);
+    QString lastFolder;
+    ui::QtPrinter printer(prompter, chooser, {dataFolder, u"A棟"_s, &lastFolder});
+    QList<ui::PreviewChoice> choices;
+    QStringList previewed, opened;
+    printer.setPreview([&](const services::PrintDocument& document, const QString&) {
+        previewed.append(document.title);
+        return choices.takeFirst();
+    });
+    printer.setFileOpener([&](const QString& path) {
+        opened.append(path);
+        return true;
+    });
     services::PrintDocument document;
     document.title = u"入力説明"_s;
-    document.pages.append({false, {{708, 1030, u"ＭＳ Ｐ明朝"_s, 11, false, false, u"説明"_s}}, {}});
+    document.pages.append(
+        {false,
+         {{708, 1030, u"ＭＳ Ｐ明朝"_s, 11, false, false, u"説明"_s, {}, services::PrintAlign::Left}},
+         {}});
 
-    // Declined: nothing is written, and the caller hears that printing stopped.
-    const QString offer = u"通常使うプリンターが設定されていません。\nPDFファイルに保存しますか？"_s;
-    prompter.expect(offer, u"印刷"_s, PromptButtons::OkCancel, PromptAnswer::Cancel);
+    // Cancel in the preview: nothing is printed or written, and the caller hears that printing stopped.
+    choices = {ui::PreviewChoice::Cancel};
     QCOMPARE(printer.print(document).error, u"印刷を中止しました。"_s);
+    QCOMPARE(previewed, QStringList{u"入力説明"_s});
+    QVERIFY(chooser.requests().isEmpty());
 
-    prompter.expect(offer, u"印刷"_s, PromptButtons::OkCancel, PromptAnswer::Ok);
-    prompter.expectOk(u"PDFファイルに保存しました。\n"_s + QDir::toNativeSeparators(pdf), u"印刷"_s);
+    // PDF in two steps: the save dialog starts in Data with the project's and the printout's name;
+    // the saved file is offered to the desktop's viewer.
+    const QString saved =
+        u"PDFファイルに保存しました。\n%1\nPDFファイルを開きますか？"_s.arg(QDir::toNativeSeparators(pdf));
+    choices = {ui::PreviewChoice::SavePdf};
     chooser.choose(pdf);
+    prompter.expect(saved, u"印刷"_s, PromptButtons::OkCancel, PromptAnswer::Ok);
     QVERIFY(printer.print(document).ok());
-    TV_VERIFY_PROMPTS(prompter);
+    QCOMPARE(chooser.requests().value(0).initialFolder, dataFolder);
+    QCOMPARE(chooser.requests().value(0).fileName, u"A棟-入力説明.pdf"_s);
     QCOMPARE(chooser.requests().value(0).defaultExtension, u"pdf"_s);
-    QCOMPARE(chooser.requests().value(0).fileName, u"入力説明.pdf"_s);
     QVERIFY(readBytes(pdf).startsWith("%PDF"));
+    QCOMPARE(opened, QStringList{pdf});
+
+    // The next save starts in the folder used last; replacing the file is asked first.
+    choices = {ui::PreviewChoice::SavePdf};
+    chooser.choose(pdf);
+    prompter
+        .expect(u"「A棟-入力説明.pdf」は既にあります。\n上書きしますか？"_s, u"印刷"_s,
+                PromptButtons::OkCancel, PromptAnswer::Ok)
+        .expect(saved, u"印刷"_s, PromptButtons::OkCancel, PromptAnswer::Cancel);
+    QVERIFY(printer.print(document).ok());
+    QCOMPARE(chooser.requests().value(1).initialFolder, QFileInfo(pdf).absolutePath());
+    QCOMPARE(opened.size(), 1);
+    TV_VERIFY_PROMPTS(prompter);
+
+    // Without a printer the print button leads to the PDF as well.
+    if (QPrinterInfo::defaultPrinter().isNull()) {
+        choices = {ui::PreviewChoice::Print};
+        chooser.cancel();
+        QCOMPARE(printer.print(document).error, u"印刷を中止しました。"_s);
+        QCOMPARE(chooser.requests().size(), 3);
+    }
+}
+
+void TestUiStartForm::pdfFileNames_data() {
+    QTest::addColumn<QString>("project");
+    QTest::addColumn<QString>("printout");
+    QTest::addColumn<QString>("name");
+    QTest::newRow("project and table") << u"A棟"_s << u"鋼材集計表"_s << u"A棟-鋼材集計表.pdf"_s;
+    QTest::newRow("no project open") << QString() << u"柱積算"_s << u"柱積算.pdf"_s;
+    QTest::newRow("signs a file name cannot hold")
+        << u"1/2期:倉庫"_s << u"入力説明-info-0"_s << u"1_2期_倉庫-入力説明-info-0.pdf"_s;
+}
+
+void TestUiStartForm::pdfFileNames() {
+    QFETCH(QString, project);
+    QFETCH(QString, printout);
+    QFETCH(QString, name);
+    QCOMPARE(ui::QtPrinter::pdfFileName(project, printout), name);
+}
+
+void TestUiStartForm::previewButtons_data() {
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<ui::PreviewChoice>("choice");
+    QTest::newRow("PDFに保存") << u"PDFに保存"_s << ui::PreviewChoice::SavePdf;
+    QTest::newRow("キャンセル") << u"キャンセル"_s << ui::PreviewChoice::Cancel;
+}
+
+void TestUiStartForm::previewButtons() {
+    QFETCH(QString, button);
+    QFETCH(ui::PreviewChoice, choice);
+    services::PrintDocument document;
+    document.pages.append({true, {}, {{963, 680, 15989, 680, 7}}});
+    bool printOffered = true;
+    QTimer::singleShot(0, this, [&] {
+        QWidget* dialog = QApplication::activeModalWidget();
+        QVERIFY(dialog);
+        for (QPushButton* b : dialog->findChildren<QPushButton*>()) {
+            if (b->text() == u"印刷"_s)
+                printOffered = b->isEnabled();
+            if (b->text() == button)
+                b->click();
+        }
+    });
+    // Without a printer the pages can only be saved as PDF.
+    QCOMPARE(ui::showPrintPreview(document, QString(), nullptr), choice);
+    QVERIFY(!printOffered);
 }
 
 QTEST_MAIN(TestUiStartForm)

@@ -24,9 +24,12 @@ namespace {
 void showInfoForm(QWidget* parent, AppState& state) {
     QtPrompter prompter(parent);
     QtFileChooser chooser(parent);
-    QtPrinter printer(prompter, chooser);
+    QtPrinter printer(prompter, chooser, pdfPlace(state));
     shell::InfoForm model(state.shell.project, prompter, printer);
     InfoFormView view(model, parent);
+    prompter.setParentWidget(&view);
+    chooser.setParentWidget(&view);
+    printer.setParentWidget(&view);
     view.exec();
 }
 

@@ -214,7 +214,7 @@ void ZatuInpFormView::fitToScreen() {
 void showZatuInpForm(QWidget* parent, AppState& state) {
     QtPrompter prompter(parent);
     QtFileChooser chooser(parent);
-    QtPrinter printer(prompter, chooser);
+    QtPrinter printer(prompter, chooser, pdfPlace(state));
     QtWindowOpener opener(parent, state);
     ZatuInpForm model(state.shell, prompter, printer, opener);
     if (!model.open())
@@ -222,6 +222,7 @@ void showZatuInpForm(QWidget* parent, AppState& state) {
     ZatuInpFormView view(model, parent);
     prompter.setParentWidget(&view);
     chooser.setParentWidget(&view);
+    printer.setParentWidget(&view);
     opener.setParentWidget(&view);
     view.exec();
 }

@@ -169,7 +169,7 @@ void SheetFormView::fitToScreen() {
 void showSheetForm(QWidget* parent, AppState& state, QtPrompter& prompter, sheets::EntryDialog& dialog,
                    sheets::SheetKind kind, const std::function<void(sheets::SheetForm&, QWidget*)>& opened) {
     QtFileChooser chooser(parent);
-    QtPrinter printer(prompter, chooser);
+    QtPrinter printer(prompter, chooser, pdfPlace(state));
     QtWindowOpener opener(parent, state);
     SheetForm model(kind, state.shell, state.lists, {prompter, printer, opener, dialog});
     if (!model.open())
@@ -177,6 +177,7 @@ void showSheetForm(QWidget* parent, AppState& state, QtPrompter& prompter, sheet
     SheetFormView view(model, parent);
     prompter.setParentWidget(&view);
     chooser.setParentWidget(&view);
+    printer.setParentWidget(&view);
     opener.setParentWidget(&view);
     if (opened)
         opened(model, &view);

@@ -97,7 +97,7 @@ void SyukeiFormView::refreshTables() {
 void showSyukeiForm(QWidget* parent, AppState& state) {
     QtPrompter prompter(parent);
     QtFileChooser chooser(parent);
-    QtPrinter printer(prompter, chooser);
+    QtPrinter printer(prompter, chooser, pdfPlace(state));
     QtClipboard clipboard;
     SyukeiForm model(state.shell.dataRoot, state.shell.project.projectName, state.lists, prompter, printer,
                      clipboard);
@@ -106,6 +106,7 @@ void showSyukeiForm(QWidget* parent, AppState& state) {
     SyukeiFormView view(model, parent);
     prompter.setParentWidget(&view);
     chooser.setParentWidget(&view);
+    printer.setParentWidget(&view);
     view.exec();
 }
 
