@@ -9,12 +9,16 @@
 #include "support/test_files.h"
 #include "ui/common/command_label.h"
 #include "ui/common/text_grid_view.h"
+#include "ui/sheets/sheet_column_widths.h"
 #include "ui/sheets/sheet_form_view.h"
 
 #include <QAbstractItemModelTester>
+#include <QApplication>
+#include <QHelpEvent>
 #include <QBrush>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QToolTip>
 
 #include <memory>
 
@@ -67,6 +71,7 @@ class TestUiSheetForm : public QObject {
 private Q_SLOTS:
     void selectInsertAndDeleteThroughTheWindow();
     void undoAndRedoByKeysAndContextMenu();
+    void cutTextsShowWholeAndDraggedWidthsAreKept();
 };
 
 void TestUiSheetForm::selectInsertAndDeleteThroughTheWindow() {
@@ -150,6 +155,55 @@ void TestUiSheetForm::undoAndRedoByKeysAndContextMenu() {
     QCOMPARE(markAt(kFirstDataRow), u"C1"_s);
     QCOMPARE(tv::shell::readLines(file).lines, c1);
     TV_VERIFY_PROMPTS(prompter);
+}
+
+// A text cut off by its column shows whole as a tooltip; a column dragged wider in the caption rows
+// stays so in the next window, until a double click on its border gives it its own width back.
+void TestUiSheetForm::cutTextsShowWholeAndDraggedWidthsAreKept() {
+    tv::ui::saveColumnWidths(SheetKind::Column, {}); // nothing left from an earlier run
+    const QString place = u"隅柱 X1通り Y1通り 交点 外周部"_s;
+    const QStringList c1{workLine(u"ZZ01"_s, {u"柱"_s, u"2"_s, u"C1"_s, place, u"SN490B"_s, u"H鋼"_s})};
+    ColumnSheetWindow window(c1);
+    QVERIFY(window.opened);
+    QVERIFY(QTest::qWaitForWindowExposed(window.view.get()));
+    tv::ui::TextGridView* grid = window.view->grid();
+    const auto tipAt = [grid](int column) {
+        const QRect cell = grid->visualRect(grid->model()->index(kFirstDataRow, column));
+        QHelpEvent help(QEvent::ToolTip, cell.center(), grid->viewport()->mapToGlobal(cell.center()));
+        QApplication::sendEvent(grid->viewport(), &help);
+        return QToolTip::isVisible() ? QToolTip::text() : QString();
+    };
+    QCOMPARE(tipAt(4), place);
+    tipAt(3); // "C1" fits its column: the tip goes
+    QTRY_VERIFY(!QToolTip::isVisible());
+
+    auto* header = window.view->findChild<QTableView*>(u"HeaderGrid"_s);
+    QVERIFY(header);
+    const int own = grid->columnWidth(4);
+    const int border = header->columnViewportPosition(4) + own;
+    const auto mouse = [header](QEvent::Type type, int x) {
+        const QPointF at(x, 4);
+        QMouseEvent event(type, at, header->viewport()->mapToGlobal(at), Qt::LeftButton,
+                          type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(header->viewport(), &event);
+    };
+    mouse(QEvent::MouseButtonPress, border - 1);
+    mouse(QEvent::MouseMove, border + 60);
+    mouse(QEvent::MouseButtonRelease, border + 60);
+    QCOMPARE(grid->columnWidth(4), own + 61);
+    QCOMPARE(header->columnWidth(4), own + 61);
+
+    clickCell(grid, kFirstDataRow, 5);
+    QTest::mouseClick(window.view->command(SheetForm::InsertBlankRow), Qt::LeftButton);
+    QCOMPARE(grid->model()->index(kFirstDataRow + 1, 4).data().toString(), place); // the rows were drawn anew
+    QCOMPARE(grid->columnWidth(4), own + 61);
+    ColumnSheetWindow again(c1);
+    QVERIFY(again.opened);
+    QCOMPARE(again.view->grid()->columnWidth(4), own + 61);
+
+    mouse(QEvent::MouseButtonDblClick, header->columnViewportPosition(4) + header->columnWidth(4));
+    QCOMPARE(grid->columnWidth(4), own);
+    QVERIFY(tv::ui::loadColumnWidths(SheetKind::Column).isEmpty());
 }
 
 QTEST_MAIN(TestUiSheetForm)

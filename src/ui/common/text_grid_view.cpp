@@ -6,6 +6,7 @@
 #include "ui/common/text_grid_model.h"
 
 #include <QFontMetrics>
+#include <QHelpEvent>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -15,6 +16,7 @@
 #include <QScrollBar>
 #include <QStyle>
 #include <QStyledItemDelegate>
+#include <QToolTip>
 
 #include <algorithm>
 
@@ -434,6 +436,22 @@ void TextGridView::pick(QListWidgetItem* item) {
     setFocus(Qt::OtherFocusReason);
     if (m_commit)
         m_commit(row, column, text);
+}
+
+bool TextGridView::viewportEvent(QEvent* event) {
+    if (event->type() != QEvent::ToolTip)
+        return QTableView::viewportEvent(event);
+    const auto* help = static_cast<QHelpEvent*>(event);
+    const QModelIndex index = indexAt(help->pos());
+    const QString text = index.isValid() ? index.data().toString() : QString();
+    const QRect cell = index.isValid() ? visualRect(index) : QRect();
+    // The item delegate draws a text with a margin of the focus frame and one pixel on each side.
+    const int margins = 2 * (style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 1);
+    if (!text.isEmpty() && fontMetrics().horizontalAdvance(text) + margins > cell.width())
+        QToolTip::showText(help->globalPos(), text, viewport(), cell);
+    else
+        QToolTip::hideText();
+    return true;
 }
 
 bool TextGridView::eventFilter(QObject* watched, QEvent* event) {

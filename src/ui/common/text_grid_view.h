@@ -32,7 +32,8 @@ class TextGridModel;
 // not committed: the character is taken out of the editor, `error` is told and the editor stays open
 // with the rest of the typing. Fixed rows and columns are shown as ordinary rows drawn like headers;
 // they never become the current cell and offer nothing (a right-click on them is still signalled).
-// The grid's current cell and top row follow the view.
+// The grid's current cell and top row follow the view. A text cut off by its cell's width shows
+// whole in a tooltip.
 class TextGridView : public QTableView {
     Q_OBJECT
 public:
@@ -86,6 +87,8 @@ protected:
     void scrollContentsBy(int dx, int dy) override;
     void updateGeometries() override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    // A cell too narrow for its text shows the whole text as a tooltip.
+    bool viewportEvent(QEvent* event) override;
 
 private:
     void applyLayout();

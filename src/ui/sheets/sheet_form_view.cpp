@@ -2,6 +2,7 @@
 // command captions in one row above it.
 #include "ui/sheets/sheet_form_view.h"
 
+#include "ui/common/column_drag.h"
 #include "ui/common/command_label.h"
 #include "ui/common/qt_file_chooser.h"
 #include "ui/common/qt_printer.h"
@@ -106,17 +107,35 @@ void SheetFormView::setUpHeader() {
     m_header->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_header->setSelectionMode(QAbstractItemView::NoSelection);
     m_header->setFocusPolicy(Qt::NoFocus);
-    m_header->setAttribute(Qt::WA_TransparentForMouseEvents);
+    m_header->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_header->setFrameShape(QFrame::NoFrame);
     m_header->setFixedHeight(sheets::kHeaderRows * m_header->verticalHeader()->defaultSectionSize());
     connect(m_grid->horizontalScrollBar(), &QScrollBar::valueChanged, m_header->horizontalScrollBar(),
             &QScrollBar::setValue);
+    m_dragged = loadColumnWidths(m_model.traits().kind);
+    new ColumnDrag(
+        m_header, [this](int column, int pixels) { resizeColumn(column, pixels); },
+        [this] { saveColumnWidths(m_model.traits().kind, m_dragged); });
+}
+
+void SheetFormView::resizeColumn(int column, int pixels) {
+    if (pixels < 0) {
+        m_dragged.remove(column);
+        showState();
+        return;
+    }
+    const int dpi = logicalDpiX() > 0 ? logicalDpiX() : 96;
+    m_dragged.insert(column, (pixels * 1440 + dpi / 2) / dpi);
+    m_grid->setColumnWidth(column, pixels);
+    m_header->setColumnWidth(column, pixels);
 }
 
 void SheetFormView::showState() {
     const int top = m_model.DataGrid().topRow();
     m_grid->refresh();
     widenColumns();
+    for (auto it = m_dragged.cbegin(); it != m_dragged.cend(); ++it)
+        m_grid->setColumnWidth(it.key(), twipsToPixels(this, it.value()));
     m_header->clearSpans();
     for (const services::CellSpan& span : m_model.DataGrid().spans())
         m_header->setSpan(span.row, span.column, span.rowSpan, span.columnSpan);

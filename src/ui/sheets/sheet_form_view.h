@@ -1,9 +1,11 @@
 // 柱積算 and 梁積算 on screen: the sheet grid and the eleven commands over a SheetForm model. Rows are
-// selected by clicking; cells are never edited in place.
+// selected by clicking; cells are never edited in place. Columns can be dragged wider or narrower
+// by their borders in the caption rows; the widths are remembered for the user.
 #pragma once
 
 #include "sheets/sheet_form.h"
 #include "state/app_state.h"
+#include "ui/sheets/sheet_column_widths.h"
 
 #include <QDialog>
 
@@ -29,12 +31,15 @@ private:
     void setUpHeader();
     void showState();
     void widenColumns();
+    // A column dragged to `pixels` wide, or given back its own width (-1); the widths are remembered.
+    void resizeColumn(int column, int pixels);
     void fitToScreen();
 
     sheets::SheetForm& m_model;
     TextGridView* m_grid;
     QTableView* m_header;
     QList<CommandLabel*> m_commands;
+    ColumnWidths m_dragged; // twips
 };
 
 // Opens the sheet of `kind` modally on the project of `state`, with `dialog` for its entries;
