@@ -1,6 +1,10 @@
 // The totals run on a large project: 20,000 column rows, 20,000 beam rows, 5,000 secondary rows
-// and 300 joint marks, the three work files read from disk in every run.
+// and 300 joint marks, the three work files read from disk in every run; and the comparison of two
+// such projects.
+#include "shell/project_bundle.h"
 #include "shell/record_file.h"
+#include "shell/working_files.h"
+#include "totals/estimate_compare.h"
 #include "totals/totals_run.h"
 
 #include <QDir>
@@ -221,6 +225,38 @@ void BM_CommandLineTotals(benchmark::State& state) {
     state.counters["command_cpu_ms"] = (childCpuMs() - cpuBefore) / double(state.iterations());
 }
 BENCHMARK(BM_CommandLineTotals)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// `compare` of the project with a copy in which every 50th column row has another length: both
+// project files unpacked into their own data roots, both totals run, tables, entries and
+// registries compared.
+void BM_CompareTwoProjects(benchmark::State& state) {
+    Project& p = project();
+    // The bundle lines of the project's working files (the benchmark's project lacks some of the
+    // nine, which count as empty).
+    QStringList lines;
+    for (const tv::shell::WorkingFile& file : tv::shell::kWorkingFiles)
+        lines += tv::shell::readLines(tv::shell::workingFilePath(p.root, file)).lines;
+    QStringList edited = lines;
+    int column = 0;
+    for (QString& line : edited) {
+        if (line.startsWith(QStringLiteral("ZZ01'")) && column++ % 50 == 0) {
+            QStringList fields = line.split(u'\'');
+            fields[8] = QString::number(fields[8].toInt() + 100);
+            line = fields.join(u'\'');
+        }
+    }
+    const QString before = QDir(p.dir.path()).filePath(QStringLiteral("A.tkd"));
+    const QString after = QDir(p.dir.path()).filePath(QStringLiteral("B.tkd"));
+    tv::shell::writeBytesAtomically(before, tv::shell::ProjectBundle::pack(before, lines).bytes);
+    tv::shell::writeBytesAtomically(after, tv::shell::ProjectBundle::pack(after, edited).bytes);
+    for (auto _ : state) {
+        const auto [a, b] = loadEstimates(before, after);
+        if (!a.refusal.isEmpty() || !b.refusal.isEmpty())
+            state.SkipWithError(qPrintable(a.refusal + b.refusal));
+        benchmark::DoNotOptimize(compareEstimates(a, b).size());
+    }
+}
+BENCHMARK(BM_CompareTwoProjects)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

@@ -1,6 +1,7 @@
 // Headless commands share the window's model code: the same operations, their messages on stderr.
 #include "app/command_line.h"
 
+#include "app/compare_command.h"
 #include "app/console_ports.h"
 #include "app/print_secondary.h"
 #include "app/registry_command.h"
@@ -161,7 +162,8 @@ QString usageText() {
         "    NAME: steel weld bolt coating galv joint\n"
         "  torvanel [--data-root DIR] registry import FILE --weights|--rates [--replace]\n"
         "    他物件(FILE)の部材単位重量(--weights)または溶接換算率(--rates)を取り込む。\n"
-        "    --replace: 値が異なる行も取り込んだ値で置き換える");
+        "    --replace: 値が異なる行も取り込んだ値で置き換える\n"
+        "  torvanel compare A.tkd B.tkd [--table NAME]      2つの物件の集計表と入力の違いを出力する");
 }
 
 CommandLine parseCommandLine(const QStringList& arguments) {
@@ -227,7 +229,7 @@ CommandLine parseCommandLine(const QStringList& arguments) {
         (splitPrint(c, &what, &pdf) &&
          (helpNumber(what) >= 0 || isSheetPrintout(what) || what == kSecondaryPrintout ||
           isTotalsPrintout(what))) ||
-        isTotalsCommand(c) || isRegistryCommand(c) ||
+        isTotalsCommand(c) || isRegistryCommand(c) || isCompareCommand(c) ||
         (verb == u"project" && ((c.value(1) == u"save" && c.size() == 2) ||
                                 ((c.value(1) == u"open" || c.value(1) == u"new") && c.size() == 3)));
     if (!ok)
@@ -249,6 +251,8 @@ int runCommand(const CommandLine& line, const QString& programFolder) {
         return runTotalsCommand(line, programFolder);
     if (line.command.value(0) == u"registry")
         return runRegistryCommand(line, programFolder);
+    if (line.command.value(0) == u"compare")
+        return runCompareCommand(line);
     return runProject(line, programFolder);
 }
 

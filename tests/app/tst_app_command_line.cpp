@@ -1,6 +1,7 @@
 // The headless commands run the same operations as the window, with messages on standard error.
 #include "services/cp932.h"
 #include "shell/bukken_name.h"
+#include "../shell/tree_snapshot.h"
 #include "shell/project_bundle.h"
 #include "shell/record_file.h"
 #include "support/test_files.h"
@@ -26,6 +27,7 @@ private Q_SLOTS:
     void damagedBundlesAreNotOpened();
     void oneProgramPerDataRoot();
     void registryImportFromAnotherProject();
+    void compareTouchesNoDataRoot();
 };
 
 void TestCommandLine::initTwiceChangesNothing() {
@@ -216,6 +218,38 @@ void TestCommandLine::registryImportFromAnotherProject() {
     QCOMPARE(refused.exitCode, 2);
     QVERIFY2(refused.err.contains(u"壊れているおそれ"_s), qPrintable(refused.err));
     QCOMPARE(readBytes(rates), cp932Lines({u"ZZKN'HT1'9'1.5"_s, u"ZZKN'K1'6'0.9"_s}));
+}
+
+// `compare` reads the two files only: the data root named on the command line stays as it was, byte
+// for byte, whatever the outcome; damaged files are refused as opening refuses them.
+void TestCommandLine::compareTouchesNoDataRoot() {
+    QTemporaryDir dir;
+    const QString root = QDir(dir.path()).filePath(u"root"_s);
+    QCOMPARE(torvanel(root, {u"init"_s}).exitCode, 0);
+    const QString a = QDir(dir.path()).filePath(u"A.tkd"_s);
+    const QString b = QDir(dir.path()).filePath(u"B.tkd"_s);
+    writeBytes(a, ProjectBundle::pack(a, {u"ZZBW'H鋼'100*50*5*7'9.3'"_s}).bytes);
+    writeBytes(b, ProjectBundle::pack(b, {u"ZZBW'H鋼'100*50*5*7'9.4'"_s}).bytes);
+    const QMap<QString, QByteArray> before = snapshotTree(root);
+
+    QProcess compare;
+    compare.start(QStringLiteral(TV_EXECUTABLE), {u"--data-root"_s, root, u"compare"_s, a, b});
+    QVERIFY(compare.waitForFinished(60000));
+    QCOMPARE(compare.exitCode(), 0);
+    const QString out = QString::fromUtf8(compare.readAllStandardOutput());
+    QVERIFY2(out.contains(u"# 部材単位重量\n変更\tH鋼\t100*50*5*7\t9.3\t9.4\n"_s), qPrintable(out));
+    QVERIFY(out.startsWith(u"# 鋼材\n合計\t"_s));
+
+    QByteArray damaged = readBytes(b);
+    damaged.replace("9.4", "9.5"); // changed after saving
+    writeBytes(b, damaged);
+    const Run refused = torvanel(root, {u"compare"_s, a, b});
+    QCOMPARE(refused.exitCode, 1);
+    QVERIFY2(refused.err.contains(u"比較しません"_s), qPrintable(refused.err));
+    writeBytes(b, "これは物件データではありません\r\n");
+    QCOMPARE(torvanel(root, {u"compare"_s, a, b}).exitCode, 2);
+    QCOMPARE(torvanel(root, {u"compare"_s, a}).exitCode, 2); // one file is bad usage
+    QCOMPARE(snapshotTree(root), before);
 }
 
 QTEST_GUILESS_MAIN(TestCommandLine)
