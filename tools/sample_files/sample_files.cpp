@@ -2,9 +2,14 @@
 #include "sample_files/sample_files.h"
 
 #include "registries/default_weld_rates.h"
+#include "registries/kansan_table.h"
+#include "sample_files/office_building.h"
+#include "shell/installation.h"
+#include "shell/project_bundle.h"
 #include "shell/record_file.h"
 
 #include <QFile>
+#include <QTemporaryDir>
 
 namespace tv::samples {
 
@@ -47,6 +52,33 @@ std::optional<QStringList> withDefaultRates(const QStringList& bundle) {
     return lines;
 }
 
+// The office building entered on a fresh installation with the default weld rates: the lines of
+// its nine working files as a bundle holds them.
+std::optional<QStringList> officeBuilding(QString* error) {
+    QTemporaryDir dir;
+    const shell::DataRoot root(dir.path());
+    services::Status status = dir.isValid() ? shell::layDownInstallation(root).status
+                                            : services::Status::failure(u"作業フォルダを作れません。"_s);
+    if (status.ok())
+        status = registries::KansanTable{registries::defaultKansanRows()}.save(
+            root.file(shell::kSetFolder, registries::kKansanFile.toString()));
+    if (status.ok()) {
+        const QString failure = enterOfficeBuilding(root);
+        if (!failure.isEmpty())
+            status = services::Status::failure(failure);
+    }
+    shell::ProjectBundle::WorkingLines working;
+    if (status.ok()) {
+        working = shell::ProjectBundle::workingLines(root);
+        status = working.status;
+    }
+    if (!status.ok()) {
+        *error = u"%1: %2"_s.arg(kOfficeBuilding, status.error);
+        return std::nullopt;
+    }
+    return working.lines;
+}
+
 } // namespace
 
 MadeFiles makeSampleFiles(const QString& shareDir) {
@@ -58,8 +90,12 @@ MadeFiles makeSampleFiles(const QString& shareDir) {
         made.error = u"%1 に溶接換算率の行がありません。"_s.arg(sample);
         return made;
     }
+    const auto office = officeBuilding(&made.error);
+    if (!office)
+        return made;
     made.files.append({u"set/Kansan.ini"_s, rateLines()});
     made.files.append({sample, *renewed});
+    made.files.append({u"Data/%1.tkd"_s.arg(kOfficeBuilding), *office});
     return made;
 }
 
