@@ -7,7 +7,7 @@
 #include "beam_input/beam_entry_dialog.h"
 #include "beam_input/plate_columns.h"
 #include "column_input/column_entry_dialog.h"
-#include "lists/list_files.h"
+#include "lists/list_form.h"
 #include "secondary/zatu_inp_form.h"
 #include "sheets/sheet_form.h"
 #include "sheets/sheet_layout.h"
@@ -25,7 +25,7 @@ using beam_input::HariInpForm;
 using column_input::HasiraInpForm;
 using services::CellOffer;
 
-// The script answers no question: any message means an input the script got wrong.
+// The script answers no question: a message means an input the script got wrong.
 class NoMessages : public services::Prompter {
 public:
     QStringList messages;
@@ -60,71 +60,71 @@ private:
     QString m_first;
 };
 
-QString section(const QStringList& parts) {
-    return lists::joinParts(parts);
-}
-
-lists::MemberLists memberLists() {
+// The member lists as the estimator registers them in リスト登録, saved by 終了.
+void registerLists(const shell::DataRoot& root, NoMessages& prompter, Failures& failures) {
     lists::MemberLists registered;
-    const QString noCutTee = lists::emptyLine(lists::kCutTeeParts);
-    // Columns: □-300×300×12 on the perimeter, □-300×300×16 inside, on both floors.
-    for (const QString& floor : {u"1"_s, u"2"_s}) {
-        lists::appendEntry(registered.HasiraList,
-                           lists::HasiraListEntry{floor,
-                                                  u"C1"_s,
-                                                  u"鋼管(角)"_s,
-                                                  section({u"BCR295"_s, u"300"_s, u"300"_s, u"12"_s, {}, {}}),
-                                                  noCutTee,
-                                                  noCutTee,
-                                                  {},
-                                                  {}});
-        lists::appendEntry(registered.HasiraList,
-                           lists::HasiraListEntry{floor,
-                                                  u"C2"_s,
-                                                  u"鋼管(角)"_s,
-                                                  section({u"BCR295"_s, u"300"_s, u"300"_s, u"16"_s, {}, {}}),
-                                                  noCutTee,
-                                                  noCutTee,
-                                                  {},
-                                                  {}});
-    }
-    const QString noEnd = lists::emptyLine(lists::kSectionParts);
-    for (const QString& floor : {u"2"_s, u"R"_s}) {
-        lists::appendEntry(
-            registered.HariList,
-            lists::HariListEntry{floor, u"G1"_s,
-                                 section({u"SN400B"_s, u"H"_s, u"450"_s, u"200"_s, u"9"_s, u"14"_s}), noEnd});
-        lists::appendEntry(
-            registered.HariList,
-            lists::HariListEntry{
-                floor, u"G2"_s, section({u"SN490B"_s, u"H"_s, u"500"_s, u"200"_s, u"10"_s, u"16"_s}), noEnd});
-    }
-    lists::appendEntry(
-        registered.HariList,
-        lists::HariListEntry{lists::kSecondaryBeamFloor.toString(), u"B1"_s,
-                             section({u"SS400"_s, u"H"_s, u"300"_s, u"150"_s, u"6.5"_s, u"9"_s}), noEnd});
-    // Girder splices, one location each: flange plates outside and inside, web plates on both sides.
-    const auto joint = [](const QString& mark, const QString& flange, const QString& flangeBolts,
-                          const QString& web, const QString& webDepth, const QString& webBolts) {
-        lists::JointListEntry entry;
-        entry.Mark = mark;
-        entry.Galvanized = u"0"_s;
-        entry.FlangeLines = {
-            section({u"SN490B"_s, flange, u"200"_s, u"410"_s, u"2"_s, u"HTB-F10T"_s, u"M20"_s, flangeBolts}),
-            section({u"SN490B"_s, flange, u"80"_s, u"410"_s, u"4"_s, {}, {}, {}}),
-            lists::emptyLine(lists::kBoltLineParts), lists::emptyLine(lists::kBoltLineParts),
-            lists::emptyLine(lists::kBoltLineParts)};
-        entry.WebLines = {
-            section({u"SN490B"_s, web, u"170"_s, webDepth, u"2"_s, u"HTB-F10T"_s, u"M20"_s, webBolts}),
-            lists::emptyLine(lists::kBoltLineParts), lists::emptyLine(lists::kBoltLineParts),
-            lists::emptyLine(lists::kBoltLineParts), lists::emptyLine(lists::kBoltLineParts)};
-        for (QString& line : entry.FillerLines)
-            line = lists::emptyLine(lists::kFillerLineParts);
-        return entry;
+    lists::ListForm form(root, registered, prompter);
+    failures.check(form.open(), u"リスト登録を開けません。"_s);
+    const auto fields = [&](const std::map<int, QString>& texts, bool beam) {
+        for (const auto& [index, text] : texts)
+            failures.check(beam ? form.setHariInpTx(index, text) : form.setInpTx(index, text),
+                           u"リスト登録 %1「%2」"_s.arg(beam ? lists::ListForm::beamFieldName(index)
+                                                             : lists::ListForm::columnFieldName(index),
+                                                        text));
+        form.registerEntry();
     };
-    lists::appendEntry(registered.JointList, joint(u"J1"_s, u"12"_s, u"16"_s, u"9"_s, u"290"_s, u"6"_s));
-    lists::appendEntry(registered.JointList, joint(u"J2"_s, u"12"_s, u"16"_s, u"9"_s, u"350"_s, u"8"_s));
-    return registered;
+    // Columns: □-300×300×12 on the perimeter, □-300×300×16 inside, on both floors (B, D, t).
+    form.selectCategory(lists::ListCategory::Hasira);
+    form.selectShape(lists::ColumnShape::SquareTube);
+    for (const QString& floor : {u"1"_s, u"2"_s}) {
+        for (const auto& [mark, t] : {std::pair{u"C1"_s, u"12"_s}, std::pair{u"C2"_s, u"16"_s}})
+            fields({{0, floor}, {1, mark}, {18, u"BCR295"_s}, {19, u"300"_s}, {20, u"300"_s}, {21, t}},
+                   false);
+    }
+    // Girders of floors 2 and R, and the small beam, with their centre sections.
+    form.selectCategory(lists::ListCategory::Hari);
+    const auto beam = [&](const QString& floor, const QString& mark, const QStringList& centre) {
+        std::map<int, QString> texts{{1, mark}};
+        if (!floor.isEmpty())
+            texts[0] = floor;
+        for (int part = 0; part < centre.size(); ++part)
+            texts[2 + part] = centre[part];
+        fields(texts, true);
+    };
+    for (const QString& floor : {u"2"_s, u"R"_s}) {
+        beam(floor, u"G1"_s, {u"SN400B"_s, u"H"_s, u"450"_s, u"200"_s, u"9"_s, u"14"_s});
+        beam(floor, u"G2"_s, {u"SN490B"_s, u"H"_s, u"500"_s, u"200"_s, u"10"_s, u"16"_s});
+    }
+    form.selectBeamKind(lists::BeamKind::Secondary);
+    beam({}, u"B1"_s, {u"SS400"_s, u"H"_s, u"300"_s, u"150"_s, u"6.5"_s, u"9"_s});
+    // Girder splices, one location each: flange plates outside (2) and inside (4) with the bolts
+    // of both flanges, web plates on both sides.
+    form.selectCategory(lists::ListCategory::Joint);
+    const auto joint = [&](const QString& mark, const QString& webDepth, const QString& webBolts) {
+        failures.check(form.setJointInpTx(mark), u"リスト登録 継手符号"_s);
+        const int first = lists::ListForm::kJointGridHeaderRows;
+        const QList<std::pair<int, QStringList>> lines{
+            {first, {u"SN490B"_s, u"12"_s, u"200"_s, u"410"_s, u"2"_s, u"HTB-F10T"_s, u"M20"_s, u"16"_s}},
+            {first + 1, {u"SN490B"_s, u"12"_s, u"80"_s, u"410"_s, u"4"_s}},
+        };
+        for (const auto& [row, parts] : lines)
+            for (int part = 0; part < parts.size(); ++part)
+                failures.check(
+                    form.setJointCell(row, lists::ListForm::kJointFlangeColumn + part, parts[part]),
+                    u"リスト登録 継手 FLG"_s);
+        const QStringList web{u"SN490B"_s, u"9"_s,        u"170"_s, webDepth,
+                              u"2"_s,      u"HTB-F10T"_s, u"M20"_s, webBolts};
+        for (int part = 0; part < web.size(); ++part)
+            failures.check(form.setJointCell(first, lists::ListForm::kJointWebColumn + part, web[part]),
+                           u"リスト登録 継手 WEB"_s);
+        form.registerEntry();
+    };
+    joint(u"J1"_s, u"290"_s, u"6"_s);
+    joint(u"J2"_s, u"350"_s, u"8"_s);
+    failures.check(form.finish(), u"リスト登録を保存できません。"_s);
+    failures.check(prompter.messages == QStringList{u"リストデータを保存しました。"_s},
+                   u"リスト登録のメッセージ: "_s + prompter.messages.join(u" / "_s));
+    prompter.messages.clear();
 }
 
 // The row under the last entry of a sheet, where the next one goes.
@@ -330,15 +330,12 @@ void enterSecondaryRow(secondary::ZatuInpForm& form, int row, const std::map<int
 
 QString enterOfficeBuilding(const shell::DataRoot& root) {
     Failures failures;
-    const services::Status listsSaved = lists::SaveLists(root, memberLists());
-    if (!listsSaved.ok())
-        return listsSaved.error;
-
     shell::ShellState shell;
     shell.dataRoot = root;
     NoMessages prompter;
     NoWindows windows;
     NoPrinter printer;
+    registerLists(root, prompter, failures);
 
     // 柱積算
     {
