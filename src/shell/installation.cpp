@@ -45,15 +45,17 @@ QStringList shippedLines(const QString& resourcePath) {
 }
 
 // A file that an interrupted installation left cut short: empty, or a beginning of the shipped
-// bytes that stops inside a line. (Files written whole never end inside a line.)
-bool cutShort(const QString& path, const QByteArray& shipped) {
+// bytes that stops inside a line. (Files written whole never end inside a line.) An empty file
+// with project data is kept: earlier installations laid down some of them empty (the weld rates),
+// and one the user emptied looks the same.
+bool cutShort(const QString& path, const QByteArray& shipped, bool projectData) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return false;
     const QByteArray bytes = file.readAll();
     if (bytes.size() >= shipped.size() || !shipped.startsWith(bytes))
         return false;
-    return bytes.isEmpty() || !bytes.endsWith('\n');
+    return bytes.isEmpty() ? !projectData : !bytes.endsWith('\n');
 }
 
 } // namespace
@@ -89,7 +91,8 @@ InstallReport layDownInstallation(const DataRoot& root, InstallScope scope) {
         const QString relative = resource.mid(kResourceRoot.size() + 1);
         const QString target = QDir(root.path()).filePath(relative);
         const EncodedLines shipped = encodeLines(target, shippedLines(resource));
-        if (QFileInfo::exists(target) && (complete || !cutShort(target, shipped.bytes)))
+        if (QFileInfo::exists(target) &&
+            (complete || !cutShort(target, shipped.bytes, holdsProjectData(relative))))
             continue;
         if (complete && scope == InstallScope::AtStart && holdsProjectData(relative))
             continue;

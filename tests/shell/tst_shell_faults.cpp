@@ -200,20 +200,23 @@ void TestFaults::interruptedInstallationIsCompletedLater() {
         QCOMPARE(snapshotTree(dir.path()), complete);
     }
 
-    // Files cut short by an earlier version (no marker yet) are laid down again; after a complete
+    // Files cut short by an earlier version (no marker yet) are laid down again, but an empty file
+    // with project data is kept (earlier versions laid some down empty); after a complete
     // installation a file the user emptied is never touched.
     QTemporaryDir dir;
     const DataRoot root(dir.path());
     QVERIFY(layDownInstallation(root).status.ok());
     const QString help = root.file(kInfoFolder, u"info-2.txt");
+    const QString weights = root.file(kSetFolder, u"BuzaiWeight.ini");
     const QString rates = root.file(kSetFolder, u"Kansan.ini");
     QVERIFY(QFile::remove(root.file(kSetFolder, kInstalledMarker)));
     writeBytes(help, readBytes(help).left(100));
+    writeBytes(weights, readBytes(weights).left(100));
     writeBytes(rates, {});
     QVERIFY(layDownInstallation(root).status.ok());
     QCOMPARE(readBytes(help), complete.value(u"info/info-2.txt"_s));
-    QCOMPARE(readBytes(rates), complete.value(u"set/Kansan.ini"_s));
-    writeBytes(rates, {});
+    QCOMPARE(readBytes(weights), complete.value(u"set/BuzaiWeight.ini"_s));
+    QCOMPARE(readBytes(rates), QByteArray());
     QVERIFY(QFile::remove(root.file(kSetFolder, u"HtbKata.ini")));
     QVERIFY(layDownInstallation(root).status.ok());
     QCOMPARE(readBytes(rates), QByteArray());
