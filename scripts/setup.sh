@@ -6,7 +6,7 @@ packages=(
     g++ cmake ninja-build make
     qt6-base-dev qt6-base-dev-tools qt6-translations-l10n libgl-dev
     fonts-ipafont-gothic fonts-ipafont-mincho fontconfig
-    libbenchmark-dev
+    libbenchmark-dev libxlsxwriter-dev
     poppler-utils xvfb xauth
 )
 

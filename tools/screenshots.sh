@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Pictures of the start window, the help viewer, the list window, the registry windows, the sheets,
 # the secondary-member sheet and the totals window under a real X server (Xvfb), at 100 % and 150 %
-# scaling, and two printouts with the print preview at 100 %, for checking that every text is
-# complete. Usage: tools/screenshots.sh <torvanel executable>
+# scaling, two printouts with the print preview and the totals workbook's steel sheet at 100 %, for
+# checking that every text is complete. Usage: tools/screenshots.sh <torvanel executable>
 # Writes screenshots/*.png (git-ignored) and uses a fresh data folder, so no real data is touched.
 set -euo pipefail
 
@@ -118,3 +118,15 @@ for what in column-sheet totals-steel; do
     echo "$out/print-$what-100.png"
 done
 shoot print-preview-100 1 --open-window syukei --click 集計開始 --click OK --click OK --click OK --click 印刷 --click OK
+
+# The steel sheet of the totals workbook (`totals --xlsx`) as LibreOffice Calc prints it: A4 landscape
+# with the project name, the title and the page number. Only where Calc is installed
+# (tools/libreoffice_check.sh installs it).
+if command -v soffice >/dev/null; then
+    "$exe" --data-root "$data/Torvanel" totals --xlsx "$data/totals.xlsx" >/dev/null 2>&1 ||
+        [ -s "$data/totals.xlsx" ]
+    (cd "$data" && soffice --headless -env:UserInstallation="file://$data/profile" \
+        --convert-to pdf totals.xlsx >/dev/null 2>&1)
+    pdftoppm -png -r 100 -f 1 -l 1 -singlefile "$data/totals.pdf" "$out/workbook-steel-100"
+    echo "$out/workbook-steel-100.png"
+fi

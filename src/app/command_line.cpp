@@ -158,6 +158,7 @@ QString usageText() {
         "  torvanel [--data-root DIR] print beam-sheet --pdf FILE    梁積算をPDFに印刷する\n"
         "  torvanel [--data-root DIR] print secondary --pdf FILE     副部材積算をPDFに印刷する\n"
         "  torvanel [--data-root DIR] totals [--table NAME]  集計して表をタブ区切りで出力する\n"
+        "  torvanel [--data-root DIR] totals --xlsx FILE     集計して全表をExcelファイル(.xlsx)に保存する\n"
         "  torvanel [--data-root DIR] print totals-NAME --pdf FILE  集計表をPDFに印刷する\n"
         "    NAME: steel weld bolt coating galv joint\n"
         "  torvanel [--data-root DIR] registry import FILE --weights|--rates [--replace]\n"

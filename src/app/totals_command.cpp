@@ -5,6 +5,7 @@
 #include "shell/startup.h"
 #include "totals/totals_print.h"
 #include "totals/totals_run.h"
+#include "totals/totals_workbook.h"
 #include "ui/common/print_renderer.h"
 
 #include <QDir>
@@ -39,6 +40,7 @@ void tell(const QString& message) {
 struct Run {
     totals::TotalsTables tables;
     shell::DataRoot root;
+    QString projectName;
     int exitCode = 0;
     bool ran = false; // the tables hold a complete run
 };
@@ -56,6 +58,7 @@ Run runTotals(const CommandLine& line, const QString& programFolder) {
     if (!start.notice.isEmpty())
         tell(start.notice);
     run.root = start.state.dataRoot;
+    run.projectName = start.state.project.projectName;
     totals::TotalsRegistries registries;
     services::Status loaded =
         totals::loadTotalsRegistries(run.root, registries.lists, registries.weights, registries.rates);
@@ -78,13 +81,30 @@ Run runTotals(const CommandLine& line, const QString& programFolder) {
     return run;
 }
 
+// Writes the tables of a complete run as a workbook; a failed write exits 1, else the run's code.
+int writeWorkbook(const Run& run, const QString& file) {
+    const QString path = QFileInfo(file).absoluteFilePath();
+    const services::Status written = totals::writeTotalsWorkbook(run.tables, run.projectName, path);
+    if (!written.ok()) {
+        tell(written.error);
+        return 1;
+    }
+    tell(QStringLiteral("Excelファイルに保存しました: ") + QDir::toNativeSeparators(path));
+    return run.exitCode;
+}
+
 } // namespace
 
 bool isTotalsCommand(const QStringList& words) {
     if (words.value(0) != u"totals")
         return false;
-    return words.size() == 1 ||
-           (words.size() == 3 && words[1] == u"--table" && tableNames().contains(words[2]));
+    if (words.size() == 1)
+        return true;
+    if (words.size() != 3)
+        return false;
+    if (words[1] == u"--xlsx")
+        return !words[2].isEmpty() && !words[2].startsWith(u'-');
+    return words[1] == u"--table" && tableNames().contains(words[2]);
 }
 
 bool isTotalsPrintout(const QString& what) {
@@ -95,6 +115,8 @@ int runTotalsCommand(const CommandLine& line, const QString& programFolder) {
     const Run run = runTotals(line, programFolder);
     if (run.exitCode == 2 || !run.ran)
         return run.exitCode;
+    if (line.command.value(1) == u"--xlsx")
+        return writeWorkbook(run, line.command.value(2));
     const QString only = line.command.value(2);
     for (int i = 0; i < totals::kTableCount; ++i) {
         if (!only.isEmpty() && tableNames()[i] != only)

@@ -220,22 +220,62 @@ WriteCounts writeCounts() {
     return t_counts;
 }
 
-Status replaceFile(const QString& path, const QByteArray& bytes, const std::function<bool()>& beforeCommit) {
+namespace {
+
+// Whether `path` may be replaced: its folder exists, it is no folder, and a file there is writable.
+Status checkTarget(const QString& path) {
     const QFileInfo target(path);
     if (target.isDir())
         return writeFailure(path, EISDIR);
     if (!target.dir().exists())
         return writeFailure(path, ENOENT);
     // A file the user made read-only stays protected, as it would be from any other program.
-    if (const Status writable = checkWritable(path); !writable.ok())
-        return writable;
+    return checkWritable(path);
+}
+
+// The permissions a replacement keeps: those of the file it replaces.
+mode_t modeOf(const QString& path) {
+    struct stat old {};
+    if (::stat(nativePath(path).constData(), &old) == 0)
+        return old.st_mode & 07777;
+    return 0666;
+}
+
+// Makes the file another writer left at `name` durable: counts its size against the injected full
+// disk, gives it the permissions `mode` when it replaces a file, and syncs it. 0, or the error number.
+int settleWrittenFile(const QByteArray& name, mode_t mode, bool keepMode) {
+    const int fd = ::open(name.constData(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        return errno;
+    int error = 0;
+    struct stat written {};
+    if (::fstat(fd, &written) != 0) {
+        error = errno;
+    } else if (t_faults.bytesBeforeFailure >= 0 &&
+               t_counts.bytes + written.st_size > t_faults.bytesBeforeFailure) {
+        t_counts.bytes = t_faults.bytesBeforeFailure;
+        error = ENOSPC;
+    } else {
+        t_counts.bytes += written.st_size;
+        if (keepMode && ::fchmod(fd, mode) != 0)
+            error = errno;
+    }
+    if (error == 0)
+        syncFd(fd, &error);
+    if (::close(fd) != 0 && error == 0)
+        error = errno;
+    return error;
+}
+
+} // namespace
+
+Status replaceFile(const QString& path, const QByteArray& bytes, const std::function<bool()>& beforeCommit) {
+    if (const Status target = checkTarget(path); !target.ok())
+        return target;
 
     const QString temporary = temporaryPathFor(path);
     const QByteArray temporaryName = nativePath(temporary);
-    mode_t mode = 0666;
-    struct stat old {};
-    if (::stat(nativePath(path).constData(), &old) == 0)
-        mode = old.st_mode & 07777;
+    const mode_t mode = modeOf(path);
     if (t_counts.opens++ == t_faults.opensBeforeDenial)
         return writeFailure(path, EACCES);
     const int fd = ::open(temporaryName.constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, mode);
@@ -265,6 +305,33 @@ Status replaceFile(const QString& path, const QByteArray& bytes, const std::func
         ::unlink(temporaryName.constData());
         return Status::failure(
             QStringLiteral("ファイル「%1」の書き込みを中断しました。").arg(displayPath(path)));
+    }
+    const Status renamed = renameFile(temporary, path);
+    if (!renamed.ok())
+        ::unlink(temporaryName.constData());
+    return renamed;
+}
+
+Status replaceFileFrom(const QString& path, const std::function<int(const QString& temporary)>& produce,
+                       const std::function<bool()>& check) {
+    if (const Status target = checkTarget(path); !target.ok())
+        return target;
+    const QString temporary = temporaryPathFor(path);
+    const QByteArray temporaryName = nativePath(temporary);
+    if (t_counts.opens++ == t_faults.opensBeforeDenial)
+        return writeFailure(path, EACCES);
+    int error = produce(temporary);
+    if (error == 0)
+        error = settleWrittenFile(temporaryName, modeOf(path), QFileInfo::exists(path));
+    if (error != 0) {
+        ::unlink(temporaryName.constData());
+        return writeFailure(path, error);
+    }
+    if (check && !check()) {
+        ::unlink(temporaryName.constData());
+        return Status::failure(
+            QStringLiteral("ファイル「%1」に書き込めません。\n書き込んだ内容が正しくありません。")
+                .arg(displayPath(path)));
     }
     const Status renamed = renameFile(temporary, path);
     if (!renamed.ok())

@@ -30,6 +30,14 @@ QString temporaryPathFor(const QString& path);
 services::Status replaceFile(const QString& path, const QByteArray& bytes,
                              const std::function<bool()>& beforeCommit = {});
 
+// Replaces `path` with the file that `produce` writes at the temporary path it is given, for writers
+// that open their files themselves. `produce` returns 0, or the error number of its failure. The file
+// is then taken as replaceFile takes its own: counted against the injected full disk, synced, checked
+// by `check` when given, and renamed over `path`; on any failure it is removed and `path` stays as it was.
+services::Status replaceFileFrom(const QString& path,
+                                 const std::function<int(const QString& temporary)>& produce,
+                                 const std::function<bool()>& check = {});
+
 // Renames `from` to `to`, replacing `to` atomically, and syncs the folder.
 services::Status renameFile(const QString& from, const QString& to);
 

@@ -1,10 +1,14 @@
-// The totals window model: table choice, the run, printing and the clipboard hand-over.
+// The totals window model: table choice, the run, printing, the clipboard hand-over and the workbook.
 #include "totals/syukei_form.h"
 
 #include "shell/missing_files.h"
 #include "shell/working_files.h"
 #include "totals/totals_print.h"
 #include "totals/totals_run.h"
+#include "totals/totals_workbook.h"
+
+#include <QDir>
+#include <QFileInfo>
 
 namespace tv::totals {
 
@@ -13,13 +17,14 @@ using services::PromptButtons;
 
 SyukeiForm::SyukeiForm(const shell::DataRoot& root, const QString& projectName, lists::MemberLists& lists,
                        services::Prompter& prompter, services::PrinterPort& printer,
-                       services::ClipboardPort& clipboard, QObject* parent)
+                       services::ClipboardPort& clipboard, services::FileChooser& chooser, QObject* parent)
     : QObject(parent), m_root(root), m_projectName(projectName), m_lists(lists), m_prompter(prompter),
-      m_printer(printer), m_clipboard(clipboard) {}
+      m_printer(printer), m_clipboard(clipboard), m_chooser(chooser) {}
 
 QString SyukeiForm::commandCaption(int index) {
     static const QStringList captions{QStringLiteral("終了"), QStringLiteral("集計開始"),
-                                      QStringLiteral("印刷"), QStringLiteral("Excelに送る")};
+                                      QStringLiteral("印刷"), QStringLiteral("Excelに送る"),
+                                      QStringLiteral("Excelファイルに保存…")};
     return captions.value(index);
 }
 
@@ -83,6 +88,9 @@ void SyukeiForm::command(int index) {
     case SendToExcel:
         sendToExcel();
         break;
+    case SaveWorkbook:
+        saveWorkbook();
+        break;
     default:
         break;
     }
@@ -125,6 +133,33 @@ void SyukeiForm::sendToExcel() {
             QStringLiteral("」の集計結果をExcelのシートに貼り付けできます。\n①Excelの貼り付けしたいシート上の"
                            "任意のセルをクリックします。\n②Excel上で「編集」＞「貼り付け」を実行します。"),
         QStringLiteral("確認"), PromptButtons::OkCancel);
+}
+
+void SyukeiForm::saveWorkbook() {
+    services::FileDialogRequest request;
+    request.kind = services::FileDialogRequest::Kind::Save;
+    request.title = QStringLiteral("Excelファイルに保存");
+    request.filter = QStringLiteral("Excelファイル(.xlsx)|*.xlsx");
+    request.initialFolder = m_root.folder(shell::kDataFolder);
+    request.defaultExtension = QStringLiteral("xlsx");
+    request.fileName =
+        m_projectName.isEmpty() ? QStringLiteral("集計.xlsx") : m_projectName + QStringLiteral("-集計.xlsx");
+    const services::FileChoice choice = m_chooser.choose(request);
+    if (choice.outcome != services::FileChoice::Outcome::Chosen)
+        return;
+    // The dialog does not ask before overwriting.
+    if (QFileInfo::exists(choice.path) &&
+        m_prompter.ask(QStringLiteral("「") + choice.title +
+                           QStringLiteral("」は既にあります。\n上書きしますか？"),
+                       QStringLiteral("確認"), PromptButtons::OkCancel) != PromptAnswer::Ok)
+        return;
+    const services::Status written = writeTotalsWorkbook(m_tables, m_projectName, choice.path);
+    if (!written.ok()) {
+        m_prompter.tellFailure(written.error);
+        return;
+    }
+    m_prompter.tell(QStringLiteral("Excelファイルに保存しました。\n") + QDir::toNativeSeparators(choice.path),
+                    QStringLiteral("確認"));
 }
 
 } // namespace tv::totals

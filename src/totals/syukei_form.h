@@ -1,5 +1,5 @@
-// SyukeiForm (集計): shows one of the six totals tables, runs the totals, prints the shown table
-// and hands it to a spreadsheet through the clipboard.
+// SyukeiForm (集計): shows one of the six totals tables, runs the totals, prints the shown table,
+// hands it to a spreadsheet through the clipboard and saves all six tables as one workbook.
 //
 // The member lists and the two registries are loaded when the window opens; the tables start with
 // their header rows and change only by 集計開始. A run whose work files cannot be read changes
@@ -10,6 +10,7 @@
 #include "registries/buzai_weight_table.h"
 #include "registries/kansan_table.h"
 #include "services/clipboard_port.h"
+#include "services/file_chooser.h"
 #include "services/printer_port.h"
 #include "services/prompter.h"
 #include "shell/data_root.h"
@@ -23,15 +24,15 @@ namespace tv::totals {
 class SyukeiForm : public QObject {
     Q_OBJECT
 public:
-    enum Command { Close = 0, Run = 1, Print = 2, SendToExcel = 3 };
+    enum Command { Close = 0, Run = 1, Print = 2, SendToExcel = 3, SaveWorkbook = 4 };
 
     SyukeiForm(const shell::DataRoot& root, const QString& projectName, lists::MemberLists& lists,
                services::Prompter& prompter, services::PrinterPort& printer,
-               services::ClipboardPort& clipboard, QObject* parent = nullptr);
+               services::ClipboardPort& clipboard, services::FileChooser& chooser, QObject* parent = nullptr);
 
     static QString title() { return QStringLiteral("集計"); }
     static QString displayLabel() { return QStringLiteral("【表示】"); }
-    static QString commandCaption(int index); // CmdGd(0) … CmdGd(3)
+    static QString commandCaption(int index); // CmdGd(0) … CmdGd(4)
     static QString optionCaption(int index);  // HyojiOp(0) … HyojiOp(5)
     static QString bnameCaption() { return QStringLiteral("物件名"); }
     // The note under table `index`, empty for the tables without one.
@@ -53,6 +54,9 @@ public:
     void runTotals();
     void print();
     void sendToExcel();
+    // Asks where to save the workbook of the six tables (in Data, named after the project) and writes
+    // it; an existing file is replaced only when the user agrees.
+    void saveWorkbook();
 
 Q_SIGNALS:
     void shownTableChanged();
@@ -66,6 +70,7 @@ private:
     services::Prompter& m_prompter;
     services::PrinterPort& m_printer;
     services::ClipboardPort& m_clipboard;
+    services::FileChooser& m_chooser;
     registries::BuzaiWeightTable m_weights;
     registries::KansanTable m_rates;
     TotalsTables m_tables;

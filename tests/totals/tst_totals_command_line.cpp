@@ -1,9 +1,13 @@
 // `torvanel totals` and `torvanel print totals-NAME` on the prepared project: the tables as TAB text,
 // the run's messages on standard error and the exit codes.
+#include "totals/totals_print.h"
 #include "totals/totals_tables.h"
 #include "totals_project.h"
+#include "workbook_reader.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -49,6 +53,7 @@ private Q_SLOTS:
     void printsOneTable();
     void unreadableWorkFileExitsTwo();
     void printsATableAsPdf();
+    void writesTheTablesAsAWorkbook();
 
 private:
     std::unique_ptr<QTemporaryDir> m_dir;
@@ -124,6 +129,26 @@ void TestTotalsCommandLine::printsATableAsPdf() {
         row.removeAll(QString());
         QVERIFY2(printedLines.contains(row), qPrintable(row.join(u' ') + u" missing in:\n"_s + printed));
     }
+}
+
+void TestTotalsCommandLine::writesTheTablesAsAWorkbook() {
+    const QString file = m_dir->filePath(u"集計.xlsx"_s);
+    const Run run = torvanel(m_root, {u"totals"_s, u"--xlsx"_s, file});
+    QCOMPARE(run.exitCode, 1); // written, with a unit weight missing
+    QVERIFY(run.out.isEmpty());
+    QCOMPARE(run.err,
+             kMessages + u"Excelファイルに保存しました: "_s + QDir::toNativeSeparators(file) + u'\n');
+    const Workbook book = readWorkbook(file);
+    QCOMPARE(book.sheets.size(), tv::totals::kTableCount);
+    for (int i = 0; i < tv::totals::kTableCount; ++i)
+        QCOMPARE(book.sheets[i].name, tv::totals::tableCaption(tv::totals::TableId(i)));
+
+    const QString lost = m_dir->filePath(u"無い/集計.xlsx"_s);
+    const Run failed = torvanel(m_root, {u"totals"_s, u"--xlsx"_s, lost});
+    QCOMPARE(failed.exitCode, 1);
+    QVERIFY2(failed.err.contains(u"保存先のフォルダがありません。"_s), qPrintable(failed.err));
+    QVERIFY(!QFileInfo::exists(QFileInfo(lost).absolutePath()));
+    QCOMPARE(torvanel(m_root, {u"totals"_s, u"--xlsx"_s}).exitCode, 2);
 }
 
 QTEST_GUILESS_MAIN(TestTotalsCommandLine)

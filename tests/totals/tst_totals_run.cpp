@@ -1,7 +1,8 @@
 // The totals run end to end on a prepared project, its refusal of unreadable work files, and the
-// totals window: its messages, printing and the clipboard hand-over.
+// totals window: its messages, printing, the clipboard hand-over and the workbook.
 #include "support/fake_clipboard.h"
 #include "support/recording_printer.h"
+#include "support/scripted_file_chooser.h"
 #include "support/scripted_prompter.h"
 #include "totals/syukei_form.h"
 #include "totals/totals_print.h"
@@ -30,6 +31,7 @@ private Q_SLOTS:
     void printsTheShownTableAfterTheQuestion();
     void printLayoutSpreadsRowsOverPages();
     void sendsTheShownTableToTheClipboard();
+    void savesTheTablesAsAWorkbook();
 
 private:
     QString workFile(const QString& name) const { return m_root.file(tv::shell::kWorkDataFolder, name); }
@@ -93,8 +95,9 @@ void TestTotalsRun::windowRunsAndReports() {
     ScriptedPrompter prompter;
     RecordingPrinter printer;
     FakeClipboard clipboard;
+    ScriptedFileChooser chooser;
     tv::lists::MemberLists lists;
-    SyukeiForm form(m_root, u"A棟"_s, lists, prompter, printer, clipboard);
+    SyukeiForm form(m_root, u"A棟"_s, lists, prompter, printer, clipboard, chooser);
     QVERIFY(form.open());
     QCOMPARE(form.SyukeiGrid(0).rowCount(), 1); // not run on opening
     prompter
@@ -104,7 +107,7 @@ void TestTotalsRun::windowRunsAndReports() {
     TV_COMPARE_ROWS(form.SyukeiGrid(4), expectedGalv());
     // Both missing: both requests, in order.
     writeBytes(m_root.file(tv::shell::kSetFolder, u"Kansan.ini"_s), {});
-    SyukeiForm fresh(m_root, u"A棟"_s, lists, prompter, printer, clipboard);
+    SyukeiForm fresh(m_root, u"A棟"_s, lists, prompter, printer, clipboard, chooser);
     QVERIFY(fresh.open());
     prompter
         .expectOk(u"単位重量が登録されていない部材があります。\n登録後再度集計してください。"_s, u"確認"_s)
@@ -126,8 +129,9 @@ void TestTotalsRun::windowDoesNotOpenOnAnUnreadableList() {
     ScriptedPrompter prompter;
     RecordingPrinter printer;
     FakeClipboard clipboard;
+    ScriptedFileChooser chooser;
     tv::lists::MemberLists lists;
-    SyukeiForm form(m_root, u"A棟"_s, lists, prompter, printer, clipboard);
+    SyukeiForm form(m_root, u"A棟"_s, lists, prompter, printer, clipboard, chooser);
     prompter.expectOk(
         u"ファイル「%1」を読み込めません。\n1行目にShift-JISの文字として読めないデータがあります。"_s.arg(
             QDir::toNativeSeparators(m_root.file(tv::shell::kListFolder, u"JointListData.ini"_s))),
@@ -140,8 +144,9 @@ void TestTotalsRun::printsTheShownTableAfterTheQuestion() {
     ScriptedPrompter prompter;
     RecordingPrinter printer;
     FakeClipboard clipboard;
+    ScriptedFileChooser chooser;
     tv::lists::MemberLists lists;
-    SyukeiForm form(m_root, u"A棟"_s, lists, prompter, printer, clipboard);
+    SyukeiForm form(m_root, u"A棟"_s, lists, prompter, printer, clipboard, chooser);
     QVERIFY(form.open());
     const QString question =
         u"「%1」の集計結果を印刷します。\nプリンターの電源を入れA4用紙をセット後OKしてください。\n"
@@ -172,7 +177,7 @@ void TestTotalsRun::printsTheShownTableAfterTheQuestion() {
         }
     } failing;
     ScriptedPrompter failed;
-    SyukeiForm offline(m_root, u"A棟"_s, lists, failed, failing, clipboard);
+    SyukeiForm offline(m_root, u"A棟"_s, lists, failed, failing, clipboard, chooser);
     QVERIFY(offline.open());
     failed.expect(question.arg(u"鋼材"_s), u"確認"_s, PromptButtons::OkCancel, PromptAnswer::Ok)
         .expectOk(u"プリンターがありません。"_s, u"印刷"_s);
@@ -217,8 +222,9 @@ void TestTotalsRun::sendsTheShownTableToTheClipboard() {
     ScriptedPrompter prompter;
     RecordingPrinter printer;
     FakeClipboard clipboard;
+    ScriptedFileChooser chooser;
     tv::lists::MemberLists lists;
-    SyukeiForm form(m_root, u"A棟"_s, lists, prompter, printer, clipboard);
+    SyukeiForm form(m_root, u"A棟"_s, lists, prompter, printer, clipboard, chooser);
     QVERIFY(form.open());
     form.gridForView(0)->insertRow(1, {u"1"_s, u"H鋼"_s, u"SN490B"_s, u"H-400×200×8×13"_s, u"7.00"_s, u"m"_s,
                                        u"66"_s, u"kg/m"_s, u"462.00"_s});
@@ -234,6 +240,36 @@ void TestTotalsRun::sendsTheShownTableToTheClipboard() {
              QStringList{u"\t名称\t規格\tサイズ\t数量\t数量\t単位重量\t単位重量\t総重量(Kg)\r"
                          u"1\tH鋼\tSN490B\tH-400×200×8×13\t7.00\tm\t66\tkg/m\t462.00\r"
                          u"A\t合計\t\t\t\t\t\t\t462.00"_s});
+    TV_VERIFY_PROMPTS(prompter);
+}
+
+void TestTotalsRun::savesTheTablesAsAWorkbook() {
+    ScriptedPrompter prompter;
+    RecordingPrinter printer;
+    FakeClipboard clipboard;
+    ScriptedFileChooser chooser;
+    tv::lists::MemberLists lists;
+    SyukeiForm form(m_root, u"A棟"_s, lists, prompter, printer, clipboard, chooser);
+    QVERIFY(form.open());
+    const QString path = m_root.file(tv::shell::kDataFolder, u"A棟-集計.xlsx"_s);
+    chooser.choose(path).choose(path).cancel();
+    prompter.expectOk(u"Excelファイルに保存しました。\n"_s + QDir::toNativeSeparators(path), u"確認"_s)
+        .expect(u"「A棟-集計.xlsx」は既にあります。\n上書きしますか？"_s, u"確認"_s, PromptButtons::OkCancel,
+                PromptAnswer::Cancel);
+    form.command(SyukeiForm::SaveWorkbook);
+    const tv::services::FileDialogRequest& request = chooser.requests().value(0);
+    QCOMPARE(request.kind, tv::services::FileDialogRequest::Kind::Save);
+    QCOMPARE(request.title, u"Excelファイルに保存"_s);
+    QCOMPARE(request.initialFolder, m_root.folder(tv::shell::kDataFolder));
+    QCOMPARE(request.fileName, u"A棟-集計.xlsx"_s);
+    QCOMPARE(request.defaultExtension, u"xlsx"_s);
+    const QByteArray saved = readBytes(path);
+    QVERIFY(saved.startsWith("PK"));
+    // An existing file is kept when the user declines; a cancelled dialog writes nothing.
+    form.command(SyukeiForm::SaveWorkbook);
+    form.command(SyukeiForm::SaveWorkbook);
+    QCOMPARE(readBytes(path), saved);
+    QVERIFY(chooser.allUsed());
     TV_VERIFY_PROMPTS(prompter);
 }
 

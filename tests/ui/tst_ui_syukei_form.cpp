@@ -1,7 +1,8 @@
 // The totals window offscreen: a run fills the shown grid, the options switch the frame, and
-// "Excelに送る" puts the shown table on the clipboard.
+// "Excelに送る" puts the shown table on the clipboard; "Excelファイルに保存…" asks for a file.
 #include "support/fake_clipboard.h"
 #include "support/recording_printer.h"
+#include "support/scripted_file_chooser.h"
 #include "support/scripted_prompter.h"
 #include "totals/totals_project.h"
 #include "ui/common/text_grid_view.h"
@@ -35,8 +36,9 @@ void TestUiSyukeiForm::runsSwitchesAndCopies() {
     ScriptedPrompter prompter;
     RecordingPrinter printer;
     FakeClipboard clipboard;
+    ScriptedFileChooser chooser;
     tv::lists::MemberLists lists;
-    SyukeiForm model(root, u"A棟"_s, lists, prompter, printer, clipboard);
+    SyukeiForm model(root, u"A棟"_s, lists, prompter, printer, clipboard, chooser);
     QVERIFY(model.open());
     SyukeiFormView view(model);
     view.show();
@@ -68,6 +70,11 @@ void TestUiSyukeiForm::runsSwitchesAndCopies() {
     for (const QStringList& row : expectedGalv())
         galv += u'\r' + row.join(u'\t');
     QCOMPARE(clipboard.texts, QStringList{galv});
+
+    // "Excelファイルに保存…" asks for the file; a cancelled dialog writes nothing.
+    chooser.cancel();
+    QTest::mouseClick(view.findChild<QLabel*>(u"CmdGd_4"_s), Qt::LeftButton);
+    QCOMPARE(chooser.requests().value(0).fileName, u"A棟-集計.xlsx"_s);
     TV_VERIFY_PROMPTS(prompter);
 
     QTest::mouseClick(view.findChild<QLabel*>(u"CmdGd_0"_s), Qt::LeftButton);

@@ -42,7 +42,7 @@ SyukeiFormView::SyukeiFormView(SyukeiForm& model, QWidget* parent)
     m_bnameCh->setObjectName(QStringLiteral("BnameCh"));
     side->addWidget(m_bnameCh);
     side->addSpacing(12);
-    for (const int index : {1, 2, 3, 0}) {
+    for (const int index : {1, 2, 3, 4, 0}) {
         auto* command = makeRegistryCommand(index, SyukeiForm::commandCaption(index), this);
         side->addWidget(command);
         connect(command, &CommandLabel::clicked, &m_model, &SyukeiForm::command);
@@ -100,7 +100,7 @@ void showSyukeiForm(QWidget* parent, AppState& state) {
     QtPrinter printer(prompter, chooser, pdfPlace(state));
     QtClipboard clipboard;
     SyukeiForm model(state.shell.dataRoot, state.shell.project.projectName, state.lists, prompter, printer,
-                     clipboard);
+                     clipboard, chooser);
     if (!model.open())
         return;
     SyukeiFormView view(model, parent);

@@ -1,5 +1,5 @@
-// 集計 on screen: the six totals tables, one shown at a time, with the commands that run, print and
-// copy them.
+// 集計 on screen: the six totals tables, one shown at a time, with the commands that run, print,
+// copy and save them.
 #pragma once
 
 #include "state/app_state.h"
