@@ -7,6 +7,7 @@
 #include "ui/common/qt_prompter.h"
 #include "ui/common/text_grid_view.h"
 #include "ui/common/window_look.h"
+#include "ui/totals/compare_form_view.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -47,6 +48,12 @@ SyukeiFormView::SyukeiFormView(SyukeiForm& model, QWidget* parent)
         side->addWidget(command);
         connect(command, &CommandLabel::clicked, &m_model, &SyukeiForm::command);
     }
+    auto* compare = makeRegistryCommand(5, compareCaption(), this);
+    side->insertWidget(side->count() - 1, compare); // above 終了
+    connect(compare, &CommandLabel::clicked, this, [this] {
+        if (m_compare)
+            m_compare();
+    });
     side->addStretch(1);
 
     for (int i = 0; i < totals::kTableCount; ++i) {
@@ -107,6 +114,9 @@ void showSyukeiForm(QWidget* parent, AppState& state) {
     prompter.setParentWidget(&view);
     chooser.setParentWidget(&view);
     printer.setParentWidget(&view);
+    view.setCompareCommand([&] {
+        showCompareForm(&view, state.shell.dataRoot, {prompter, printer, clipboard, chooser});
+    });
     view.exec();
 }
 

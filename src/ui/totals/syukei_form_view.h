@@ -7,6 +7,8 @@
 
 #include <QDialog>
 
+#include <functional>
+
 class QButtonGroup;
 class QCheckBox;
 class QStackedWidget;
@@ -21,6 +23,9 @@ public:
     explicit SyukeiFormView(totals::SyukeiForm& model, QWidget* parent = nullptr);
 
     TextGridView* gridView(int index) const { return m_grids[index]; }
+    // 他の物件と比較… opens the comparison window through `compare`.
+    void setCompareCommand(std::function<void()> compare) { m_compare = std::move(compare); }
+    static QString compareCaption() { return QStringLiteral("他の物件と比較…"); }
 
 private:
     void showTable();
@@ -31,6 +36,7 @@ private:
     QCheckBox* m_bnameCh;
     QStackedWidget* m_frames;
     QList<TextGridView*> m_grids;
+    std::function<void()> m_compare;
 };
 
 // Opens the totals window modally over the working files of `state`; returns when it is closed.
