@@ -2,6 +2,7 @@
 #include "app/compare_command.h"
 
 #include "app/command_line.h"
+#include "app/console_output.h"
 #include "totals/estimate_compare.h"
 
 #include <algorithm>
@@ -12,22 +13,6 @@
 namespace tv::app {
 
 namespace {
-
-const QStringList& tableNames() {
-    static const QStringList names{QStringLiteral("steel"), QStringLiteral("weld"),
-                                   QStringLiteral("bolt"),  QStringLiteral("coating"),
-                                   QStringLiteral("galv"),  QStringLiteral("joint")};
-    return names;
-}
-
-void write(FILE* stream, const QString& text) {
-    const QByteArray bytes = text.toUtf8();
-    std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stream);
-}
-
-void tell(const QString& message) {
-    write(stderr, QString(message).replace(u'\n', QStringLiteral(" / ")) + u'\n');
-}
 
 // The two files and the table asked for (-1: all).
 struct Request {
@@ -41,8 +26,8 @@ std::optional<Request> parse(const QStringList& words) {
     Request request;
     for (qsizetype i = 1; i < words.size(); ++i) {
         if (words[i] == u"--table" && request.table < 0 && i + 1 < words.size() &&
-            tableNames().contains(words[i + 1])) {
-            request.table = int(tableNames().indexOf(words[++i]));
+            totalsTableNames().contains(words[i + 1])) {
+            request.table = int(totalsTableNames().indexOf(words[++i]));
         } else if (!words[i].startsWith(u'-')) {
             request.files.append(words[i]);
         } else {
@@ -67,23 +52,24 @@ int runCompareCommand(const CommandLine& line) {
     int exitCode = 0;
     for (std::size_t i = 0; i < 2; ++i) {
         if (!estimates[i].refusal.isEmpty()) {
-            tell(estimates[i].refusal);
+            tellLine(estimates[i].refusal);
             exitCode = 2;
         } else if (!estimates[i].doubts.isEmpty()) {
             // Opening such a file asks first; the command line answers No.
             for (const QString& doubt : std::as_const(estimates[i].doubts))
-                tell(doubt);
-            tell(QStringLiteral("ファイル「%1」は壊れているおそれがあるため、比較しません。")
-                     .arg(request.files[qsizetype(i)]));
+                tellLine(doubt);
+            tellLine(QStringLiteral("ファイル「%1」は壊れているおそれがあるため、比較しません。")
+                         .arg(request.files[qsizetype(i)]));
             exitCode = std::max(exitCode, 1);
         } else if (estimates[i].registrationsMissing) {
-            tell(QStringLiteral("ファイル「%1」の集計には登録のない部材または溶接があります(「?」の行)。")
-                     .arg(request.files[qsizetype(i)]));
+            tellLine(QStringLiteral("ファイル「%1」の集計には登録のない部材または溶接があります(「?」の行)。")
+                         .arg(request.files[qsizetype(i)]));
         }
     }
     if (exitCode != 0)
         return exitCode;
-    write(stdout, totals::compareEstimates(estimates[0], estimates[1], request.table).join(u'\n') + u'\n');
+    writeText(stdout,
+              totals::compareEstimates(estimates[0], estimates[1], request.table).join(u'\n') + u'\n');
     std::fflush(stdout);
     return 0;
 }

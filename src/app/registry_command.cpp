@@ -2,6 +2,7 @@
 #include "app/registry_command.h"
 
 #include "app/command_line.h"
+#include "app/console_output.h"
 #include "registries/registry_import.h"
 #include "shell/startup.h"
 
@@ -13,11 +14,6 @@
 namespace tv::app {
 
 namespace {
-
-void tell(const QString& text) {
-    const QByteArray bytes = (text + u'\n').toUtf8();
-    std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stderr);
-}
 
 struct Request {
     QString file;
@@ -54,21 +50,21 @@ template <typename Table, typename Rows>
 int takeOver(const QString& path, const Rows& rows, const Request& request) {
     Table table;
     if (const services::Status loaded = table.load(path); !loaded.ok()) {
-        tell(loaded.error);
+        tellLine(loaded.error);
         return 2;
     }
     const registries::ImportCounts counts = registries::applyImport(table, rows, request.replace);
     if (counts.added == 0 && (counts.replaced == 0 || !request.replace)) {
-        tell(QStringLiteral("取り込む行はありません(%1)。")
-                 .arg(registries::importSummary(counts, request.replace)));
+        tellLine(QStringLiteral("取り込む行はありません(%1)。")
+                     .arg(registries::importSummary(counts, request.replace)));
         return 0;
     }
     if (const services::Status saved = table.save(path); !saved.ok()) {
-        tell(saved.error);
+        tellLine(saved.error);
         return 1;
     }
-    tell(QStringLiteral("取り込みました(%1): ").arg(registries::importSummary(counts, request.replace)) +
-         QDir::toNativeSeparators(path));
+    tellLine(QStringLiteral("取り込みました(%1): ").arg(registries::importSummary(counts, request.replace)) +
+             QDir::toNativeSeparators(path));
     return 0;
 }
 
@@ -82,14 +78,14 @@ int runRegistryCommand(const CommandLine& line, const QString& programFolder) {
     const Request request = *parse(line.command);
     const shell::Startup start = shell::startUp(line.dataRootOption, programFolder);
     if (!start.error.isEmpty()) {
-        tell(start.error);
+        tellLine(start.error);
         return 1;
     }
     if (!start.notice.isEmpty())
-        tell(start.notice);
+        tellLine(start.notice);
     const registries::ImportSource source = registries::readImportSource(request.file, request.kind);
     if (!source.refusal.isEmpty()) {
-        tell(source.refusal);
+        tellLine(source.refusal);
         return 2;
     }
     const shell::DataRoot& root = start.state.dataRoot;

@@ -2,6 +2,7 @@
 #include "app/totals_command.h"
 
 #include "app/command_line.h"
+#include "app/console_output.h"
 #include "shell/startup.h"
 #include "totals/totals_print.h"
 #include "totals/totals_run.h"
@@ -20,23 +21,6 @@ using totals::TableId;
 
 namespace {
 
-const QStringList& tableNames() {
-    static const QStringList names{QStringLiteral("steel"), QStringLiteral("weld"),
-                                   QStringLiteral("bolt"),  QStringLiteral("coating"),
-                                   QStringLiteral("galv"),  QStringLiteral("joint")};
-    return names;
-}
-
-void write(FILE* stream, const QString& text) {
-    const QByteArray bytes = text.toUtf8();
-    std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stream);
-}
-
-// One message per line; a line break inside a message is written as " / ".
-void tell(const QString& message) {
-    write(stderr, QString(message).replace(u'\n', QStringLiteral(" / ")) + u'\n');
-}
-
 struct Run {
     totals::TotalsTables tables;
     shell::DataRoot root;
@@ -51,31 +35,31 @@ Run runTotals(const CommandLine& line, const QString& programFolder) {
     Run run;
     const shell::Startup start = shell::startUp(line.dataRootOption, programFolder);
     if (!start.error.isEmpty()) {
-        tell(start.error);
+        tellLine(start.error);
         run.exitCode = 1;
         return run;
     }
     if (!start.notice.isEmpty())
-        tell(start.notice);
+        tellLine(start.notice);
     run.root = start.state.dataRoot;
     run.projectName = start.state.project.projectName;
     totals::TotalsRegistries registries;
     services::Status loaded =
         totals::loadTotalsRegistries(run.root, registries.lists, registries.weights, registries.rates);
     if (!loaded.ok()) {
-        tell(loaded.error);
+        tellLine(loaded.error);
         run.exitCode = 2;
         return run;
     }
     const totals::TotalsOutcome outcome = totals::RunTotals(run.tables, run.root, registries.lists.JointList,
                                                             registries.weights, registries.rates);
     if (!outcome.ok()) {
-        tell(outcome.error);
+        tellLine(outcome.error);
         run.exitCode = 2;
         return run;
     }
     for (const totals::TotalsMessage& message : totals::closingMessages(outcome.flags))
-        tell(message.text);
+        tellLine(message.text);
     run.ran = true;
     run.exitCode = outcome.flags.unitWeightMissing || outcome.flags.weldRateMissing ? 1 : 0;
     return run;
@@ -86,10 +70,10 @@ int writeWorkbook(const Run& run, const QString& file) {
     const QString path = QFileInfo(file).absoluteFilePath();
     const services::Status written = totals::writeTotalsWorkbook(run.tables, run.projectName, path);
     if (!written.ok()) {
-        tell(written.error);
+        tellLine(written.error);
         return 1;
     }
-    tell(QStringLiteral("Excelファイルに保存しました: ") + QDir::toNativeSeparators(path));
+    tellLine(QStringLiteral("Excelファイルに保存しました: ") + QDir::toNativeSeparators(path));
     return run.exitCode;
 }
 
@@ -104,11 +88,11 @@ bool isTotalsCommand(const QStringList& words) {
         return false;
     if (words[1] == u"--xlsx")
         return !words[2].isEmpty() && !words[2].startsWith(u'-');
-    return words[1] == u"--table" && tableNames().contains(words[2]);
+    return words[1] == u"--table" && totalsTableNames().contains(words[2]);
 }
 
 bool isTotalsPrintout(const QString& what) {
-    return what.startsWith(QStringLiteral("totals-")) && tableNames().contains(what.mid(7));
+    return what.startsWith(QStringLiteral("totals-")) && totalsTableNames().contains(what.mid(7));
 }
 
 int runTotalsCommand(const CommandLine& line, const QString& programFolder) {
@@ -119,10 +103,11 @@ int runTotalsCommand(const CommandLine& line, const QString& programFolder) {
         return writeWorkbook(run, line.command.value(2));
     const QString only = line.command.value(2);
     for (int i = 0; i < totals::kTableCount; ++i) {
-        if (!only.isEmpty() && tableNames()[i] != only)
+        if (!only.isEmpty() && totalsTableNames()[i] != only)
             continue;
         const QString text = totals::tableText(run.tables.table(TableId(i)), u"\n") + u'\n';
-        write(stdout, only.isEmpty() ? QStringLiteral("# ") + tableNames()[i] + u'\n' + text + u'\n' : text);
+        writeText(stdout, only.isEmpty() ? QStringLiteral("# ") + totalsTableNames()[i] + u'\n' + text + u'\n'
+                                         : text);
     }
     std::fflush(stdout);
     return run.exitCode;
@@ -133,15 +118,15 @@ int runTotalsPrint(const CommandLine& line, const QString& programFolder, const 
     const Run run = runTotals(line, programFolder);
     if (run.exitCode == 2 || !run.ran)
         return run.exitCode;
-    const auto id = TableId(tableNames().indexOf(what.mid(7)));
+    const auto id = TableId(totalsTableNames().indexOf(what.mid(7)));
     const services::Status written =
         ui::renderToPdf(totals::PrintTotalsTable(run.tables.table(id), id, QString()), pdf);
     if (!written.ok()) {
-        tell(written.error);
+        tellLine(written.error);
         return 1;
     }
-    tell(QStringLiteral("PDFファイルに保存しました: ") +
-         QDir::toNativeSeparators(QFileInfo(pdf).absoluteFilePath()));
+    tellLine(QStringLiteral("PDFファイルに保存しました: ") +
+             QDir::toNativeSeparators(QFileInfo(pdf).absoluteFilePath()));
     return run.exitCode;
 }
 
