@@ -7,7 +7,7 @@ packages=(
     qt6-base-dev qt6-base-dev-tools qt6-translations-l10n libgl-dev
     fonts-ipafont-gothic fonts-ipafont-mincho fontconfig
     libbenchmark-dev libxlsxwriter-dev
-    poppler-utils xvfb xauth
+    poppler-utils unzip xvfb xauth
 )
 
 missing=()
