@@ -2,6 +2,7 @@
 #include "app/command_line.h"
 
 #include "app/compare_command.h"
+#include "app/console_output.h"
 #include "app/console_ports.h"
 #include "app/print_secondary.h"
 #include "app/registry_command.h"
@@ -141,6 +142,10 @@ int runPrint(const CommandLine& line, const QString& programFolder) {
 
 } // namespace
 
+bool isHeadless(const CommandLine& line) {
+    return !line.command.isEmpty() || !line.usageError.isEmpty() || line.showVersion || line.showHelp;
+}
+
 bool needsGui(const CommandLine& line) {
     return line.usageError.isEmpty() && line.command.value(0) == u"print";
 }
@@ -149,6 +154,8 @@ QString usageText() {
     return QStringLiteral(
         "使い方:\n"
         "  torvanel [--data-root DIR]                       画面を開く\n"
+        "  torvanel --version                               版を表示する\n"
+        "  torvanel --help                                  この使い方を表示する\n"
         "  torvanel [--data-root DIR] init                  データフォルダを用意する\n"
         "  torvanel [--data-root DIR] project save          物件を上書き保存する\n"
         "  torvanel [--data-root DIR] project open FILE     物件データを読み込む\n"
@@ -171,7 +178,9 @@ CommandLine parseCommandLine(const QStringList& arguments) {
     CommandLine line;
     for (qsizetype i = 1; i < arguments.size(); ++i) {
         const QString& a = arguments[i];
-        if (a == u"--data-root" || a.startsWith(QStringLiteral("--data-root="))) {
+        if ((a == u"--version" || a == u"--help") && line.command.isEmpty()) {
+            (a == u"--version" ? line.showVersion : line.showHelp) = true;
+        } else if (a == u"--data-root" || a.startsWith(QStringLiteral("--data-root="))) {
             // An empty folder would silently mean the home folder's default: it is bad usage.
             const bool separate = a == u"--data-root";
             line.dataRootOption = separate ? arguments.value(++i) : a.mid(12);
@@ -239,6 +248,14 @@ CommandLine parseCommandLine(const QStringList& arguments) {
 }
 
 int runCommand(const CommandLine& line, const QString& programFolder) {
+    if (line.usageError.isEmpty() && line.showVersion) {
+        writeText(stdout, QStringLiteral("torvanel %1\n").arg(QStringLiteral(TV_VERSION)));
+        return 0;
+    }
+    if (line.usageError.isEmpty() && line.showHelp) {
+        writeText(stdout, usageText() + u'\n');
+        return 0;
+    }
     if (!line.usageError.isEmpty()) {
         printErr(line.usageError);
         printErr(usageText());

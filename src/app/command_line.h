@@ -13,15 +13,20 @@ struct CommandLine {
     QString screenshot;     // hidden --screenshot FILE: the window program saves the screen and quits
     QString openWindow;     // hidden --open-window NAME: a window to open at once (see parseCommandLine)
     QStringList clicks;     // hidden --click TEXT: then a button, command or list entry of that text
+    bool showVersion = false; // --version: "torvanel <version>" on standard output
+    bool showHelp = false;    // --help: the usage on standard output
 };
+
+// Whether the line asks for a headless answer (a command, --version, --help or bad usage).
+bool isHeadless(const CommandLine& line);
 
 // Whether the command draws (a printout) and so needs a GUI application, with or without a display.
 bool needsGui(const CommandLine& line);
 
 CommandLine parseCommandLine(const QStringList& arguments);
 
-// Runs a headless command; returns the process exit code (0 done, 1 problem reported, 2 bad usage
-// or unreadable files).
+// Runs a headless command, or answers --version and --help; returns the process exit code (0 done,
+// 1 problem reported, 2 bad usage or unreadable files).
 int runCommand(const CommandLine& line, const QString& programFolder);
 
 // The usage text printed for bad usage.

@@ -19,7 +19,7 @@ int main(int argc, char** argv) {
         QGuiApplication app(argc, argv);
         return tv::app::runCommand(line, QCoreApplication::applicationDirPath());
     }
-    if (!line.command.isEmpty() || !line.usageError.isEmpty()) {
+    if (tv::app::isHeadless(line)) {
         QCoreApplication app(argc, argv);
         return tv::app::runCommand(line, QCoreApplication::applicationDirPath());
     }

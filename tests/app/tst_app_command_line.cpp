@@ -28,6 +28,7 @@ private Q_SLOTS:
     void oneProgramPerDataRoot();
     void registryImportFromAnotherProject();
     void compareTouchesNoDataRoot();
+    void versionAndHelp();
 };
 
 void TestCommandLine::initTwiceChangesNothing() {
@@ -250,6 +251,21 @@ void TestCommandLine::compareTouchesNoDataRoot() {
     QCOMPARE(torvanel(root, {u"compare"_s, a, b}).exitCode, 2);
     QCOMPARE(torvanel(root, {u"compare"_s, a}).exitCode, 2); // one file is bad usage
     QCOMPARE(snapshotTree(root), before);
+}
+
+// --version and --help answer on standard output and exit 0, with no data folder involved.
+void TestCommandLine::versionAndHelp() {
+    for (const QString& option : {u"--version"_s, u"--help"_s}) {
+        QProcess program;
+        program.start(QStringLiteral(TV_EXECUTABLE), {option});
+        QVERIFY(program.waitForFinished(60000));
+        QCOMPARE(program.exitCode(), 0);
+        const QString out = QString::fromUtf8(program.readAllStandardOutput());
+        if (option == u"--version")
+            QCOMPARE(out, u"torvanel %1\n"_s.arg(QStringLiteral(TV_VERSION)));
+        else
+            QVERIFY2(out.startsWith(u"使い方:\n"_s) && out.contains(u"compare A.tkd B.tkd"_s), qPrintable(out));
+    }
 }
 
 QTEST_GUILESS_MAIN(TestCommandLine)
