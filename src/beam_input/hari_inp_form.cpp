@@ -90,6 +90,11 @@ HariInpForm::HariInpForm(shell::ShellState& shell, lists::MemberLists& lists, se
 void HariInpForm::open(const sheets::EntryPayload& payload) {
     const ChangeNotice notice{this};
     m_payload = payload;
+    m_addAsNew = false;
+    const bool entered = payload[kOptionText].contains(lists::kPartSeparator);
+    const QStringList captions = lists::splitParts(payload[kCaptionText], 1 + kCaptionCount);
+    m_openedFloor = entered ? captions[3] : QString();
+    m_openedMark = entered ? captions[4] : QString();
     // Lists that cannot be read are left empty: the dialog then offers no marks.
     if (const services::Status loaded = lists::LoadLists(m_root, m_lists); !loaded.ok())
         m_prompter.tellFailure(loaded.error);
@@ -112,10 +117,12 @@ void HariInpForm::open(const sheets::EntryPayload& payload) {
     m_tanbu = EndKind::Welded;
     m_leftOp = m_rightOp = m_saisunOp = 0;
     fillPlateNames();
-    if (payload[kOptionText].contains(lists::kPartSeparator))
+    if (entered) {
         ReadBeamEntry(payload, true);
-    else
+    } else {
+        startWeldLines();
         setKaiTx(m_lastFloor);
+    }
     m_history.clear();
 }
 
@@ -256,6 +263,20 @@ void HariInpForm::setTanbuOp(EndKind value) {
     m_tanbu = value;
     clearPlateGrid();
     fillPlateNames();
+    if (value == EndKind::Welded)
+        startWeldLines();
+}
+
+void HariInpForm::startWeldLines() {
+    // The flange and web welds of welded ends, with the weld kinds of an H section's flange (one-side
+    // T joint) and web (fillet on both sides); their thickness and length follow the section.
+    const QStringList flange{kFlangeWeld.toString(), {}, {}, {}, {}, {}, u"H"_s, u"T"_s, u"1"_s};
+    const QStringList web{kWebWeld.toString(), {}, {}, {}, {}, {}, u"H"_s, u"F"_s, u"2"_s};
+    for (int column = kName; column <= kWeldFaces; ++column) {
+        m_dataGrid.setText(kPlateHeaderRows, column, flange[column - kName]);
+        m_dataGrid.setText(kPlateHeaderRows + 1, column, web[column - kName]);
+    }
+    RecalcPlateGrid();
 }
 
 void HariInpForm::setBunruiOp(SurfaceClass value) {
