@@ -5,6 +5,7 @@
 #include "beam_input/beam_section.h"
 #include "beam_input/plate_columns.h"
 #include "lists/list_files.h"
+#include "registries/input_codes.h"
 #include "registries/reference_lists.h"
 #include "registries/registry_text.h"
 #include "services/format_number.h"
@@ -80,9 +81,9 @@ HariInpForm::HariInpForm(shell::ShellState& shell, lists::MemberLists& lists, se
       m_opener(opener), m_snapshots{m_history, [this] { return state(); },
                                     [this](const State& state) { restore(state); }} {
     setupGrids(m_indexGrid, m_dataGrid, m_hifukuGrid);
-    m_kouhoList[1] = {u"H"_s, u"A"_s};
-    m_kouhoList[2] = {u"T"_s, u"F"_s, u"B"_s, u"L"_s, u"FL"_s, u"P"_s};
-    m_kouhoList[3] = {u"1"_s, u"2"_s};
+    m_kouhoList[1] = registries::weldMethodItems();
+    m_kouhoList[2] = registries::weldJointItems();
+    m_kouhoList[3] = registries::weldSidesItems();
     m_kouhoList[8] = {u"吹付材"_s, u"板材"_s};
     fillPlateNames();
 }

@@ -310,6 +310,11 @@ void TestBeamGrids::cellOffersFollowLineName() {
     QCOMPARE(form.DataGrid().currentColumn(), int(kWeldMethod));
     QCOMPARE(form.plateListPicked(u"H"_s)->items, form.KouhoList(2));
     QCOMPARE(form.DataGrid().currentColumn(), int(kWeldJoint));
+    // The weld lists show each code with its meaning; the cell takes the code.
+    QCOMPARE(form.KouhoList(2).value(1), u"F  隅肉"_s);
+    QCOMPARE(form.plateListPicked(u"F  隅肉"_s)->items, form.KouhoList(3));
+    form.plateListPicked(u"1  片面"_s);
+    QCOMPARE(form.DataGrid().rowTexts(splice).mid(kWeldMethod, 3), (QStringList{u"H"_s, u"F"_s, u"1"_s}));
     // A name holding 溶接 sends the cursor to the weld method.
     form.plateCellClicked(kPlateHeaderRows + 2, kName);
     form.plateListPicked(u"溶接"_s);
