@@ -15,8 +15,9 @@ trap 'rm -rf "$data"' EXIT
 shoot() { # name scale [extra options]
     local name=$1 scale=$2
     shift 2
-    # The screens the program must fit: a 1366×768 notebook at 100 %, a 1920×1080 one at 150 %.
-    local screen=1366x768
+    # The screens the program must fit: a 1366×768 notebook at 100 %, a 1920×1080 one at 150 %;
+    # `screen` set by the caller chooses another (a 1920×1080 desktop at 100 %).
+    local screen=${screen:-1366x768}
     [ "$scale" = 1 ] || screen=1920x1080
     QT_SCALE_FACTOR=$scale xvfb-run -a -s "-screen 0 ${screen}x24" \
         "$exe" --data-root "${root:-$data/Torvanel}" --screenshot "$out/$name.png" "$@"
@@ -90,6 +91,15 @@ for scale in 1 1.5; do
         root="$data/Dialog" shoot "beam-dialog-$mark-$pct" $scale --open-window beam-sheet \
             --click "$mark" --click 新規入力・修正
     done
+done
+
+# Both dialogs at 100 % on a 1920×1080 desktop, where they fit without scrolling: the column dialog
+# on an H with two cut T, the beam dialog with welded ends and with plate connection.
+screen=1920x1080 root="$data/Dialog" shoot column-dialog-C6-1080 1 --open-window column-sheet \
+    --click C6 --click 新規入力・修正
+for mark in G1 B1; do
+    screen=1920x1080 root="$data/Dialog" shoot "beam-dialog-$mark-1080" 1 --open-window beam-sheet \
+        --click "$mark" --click 新規入力・修正
 done
 
 # The totals window after a run, one picture per table: a few column, beam and secondary rows of the

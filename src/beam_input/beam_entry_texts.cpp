@@ -14,6 +14,7 @@
 #include "services/format_number.h"
 #include "services/num.h"
 #include "services/single_precision.h"
+#include "sheets/entry_replacement.h"
 
 #include <cmath>
 
@@ -176,6 +177,11 @@ bool HariInpForm::checkBeforeOk() {
 bool HariInpForm::ok() {
     if (!checkBeforeOk())
         return false;
+    const sheets::EntryPlacement placement =
+        sheets::askEntryPlacement(m_prompter, {m_openedFloor, m_openedMark}, {m_infoGd[2], m_infoGd[3]});
+    if (placement == sheets::EntryPlacement::BackToDialog)
+        return false;
+    m_addAsNew = placement == sheets::EntryPlacement::AddNew;
     m_payload = WriteBeamEntry();
     m_lastFloor = m_kaiTx;
     m_confirmed = true;
@@ -252,7 +258,7 @@ bool HariInpForm::run(Command command) {
 }
 
 sheets::EntryDialogResult HariInpForm::result() const {
-    return {m_payload, ExpandBeamEntry(m_payload)};
+    return {m_payload, ExpandBeamEntry(m_payload), m_addAsNew};
 }
 
 } // namespace tv::beam_input

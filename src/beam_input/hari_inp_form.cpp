@@ -5,6 +5,7 @@
 #include "beam_input/beam_section.h"
 #include "beam_input/plate_columns.h"
 #include "lists/list_files.h"
+#include "registries/input_codes.h"
 #include "registries/reference_lists.h"
 #include "registries/registry_text.h"
 #include "services/format_number.h"
@@ -80,9 +81,9 @@ HariInpForm::HariInpForm(shell::ShellState& shell, lists::MemberLists& lists, se
       m_opener(opener), m_snapshots{m_history, [this] { return state(); },
                                     [this](const State& state) { restore(state); }} {
     setupGrids(m_indexGrid, m_dataGrid, m_hifukuGrid);
-    m_kouhoList[1] = {u"H"_s, u"A"_s};
-    m_kouhoList[2] = {u"T"_s, u"F"_s, u"B"_s, u"L"_s, u"FL"_s, u"P"_s};
-    m_kouhoList[3] = {u"1"_s, u"2"_s};
+    m_kouhoList[1] = registries::weldMethodItems();
+    m_kouhoList[2] = registries::weldJointItems();
+    m_kouhoList[3] = registries::weldSidesItems();
     m_kouhoList[8] = {u"吹付材"_s, u"板材"_s};
     fillPlateNames();
 }
@@ -90,6 +91,11 @@ HariInpForm::HariInpForm(shell::ShellState& shell, lists::MemberLists& lists, se
 void HariInpForm::open(const sheets::EntryPayload& payload) {
     const ChangeNotice notice{this};
     m_payload = payload;
+    m_addAsNew = false;
+    const bool entered = payload[kOptionText].contains(lists::kPartSeparator);
+    const QStringList captions = lists::splitParts(payload[kCaptionText], 1 + kCaptionCount);
+    m_openedFloor = entered ? captions[3] : QString();
+    m_openedMark = entered ? captions[4] : QString();
     // Lists that cannot be read are left empty: the dialog then offers no marks.
     if (const services::Status loaded = lists::LoadLists(m_root, m_lists); !loaded.ok())
         m_prompter.tellFailure(loaded.error);
@@ -112,10 +118,12 @@ void HariInpForm::open(const sheets::EntryPayload& payload) {
     m_tanbu = EndKind::Welded;
     m_leftOp = m_rightOp = m_saisunOp = 0;
     fillPlateNames();
-    if (payload[kOptionText].contains(lists::kPartSeparator))
+    if (entered) {
         ReadBeamEntry(payload, true);
-    else
+    } else {
+        startWeldLines();
         setKaiTx(m_lastFloor);
+    }
     m_history.clear();
 }
 
@@ -256,6 +264,20 @@ void HariInpForm::setTanbuOp(EndKind value) {
     m_tanbu = value;
     clearPlateGrid();
     fillPlateNames();
+    if (value == EndKind::Welded)
+        startWeldLines();
+}
+
+void HariInpForm::startWeldLines() {
+    // The flange and web welds of welded ends, with the weld kinds of an H section's flange (one-side
+    // T joint) and web (fillet on both sides); their thickness and length follow the section.
+    const QStringList flange{kFlangeWeld.toString(), {}, {}, {}, {}, {}, u"H"_s, u"T"_s, u"1"_s};
+    const QStringList web{kWebWeld.toString(), {}, {}, {}, {}, {}, u"H"_s, u"F"_s, u"2"_s};
+    for (int column = kName; column <= kWeldFaces; ++column) {
+        m_dataGrid.setText(kPlateHeaderRows, column, flange[column - kName]);
+        m_dataGrid.setText(kPlateHeaderRows + 1, column, web[column - kName]);
+    }
+    RecalcPlateGrid();
 }
 
 void HariInpForm::setBunruiOp(SurfaceClass value) {

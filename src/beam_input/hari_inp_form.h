@@ -87,7 +87,8 @@ public:
 
     // Opens the dialog on the entry texts of one sheet entry (all empty for a new entry): loads the
     // member lists, fills the candidate lists from the set files, sets the option defaults and loads the
-    // entry or offers the last floor.
+    // entry, or offers the last floor and starts the grid with the welded ends' flange and web weld
+    // lines ("FLG溶接" H T 1, "WEB溶接" H F 2), worked out once a mark and a count are given.
     void open(const sheets::EntryPayload& payload);
 
     // --- fields and captions -------------------------------------------------------------------
@@ -112,7 +113,8 @@ public:
     SurfaceClass BunruiOp() const { return m_bunrui; }
     void setBunruiOp(SurfaceClass value);
     EndKind TanbuOp() const { return m_tanbu; }
-    // Changing the end kind empties the plate grid and refills its name list.
+    // Changing the end kind empties the plate grid and refills its name list; welded ends start
+    // again with their flange and web weld lines.
     void setTanbuOp(EndKind value);
     int LeftOp() const { return m_leftOp; }
     void setLeftOp(int option);
@@ -156,7 +158,9 @@ public:
     // --- commands -------------------------------------------------------------------------------
     // Runs CmdGd(command); true when the dialog closes.
     bool run(Command command);
-    // OK and F12: checks, then writes the entry texts. True when the dialog closes.
+    // OK and F12: checks, then writes the entry texts. True when the dialog closes. An entry opened
+    // under another floor or mark is replaced only when the user says so: "いいえ" keeps it and adds
+    // this one as a further entry (result().addAsNew), "キャンセル" leaves the dialog open.
     bool ok();
     // Empties the texts that tell the sheet about a change; the dialog closes.
     void cancel();
@@ -240,6 +244,7 @@ private:
     void lookUpGirders();
     void fillPlateNames();
     void clearPlateGrid();
+    void startWeldLines();
     void recalcWeldedLine(int row);
     void recalcPlateLine(int row);
     void recalcBoltCells(int row);
@@ -286,7 +291,11 @@ private:
     int m_focusInput = -1;
     bool m_reading = false; // loading entry texts: field changes show no messages
     bool m_confirmed = false;
+    bool m_addAsNew = false;
     sheets::EntryPayload m_payload;
+    // The floor caption and mark of the entry the dialog was opened on; empty for a new entry.
+    QString m_openedFloor;
+    QString m_openedMark;
     services::UndoStack m_history;
     services::SnapshotHistory<State> m_snapshots;
 };

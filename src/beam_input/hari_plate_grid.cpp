@@ -5,6 +5,7 @@
 #include "beam_input/hari_inp_form.h"
 #include "beam_input/plate_columns.h"
 #include "lists/list_grid_helpers.h"
+#include "registries/input_codes.h"
 #include "services/bolt_length.h"
 #include "services/format_number.h"
 #include "services/formula.h"
@@ -253,7 +254,8 @@ std::optional<CellOffer> HariInpForm::plateListPicked(const QString& typed) {
         m_plateEditRow = m_plateEditColumn = -1;
         return std::nullopt;
     }
-    const QString& item = *chosen;
+    // An explained weld code ("T  T継手（完全溶込み）") is stored as its code.
+    const QString item = registries::storedCode(*chosen);
     m_dataGrid.setText(row, column, item);
     m_plateEditRow = m_plateEditColumn = -1;
     std::optional<CellOffer> next;

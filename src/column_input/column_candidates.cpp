@@ -1,6 +1,7 @@
 // Candidate lists of the column dialog.
 #include "column_input/column_candidates.h"
 
+#include "registries/input_codes.h"
 #include "registries/reference_lists.h"
 
 namespace tv::column_input {
@@ -36,12 +37,11 @@ QStringList kouhoList(int index, const ColumnReferenceLists& reference,
         return marks;
     }
     case KouhoWeldMethod:
-        return {QStringLiteral("H"), QStringLiteral("A")};
+        return registries::weldMethodItems();
     case KouhoWeldJoint:
-        return {QStringLiteral("T"), QStringLiteral("F"),  QStringLiteral("B"),
-                QStringLiteral("L"), QStringLiteral("FL"), QStringLiteral("P")};
+        return registries::weldJointItems();
     case KouhoWeldSides:
-        return {QStringLiteral("1"), QStringLiteral("2")};
+        return registries::weldSidesItems();
     case KouhoBoltKind:
         return reference.boltKinds + QStringList{QStringLiteral("A.BOLT(1)"), QStringLiteral("A.BOLT(2)"),
                                                  QStringLiteral("A.BOLT(3)")};

@@ -31,7 +31,7 @@ std::optional<sheets::EntryDialogResult> ColumnEntryDialog::edit(const sheets::E
     // An empty main record means nothing is to change.
     if (form.EntryPayload().EntryMainRecord.isEmpty())
         return std::nullopt;
-    return sheets::EntryDialogResult{entryPayload(form.EntryPayload()), {}};
+    return sheets::EntryDialogResult{entryPayload(form.EntryPayload()), {}, form.addsNewEntry()};
 }
 
 } // namespace tv::column_input

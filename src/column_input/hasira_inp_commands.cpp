@@ -4,6 +4,7 @@
 #include "column_input/coating.h"
 #include "column_input/plate_lines.h"
 #include "column_input/weld_rows.h"
+#include "registries/input_codes.h"
 #include "services/text.h"
 #include "services/typed_text.h"
 
@@ -272,7 +273,8 @@ bool HasiraInpCommands::pickItem(int which, int row, int column, const QString& 
             m_prompter.tell(services::notAnItemMessage(typed, g->text(g->fixedRows() - 1, column)), kConfirm);
         return false;
     }
-    const QString& item = *chosen;
+    // An explained weld code ("T  T継手（完全溶込み）") is stored as its code.
+    const QString item = registries::storedCode(*chosen);
     HasiraInpForm::RecordedChange change(m_form.m_snapshots);
     switch (which) {
     case FirstWeldGrid:

@@ -74,8 +74,11 @@ public:
     void setEntryPayload(const ColumnEntryTexts& payload) { m_payload = payload; }
 
     // OK (CmdGd(0), F12): checks, packs the texts, updates LastFloor and WeldMemory and closes;
-    // false (with a message) when a check fails.
+    // false (with a message) when a check fails. An entry opened under another floor or mark is
+    // replaced only when the user says so: "いいえ" keeps it and adds this one as a further entry
+    // (addsNewEntry()), "キャンセル" returns false with the dialog still open.
     bool ok();
+    bool addsNewEntry() const { return m_addAsNew; }
     // Cancel (CmdGd(1)): empties the main record and both weld texts, which the sheet reads as
     // nothing to do, and closes.
     void cancel();
@@ -169,6 +172,10 @@ private:
     services::Prompter& m_prompter;
 
     ColumnEntryTexts m_payload;
+    // The floor and mark of the entry the dialog was opened on; empty for a new entry.
+    QString m_openedFloor;
+    QString m_openedMark;
+    bool m_addAsNew = false;
     bool m_closed = false;
     QString m_kaiTx;
     services::TextGrid m_indexGrid;

@@ -8,6 +8,7 @@
 #include "services/num.h"
 #include "services/single_precision.h"
 #include "services/text.h"
+#include "sheets/entry_replacement.h"
 
 #include <algorithm>
 #include <cmath>
@@ -31,6 +32,10 @@ QString flag(bool ticked) {
 void HasiraInpForm::open(const ColumnEntryTexts& payload) {
     m_payload = payload;
     m_closed = false;
+    m_addAsNew = false;
+    const QStringList opened = payload.EntryMainRecord.split(lists::kPartSeparator);
+    m_openedFloor = opened.size() > MainMark ? opened[MainFloor] : QString();
+    m_openedMark = opened.size() > MainMark ? opened[MainMark] : QString();
     if (!m_payload.EntryMainRecord.contains(lists::kPartSeparator))
         changeFloor(m_shared.LastFloor);
     else if (!DataReadProc(ReadEditedEntry))
@@ -63,6 +68,11 @@ bool HasiraInpForm::ok() {
         if (!name.isEmpty() && plates.text(row, PlateGrade).isEmpty())
             return refuse(name + QStringLiteral("の規格が入力されていません。"), -1);
     }
+    const sheets::EntryPlacement placement =
+        sheets::askEntryPlacement(m_prompter, {m_openedFloor, m_openedMark}, {m_infoGd[2], m_infoGd[3]});
+    if (placement == sheets::EntryPlacement::BackToDialog)
+        return false;
+    m_addAsNew = placement == sheets::EntryPlacement::AddNew;
 
     m_payload = packedTexts();
     m_shared.LastFloor = m_kaiTx;

@@ -1,6 +1,7 @@
 // The secondary-member sheet: opening, the grid, the commands, saving, closing, printing and help.
 #include "secondary/zatu_inp_form.h"
 
+#include "registries/input_codes.h"
 #include "registries/reference_lists.h"
 #include "secondary/zatu_file.h"
 #include "secondary/zatu_print.h"
@@ -131,10 +132,9 @@ void ZatuInpForm::fillLists() {
     for (QStringView c : kCategories)
         categories.append(c.toString());
     m_lists[CategoryList] = categories;
-    m_lists[WeldMethodList] = {QStringLiteral("H"), QStringLiteral("A")};
-    m_lists[WeldJointList] = {QStringLiteral("T"), QStringLiteral("F"),  QStringLiteral("B"),
-                              QStringLiteral("L"), QStringLiteral("FL"), QStringLiteral("P")};
-    m_lists[WeldFacesList] = {QStringLiteral("1"), QStringLiteral("2")};
+    m_lists[WeldMethodList] = registries::weldMethodItems();
+    m_lists[WeldJointList] = registries::weldJointItems();
+    m_lists[WeldFacesList] = registries::weldSidesItems();
     m_lists[BoltKindList] =
         reference(registries::kHtbKataFile) +
         QStringList{QStringLiteral("A.BOLT(1)"), QStringLiteral("A.BOLT(2)"), QStringLiteral("A.BOLT(3)")};

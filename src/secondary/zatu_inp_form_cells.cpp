@@ -1,6 +1,7 @@
 // The secondary-member sheet's cells: what each offers, the editor, list picks and the editor keys.
 #include "secondary/zatu_inp_form.h"
 
+#include "registries/input_codes.h"
 #include "registries/registry_text.h"
 #include "services/cp932.h"
 #include "services/text.h"
@@ -228,7 +229,8 @@ void ZatuInpForm::commitCell(int row, int column, const QString& text) {
         recordCellEdit(row, before);
         return;
     }
-    m_grid.setText(row, column, *item);
+    // An explained weld code ("T  T継手（完全溶込み）") is stored as its code.
+    m_grid.setText(row, column, registries::storedCode(*item));
     if (column == NameCell && !isBoltRow(row))
         m_grid.setText(row, SizeCell, QString()); // sizes belong to a name
     // A new category changes whether the row has a quantity; the quantities always match the row.

@@ -22,6 +22,8 @@ struct EntryDialogResult {
     // holds 29 cells indexed by grid column (cell 0, the entry number, is ignored). Empty when the
     // sheet expands the payload itself (the column sheet).
     QList<QStringList> rows;
+    // The user chose to keep the entry the dialog was opened on and add this one as a further entry.
+    bool addAsNew = false;
 };
 
 class EntryDialog {

@@ -253,11 +253,21 @@ void SheetForm::newInput() {
     beginChange();
     if (result && !result->payload[size_t(m_traits.payloadMainText)].isEmpty()) {
         const QList<QStringList> rows = entryRows(*result);
-        removeEntryBelow(row);
-        insertEmptyRows(row + 1, int(rows.size()) - 1);
+        int first = row;
+        if (result->addAsNew && startsEntry(m_grid, row)) {
+            // The opened entry stays; the new one follows its last row and becomes the selection.
+            first = row + 1;
+            while (first < m_grid.rowCount() && !startsEntry(m_grid, first) && !isEmptyRow(m_grid, first))
+                ++first;
+            insertEmptyRows(first, int(rows.size()));
+            select(first);
+        } else {
+            removeEntryBelow(row);
+            insertEmptyRows(row + 1, int(rows.size()) - 1);
+        }
         for (int r = 0; r < rows.size(); ++r)
             for (int c = kFirstCell; c <= kLastCell; ++c)
-                m_grid.setText(row + r, c, storedCellText(rows[r][c]));
+                m_grid.setText(first + r, c, storedCellText(rows[r][c]));
     }
     ensureSpareRows(m_grid);
     finishChange();

@@ -75,9 +75,18 @@ public:
         }
     }
 
-    HariInpForm& open(const sheets::EntryPayload& payload = {}) {
+    // A new entry starts with its flange and web weld lines; most tests start from an empty grid
+    // (`withWeldLines` false): the lines are emptied as a right click does, and the history starts
+    // after that.
+    HariInpForm& open(const sheets::EntryPayload& payload = {}, bool withWeldLines = false) {
         form = std::make_unique<HariInpForm>(shell, memberLists, prompter, lastFloor, &picker, &opener);
         form->open(payload);
+        if (!withWeldLines && !payload[beam_input::kOptionText].contains(lists::kPartSeparator)) {
+            for (int row = beam_input::kPlateHeaderRows; row < beam_input::kPlateHeaderRows + 2; ++row)
+                for (int column = 1; column < beam_input::kPlateColumns; ++column)
+                    form->plateCellEmptied(row, column);
+            form->history().clear();
+        }
         return *form;
     }
 

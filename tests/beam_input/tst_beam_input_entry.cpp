@@ -745,11 +745,14 @@ void TestBeamEntry::entryDialogPort() {
     };
     const std::optional<tv::sheets::EntryDialogResult> result = dialog.edit({});
     QVERIFY(result);
-    // One painted beam: 1.98 m² per metre × 6 m × 1 = 11.88 m²; the texts ride on the row.
+    // One painted beam: 1.98 m² per metre × 6 m × 1 = 11.88 m²; the texts ride on the row. The
+    // flange and web welds the new entry started with: 200 × 4 and 566 × 2 mm.
     const QStringList texts(result->payload.begin(), result->payload.end());
-    QCOMPARE(result->rows,
-             QList<QStringList>{
-                 rowOf(u"梁'2'B1''SN400B'H鋼'H-600×200×11×17'6000'1''''''''塗装有'1.98'11.88"_s, texts)});
+    QCOMPARE(
+        result->rows,
+        (QList<QStringList>{
+            rowOf(u"梁'2'B1''SN400B'H鋼'H-600×200×11×17'6000'1'''H'T'1'17'0.80'塗装有'1.98'11.88"_s, texts),
+            rowOf(u"'''''''''''H'F'2'11'1.13"_s)}));
     TV_VERIFY_PROMPTS(f.prompter);
 }
 

@@ -24,6 +24,7 @@ private Q_SLOTS:
     void emptiedNameClearsWeldedLineOnly();
     void weldOnlyLine();
     void endKindChangeEmptiesGrid();
+    void newEntryStartsWithWeldLines();
     void rowCommands();
     void cellOffersFollowLineName();
     void gussetSizing_data();
@@ -200,6 +201,49 @@ void TestBeamGrids::endKindChangeEmptiesGrid() {
     QCOMPARE(form.KouhoList(6).size(), 8);
 }
 
+// A new entry with welded ends starts with the flange and web welds, worked out once the beam and
+// its count are known; plate connection has none, welded ends bring them back; an opened entry
+// keeps its own lines, also when the user deleted them.
+void TestBeamGrids::newEntryStartsWithWeldLines() {
+    BeamFixture f({beam(u"2"_s, u"B1"_s, kBeam600)});
+    HariInpForm& form = f.open({}, true);
+    const QStringList flange{u"FLG溶接"_s, {}, {}, {}, {}, {}, u"H"_s, u"T"_s, u"1"_s};
+    const QStringList web{u"WEB溶接"_s, {}, {}, {}, {}, {}, u"H"_s, u"F"_s, u"2"_s};
+    QCOMPARE(form.DataGrid().rowTexts(kPlateHeaderRows).mid(1, 9), flange);
+    QCOMPARE(form.DataGrid().rowTexts(kPlateHeaderRows + 1).mid(1, 9), web);
+    QVERIFY(!form.history().canUndo());
+    f.choose(u"2"_s, u"B1"_s);
+    QVERIFY(form.setInpTx(0, u"2"_s));
+    QCOMPARE(f.plate(1, kWeldThickness), u"17"_s);
+    QCOMPARE(f.plate(1, kWeldLength), u"200*4*2"_s);
+    QCOMPARE(f.plate(1, kWeldQuantity), u"1.60"_s);
+    QCOMPARE(f.plate(2, kWeldThickness), u"11"_s);
+
+    form.setTanbuOp(EndKind::PlateConnection);
+    QCOMPARE(f.plate(1, kName), QString());
+    QCOMPARE(f.plate(2, kName), QString());
+    form.setTanbuOp(EndKind::Welded);
+    QCOMPARE(f.plate(1, kWeldLength), u"200*4*2"_s);
+    QCOMPARE(f.plate(2, kName), u"WEB溶接"_s);
+
+    // Deleted by the user, the lines stay deleted through recomputation, OK and reopening.
+    QVERIFY(form.setInpTx(4, u"6000"_s));
+    for (int line = 1; line <= 2; ++line) {
+        form.plateCellClicked(kPlateHeaderRows, kName);
+        f.prompter.expect(u"選択行を削除します。"_s, kConfirm, PromptButtons::OkCancel, PromptAnswer::Ok);
+        form.run(HariInpForm::ClearPlateRow);
+        form.run(HariInpForm::DeletePlateBlankRow);
+    }
+    QVERIFY(form.setInpTx(0, u"3"_s));
+    QCOMPARE(f.plate(1, kName), QString());
+    QVERIFY(form.run(HariInpForm::Ok));
+    const tv::sheets::EntryPayload saved = form.payload();
+    HariInpForm& opened = f.open(saved, true);
+    for (int line = 1; line <= kPlateLines; ++line)
+        QCOMPARE(opened.DataGrid().text(kPlateHeaderRows + line - 1, kName), QString());
+    TV_VERIFY_PROMPTS(f.prompter);
+}
+
 // Insert is refused while line 10 holds input; blank-row delete and insert keep ten numbered lines;
 // clearing asks first.
 void TestBeamGrids::rowCommands() {
@@ -266,6 +310,11 @@ void TestBeamGrids::cellOffersFollowLineName() {
     QCOMPARE(form.DataGrid().currentColumn(), int(kWeldMethod));
     QCOMPARE(form.plateListPicked(u"H"_s)->items, form.KouhoList(2));
     QCOMPARE(form.DataGrid().currentColumn(), int(kWeldJoint));
+    // The weld lists show each code with its meaning; the cell takes the code.
+    QCOMPARE(form.KouhoList(2).value(1), u"F  隅肉"_s);
+    QCOMPARE(form.plateListPicked(u"F  隅肉"_s)->items, form.KouhoList(3));
+    form.plateListPicked(u"1  片面"_s);
+    QCOMPARE(form.DataGrid().rowTexts(splice).mid(kWeldMethod, 3), (QStringList{u"H"_s, u"F"_s, u"1"_s}));
     // A name holding 溶接 sends the cursor to the weld method.
     form.plateCellClicked(kPlateHeaderRows + 2, kName);
     form.plateListPicked(u"溶接"_s);

@@ -271,6 +271,11 @@ void TestColumnInputCommands::typedListCells_data() {
     QTest::newRow("part of a bolt kind") << plates << int(PlateBoltKind) << u"F10T"_s << u""_s << u"規格"_s;
     QTest::newRow("a weld joint type") << welds << 2 << u"fl"_s << u"FL"_s << u"継手"_s;
     QTest::newRow("a weld side count out of the list") << welds << 3 << u"3"_s << u""_s << u"面"_s;
+    QTest::newRow("a weld joint picked with its meaning")
+        << welds << 2 << u"B  突合せ（完全溶込み）"_s << u"B"_s << u"継手"_s;
+    QTest::newRow("a plate's weld method picked with its meaning")
+        << plates << int(PlateWeldMethod) << u"A  自動"_s << u"A"_s << u"工法"_s;
+    QTest::newRow("a meaning alone names no code") << welds << 1 << u"自動"_s << u""_s << u"工法"_s;
     QTest::newRow("a coating kind") << coating << int(CoatingKind) << u"板材"_s << u"板材"_s << u"種類"_s;
 }
 

@@ -13,6 +13,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <functional>
 #include <map>
 #include <memory>
 
@@ -103,6 +104,8 @@ class TestColumnOnTheSheet : public QObject {
     Q_OBJECT
 private Q_SLOTS:
     void enteredColumnExpandsSavesAndReloads();
+    void otherMarkReplacesOrAddsAsAsked_data();
+    void otherMarkReplacesOrAddsAsAsked();
 };
 
 void TestColumnOnTheSheet::enteredColumnExpandsSavesAndReloads() {
@@ -248,6 +251,95 @@ void TestColumnOnTheSheet::enteredColumnExpandsSavesAndReloads() {
     reloaded.newInput();
     QCOMPARE(tv::shell::readLines(workFile).lines, saved);
     TV_VERIFY_PROMPTS(prompter);
+}
+
+void TestColumnOnTheSheet::otherMarkReplacesOrAddsAsAsked_data() {
+    using tv::services::PromptAnswer;
+    QTest::addColumn<int>("answer");
+    QTest::addColumn<QStringList>("marksOnSheet");
+    QTest::newRow("はい replaces C1") << int(PromptAnswer::Yes) << QStringList{u"C2"_s};
+    QTest::newRow("いいえ adds C2 after C1") << int(PromptAnswer::No) << QStringList{u"C1"_s, u"C2"_s};
+    QTest::newRow("キャンセル goes back to the dialog") << int(PromptAnswer::Cancel) << QStringList{u"C1"_s};
+}
+
+void TestColumnOnTheSheet::otherMarkReplacesOrAddsAsAsked() {
+    QFETCH(int, answer);
+    QFETCH(QStringList, marksOnSheet);
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    makeDataRoot(dir.path());
+    tv::shell::ShellState shell;
+    shell.dataRoot = tv::shell::DataRoot(dir.path());
+    tv::lists::MemberLists lists;
+    for (const QString& mark : {u"C1"_s, u"C2"_s})
+        tv::lists::appendEntry(
+            lists.HasiraList,
+            tv::lists::HasiraListEntry{
+                u"2"_s, mark, u"H鋼"_s, u"SN490C･H･400･200･8･13"_s, u"････"_s, u"････"_s, {}, {}});
+    QVERIFY(tv::lists::SaveLists(shell.dataRoot, lists).ok());
+    tv::lists::MemberLists sheetLists;
+    tv::InputDialogState shared;
+    shared.LastFloor = u"2"_s;
+    ScriptedPrompter prompter;
+    RecordingPrinter printer;
+    NoWindows windows;
+    std::function<void(HasiraInpForm&)> session;
+    ColumnEntryDialog dialog(shell.dataRoot, sheetLists, shared, prompter,
+                             [&session](HasiraInpForm& form) { session(form); });
+    tv::sheets::MainInputForm sheet(shell, sheetLists, {prompter, printer, windows, dialog});
+    QVERIFY(sheet.open());
+    const int first = tv::sheets::kFirstDataRow;
+    const auto enter = [](int markRow) {
+        return [markRow](HasiraInpForm& form) {
+            form.chooseMark(markRow);
+            form.setInpTx(LengthInput, u"3500"_s);
+            form.setInpTx(CountInput, u"2"_s);
+            form.setInpTx(SecondPlacesInput, u"4"_s);
+        };
+    };
+    // C1 as a new entry, then opened again and confirmed unchanged: no question either time.
+    session = [&](HasiraInpForm& form) {
+        enter(1)(form);
+        QVERIFY(form.ok());
+    };
+    sheet.clickRow(first);
+    sheet.newInput();
+    session = [](HasiraInpForm& form) { QVERIFY(form.ok()); };
+    sheet.newInput();
+    TV_VERIFY_PROMPTS(prompter);
+    const QStringList c1 = sheet.DataGrid().rowTexts(first);
+
+    prompter.expect(u"2階 C1 の入力を 2階 C2 で置き換えますか？"_s, u"確認"_s,
+                    tv::services::PromptButtons::YesNoCancel, tv::services::PromptAnswer(answer));
+    session = [&](HasiraInpForm& form) {
+        enter(2)(form);
+        if (answer == int(tv::services::PromptAnswer::Cancel)) {
+            QVERIFY(!form.ok());
+            QVERIFY(!form.isClosed());
+            form.cancel();
+            return;
+        }
+        QVERIFY(form.ok());
+    };
+    sheet.newInput();
+    TV_VERIFY_PROMPTS(prompter);
+
+    QStringList marks;
+    QList<int> entries;
+    for (int row = first; row < sheet.DataGrid().rowCount(); ++row)
+        if (!sheet.DataGrid().text(row, 1).isEmpty()) {
+            marks.append(sheet.DataGrid().text(row, 3));
+            entries.append(row);
+        }
+    QCOMPARE(marks, marksOnSheet);
+    if (answer == int(tv::services::PromptAnswer::No)) {
+        QCOMPARE(sheet.DataGrid().rowTexts(first), c1);
+        QVERIFY(entries[1] > first + 1); // C1 keeps its weld rows
+        QCOMPARE(sheet.selectedRow(), entries[1]);
+        QVERIFY(sheet.undo());
+        QCOMPARE(sheet.DataGrid().text(entries[1], 1), QString());
+        QCOMPARE(sheet.DataGrid().rowTexts(first), c1);
+    }
 }
 
 QTEST_GUILESS_MAIN(TestColumnOnTheSheet)

@@ -1,5 +1,6 @@
 // The secondary-member sheet: opening, candidate lists and offers, editing with its recomputation,
 // the editor keys, the row commands with their messages and saves, paging, help, printing, closing.
+#include "registries/input_codes.h"
 #include "registries/registry_text.h"
 #include "secondary/zatu_file.h"
 #include "secondary/zatu_inp_form.h"
@@ -200,8 +201,7 @@ void TestSecondaryForm::candidateLists() {
     QCOMPARE(names.mid(0, 2), (QStringList{u"H鋼"_s, u"山形鋼"_s}));
     QCOMPARE(names.count(u"H鋼"_s), 1);
     QCOMPARE(form.KouhoList(ZatuInpForm::GradeList), (QStringList{u"SS400"_s, u"SN490B"_s}));
-    QCOMPARE(form.KouhoList(ZatuInpForm::WeldJointList),
-             (QStringList{u"T"_s, u"F"_s, u"B"_s, u"L"_s, u"FL"_s, u"P"_s}));
+    QCOMPARE(form.KouhoList(ZatuInpForm::WeldJointList), tv::registries::weldJointItems());
     QCOMPARE(form.KouhoList(ZatuInpForm::PaintClassList), (QStringList{u"塗装有"_s, u"溶融亜鉛"_s}));
 }
 
@@ -220,8 +220,8 @@ void TestSecondaryForm::offers_data() {
     QTest::newRow("bolt length typed") << u"BOLT"_s << 6 << text << QStringList{};
     QTest::newRow("bolt count typed") << u"BOLT"_s << 8 << text << QStringList{};
     QTest::newRow("grades") << u"胴縁"_s << 4 << list << QStringList{u"SS400"_s, u"SN490B"_s};
-    QTest::newRow("weld method") << u"ブレース"_s << 10 << list << QStringList{u"H"_s, u"A"_s};
-    QTest::newRow("weld faces") << u"雑-3"_s << 12 << list << QStringList{u"1"_s, u"2"_s};
+    QTest::newRow("weld method") << u"ブレース"_s << 10 << list << tv::registries::weldMethodItems();
+    QTest::newRow("weld faces") << u"雑-3"_s << 12 << list << tv::registries::weldSidesItems();
     QTest::newRow("length typed") << u"雑-1"_s << 7 << text << QStringList{};
     QTest::newRow("weld thickness typed") << u"雑-1"_s << 13 << text << QStringList{};
     QTest::newRow("girth typed") << u"雑-1"_s << 18 << text << QStringList{};
@@ -309,6 +309,12 @@ void TestSecondaryForm::nameAndSizePicks() {
     m_prompter->expectOk(notAnItem.arg(u"H-100×50"_s, u"寸法/サイズ"_s), kConfirm);
     form.commitCell(R, 6, u"H-100×50"_s);
     QCOMPARE(form.DataGrid().text(R, 6), u"H-100×50×5×7"_s);
+
+    // The weld lists show each code with its meaning; the cell takes the code, picked or typed.
+    pick(R, 10, u"A  自動"_s);
+    pick(R, 11, u"FL  フレア"_s);
+    form.commitCell(R, 12, u"２"_s);
+    QCOMPARE(form.DataGrid().rowTexts(R).mid(10, 3), (QStringList{u"A"_s, u"FL"_s, u"2"_s}));
 }
 
 void TestSecondaryForm::typingRecomputesTheRow() {

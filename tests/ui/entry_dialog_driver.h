@@ -23,10 +23,13 @@ inline void clickCell(ui::TextGridView* grid, int row, int column) {
     QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, cell.center());
 }
 
-// Clicks the item showing `text` in an open list.
+// Clicks the item showing `text` in an open list, or the item of the code `text` where the list
+// shows codes with their meanings ("T  T継手（完全溶込み）").
 inline void clickListItem(QListWidget* list, const QString& text) {
     QVERIFY2(list->isVisible(), qPrintable(text));
-    const QList<QListWidgetItem*> items = list->findItems(text, Qt::MatchExactly);
+    QList<QListWidgetItem*> items = list->findItems(text, Qt::MatchExactly);
+    if (items.isEmpty())
+        items = list->findItems(text + QStringLiteral("  "), Qt::MatchStartsWith);
     QVERIFY2(!items.isEmpty(), qPrintable(text));
     list->scrollToItem(items.first());
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(items.first()).center());

@@ -137,6 +137,7 @@ class TestUiColumnDialog : public QObject {
 private Q_SLOTS:
     void enterChangeAndCopyAColumn();
     void cancelChangesNothing();
+    void anotherMarkIsAskedAbout();
     void undoAndRedoByKeysAndContextMenu();
 };
 
@@ -297,6 +298,50 @@ void TestUiColumnDialog::cancelChangesNothing() {
     TV_VERIFY_PROMPTS(p.prompter);
     QCOMPARE(p.cell(kFirstDataRow, 3), QString());
     QVERIFY(tv::shell::readLines(p.workFile()).lines.isEmpty());
+}
+
+// OK on an entry given another mark asks whether it replaces the entry: キャンセル keeps the dialog
+// open, いいえ adds the new entry after the opened one.
+void TestUiColumnDialog::anotherMarkIsAskedAbout() {
+    Project p;
+    QVERIFY(p.open());
+    const int first = kFirstDataRow;
+    p.openDialog(first, [](HasiraInpFormView& w) {
+        QTest::keyClicks(w.floorField(), u"2"_s);
+        clickCell(w.grid(MarkGrid), 1, 1);
+        QTest::keyClicks(w.input(LengthInput), u"3500"_s);
+        QTest::keyClicks(w.input(CountInput), u"2"_s);
+        QTest::keyClicks(w.input(SecondPlacesInput), u"4"_s);
+        clickCommand(w, CommandOk);
+        QVERIFY(!w.isVisible());
+    });
+    TV_VERIFY_PROMPTS(p.prompter);
+    QCOMPARE(p.cell(first, 3), u"C1"_s);
+    const QString question = u"2階 C1 の入力を 2階 C2 で置き換えますか？"_s;
+    using tv::services::PromptAnswer;
+    using tv::services::PromptButtons;
+    p.prompter.expect(question, u"確認"_s, PromptButtons::YesNoCancel, PromptAnswer::Cancel)
+        .expect(question, u"確認"_s, PromptButtons::YesNoCancel, PromptAnswer::No);
+    p.openDialog(first + 1, [](HasiraInpFormView& w) {
+        clickCell(w.grid(MarkGrid), 2, 1);
+        QTest::keyClicks(w.input(LengthInput), u"4000"_s);
+        QTest::keyClicks(w.input(CountInput), u"1"_s);
+        QTest::keyClicks(w.input(SecondPlacesInput), u"2"_s);
+        clickCommand(w, CommandOk);
+        QVERIFY(w.isVisible());
+        QCOMPARE(w.info(3)->text(), u"C2"_s);
+        clickCommand(w, CommandOk);
+        QVERIFY(!w.isVisible());
+    });
+    TV_VERIFY_PROMPTS(p.prompter);
+    QCOMPARE(p.cell(first, 3), u"C1"_s);
+    QCOMPARE(p.cell(first, 8), u"3500"_s);
+    int added = first + 1;
+    while (p.cell(added, 1).isEmpty() && added < first + 10)
+        ++added;
+    QCOMPARE(p.cell(added, 3), u"C2"_s);
+    QCOMPARE(p.cell(added, 8), u"4000"_s);
+    QCOMPARE(p.sheet->selectedRow(), added);
 }
 
 // Ctrl+Z in a field or a cell editor first takes back its own typing, then the dialog's steps; Ctrl+Y

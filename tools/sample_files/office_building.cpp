@@ -13,6 +13,7 @@
 #include "sheets/sheet_layout.h"
 #include "state/input_dialog_state.h"
 
+#include <algorithm>
 #include <functional>
 #include <map>
 
@@ -201,6 +202,13 @@ void enterColumn(HasiraInpForm& form, const Column& c, Failures& failures) {
     failures.check(form.ok(), u"柱 OK"_s);
 }
 
+// The list item that offers `text`: the text itself, or a code's item that shows its meaning beside
+// it ("H  手溶接・半自動"), which puts the code into the cell.
+QStringList::const_iterator listItemOf(const QStringList& items, const QString& text) {
+    return std::find_if(items.cbegin(), items.cend(),
+                        [&text](const QString& item) { return item == text || item.startsWith(text + u"  "_s); });
+}
+
 // Fills cells of a beam dialog grid through what each cell offers: a list item or typed text.
 void fillBeamCells(HariInpForm& form, bool plateGrid, int line, const std::map<int, QString>& cells,
                    Failures& failures) {
@@ -211,9 +219,10 @@ void fillBeamCells(HariInpForm& form, bool plateGrid, int line, const std::map<i
             plateGrid ? form.plateCellClicked(row, column) : form.coatingCellClicked(row, column);
         bool taken = false;
         if (offer.kind == CellOffer::Kind::List) {
-            taken = offer.items.contains(text);
+            const auto item = listItemOf(offer.items, text);
+            taken = item != offer.items.cend();
             if (taken)
-                plateGrid ? form.plateListPicked(text) : form.coatingListPicked(text);
+                plateGrid ? form.plateListPicked(*item) : form.coatingListPicked(*item);
         } else if (offer.kind == CellOffer::Kind::Text) {
             taken = plateGrid ? form.plateEditorChanged(text) : form.coatingEditorChanged(text);
         }
@@ -319,9 +328,10 @@ void enterSecondaryRow(secondary::ZatuInpForm& form, int row, const std::map<int
         if (offer.kind == CellOffer::Kind::Text) {
             failures.check(form.editorTextChanged(text), u"副部材 %1 行 %2 列"_s.arg(row).arg(column));
         } else {
-            failures.check(offer.kind == CellOffer::Kind::List && offer.items.contains(text),
+            const auto item = listItemOf(offer.items, text);
+            failures.check(offer.kind == CellOffer::Kind::List && item != offer.items.cend(),
                            u"副部材 %1 行 %2 列「%3」"_s.arg(row).arg(column).arg(text));
-            form.commitCell(row, column, text);
+            form.commitCell(row, column, item != offer.items.cend() ? *item : text);
         }
     }
 }

@@ -2,6 +2,8 @@
 // scaled to the widget's font.
 #include "ui/beam_input/beam_pictures.h"
 
+#include "registries/input_codes.h"
+
 #include <QPainter>
 #include <QPainterPath>
 
@@ -196,7 +198,7 @@ void GirderPlatePicture::paintEvent(QPaintEvent*) {
 
 BeamCoatingPicture::BeamCoatingPicture(int shape, QWidget* parent) : QWidget(parent), m_shape(shape) {
     setObjectName(QStringLiteral("CoatingShape_%1").arg(shape));
-    setToolTip(QStringLiteral("形状%1").arg(shape));
+    setToolTip(QStringLiteral("形状") + registries::coatingShapeCaption(shape));
 }
 
 QSize BeamCoatingPicture::sizeHint() const {

@@ -70,19 +70,26 @@ HariInpFormView::HariInpFormView(HariInpForm& form, QWidget* parent)
     auto* content = new QWidget;
     auto* layout = new QVBoxLayout(content);
     layout->addWidget(makeHeaderPanel());
-    layout->addWidget(makePlatePanel(
+    // The coating grid with its shapes beside the plate grid, so that the dialog fits a 1920 × 1080
+    // screen at 100 % in either end kind; narrower screens scroll under the commands.
+    auto* side = new QHBoxLayout;
+    layout->addLayout(side);
+    side->addWidget(makePlatePanel(
         m_grids[PlateGrid], QStringLiteral("【溶接・プレート】"),
         {HariInpForm::ClearPlateRow, HariInpForm::DeletePlateBlankRow, HariInpForm::InsertPlateBlankRow},
         {QStringLiteral("枚・単位L・締付Lは計算式可　入力例）9+12+9　右クリックで欄削除。")},
         {QStringLiteral("※枚は*側ガセット・*側ｽﾁﾌﾅｰを選択した場合のみ梁本数と同じになります。"
                         "他は実枚数を入力します。（梁本数とは関連しません）"),
          QStringLiteral("※BOLTの単位本はPL1枚あたりの本数を入力します。（梁本数とは関連しません）")}));
-    layout->addWidget(makeCoatingPanel(
+    side->addSpacing(fontMetrics().averageCharWidth() * 2);
+    QWidget* coating = makeCoatingPanel(
         m_grids[CoatingGrid],
         {HariInpForm::ClearCoatingRow, HariInpForm::DeleteCoatingBlankRow,
          HariInpForm::InsertCoatingBlankRow},
         QStringLiteral("[形状]（番号入力）"),
-        [](int shape, QWidget* parent) { return new BeamCoatingPicture(shape, parent); }, 7));
+        [](int shape, QWidget* parent) { return new BeamCoatingPicture(shape, parent); }, 7, true);
+    side->addWidget(coating, 0, Qt::AlignTop);
+    side->addStretch(1);
     layout->addStretch(1);
     layOut({HariInpForm::Ok, HariInpForm::Cancel, HariInpForm::LoadEntered, HariInpForm::Help}, content);
 

@@ -1,6 +1,8 @@
 // Drawing the column sections and the coating shapes with QPainter, scaled to the widget's font.
 #include "ui/column_input/column_pictures.h"
 
+#include "registries/input_codes.h"
+
 #include <QPainter>
 #include <QPainterPath>
 
@@ -150,7 +152,7 @@ void SectionPicture::paintEvent(QPaintEvent*) {
 
 CoatingShapePicture::CoatingShapePicture(int shape, QWidget* parent) : QWidget(parent), m_shape(shape) {
     setObjectName(QStringLiteral("CoatingShape_%1").arg(shape));
-    setToolTip(QStringLiteral("形状%1").arg(shape));
+    setToolTip(QStringLiteral("形状") + registries::coatingShapeCaption(shape));
     setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
 }
 

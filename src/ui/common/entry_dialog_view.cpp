@@ -15,6 +15,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QScrollArea>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -78,14 +79,16 @@ QWidget* EntryDialogView::makePlatePanel(TextGridView* grid, const QString& head
 
 QWidget* EntryDialogView::makeCoatingPanel(TextGridView* grid, std::initializer_list<int> commands,
                                            const QString& note,
-                                           const std::function<QWidget*(int, QWidget*)>& picture,
-                                           int perRow) {
+                                           const std::function<QWidget*(int, QWidget*)>& picture, int perRow,
+                                           bool picturesBelow) {
     auto* panel = new QWidget;
-    auto* row = new QHBoxLayout(panel);
+    QBoxLayout* row =
+        picturesBelow ? static_cast<QBoxLayout*>(new QVBoxLayout(panel)) : new QHBoxLayout(panel);
     row->setContentsMargins(0, 0, 0, 0);
     QVBoxLayout* box = gridUnderCommands(panel, QStringLiteral("【耐火被覆】"), commands, {}, grid);
     box->addWidget(noteLabel(note, panel));
-    box->addStretch(1);
+    if (!picturesBelow)
+        box->addStretch(1);
     row->addLayout(box);
     auto* shapes = new QGridLayout;
     shapes->setSpacing(2);
@@ -181,6 +184,9 @@ void EntryDialogView::showEvent(QShowEvent* event) {
     if (!m_fitted) {
         m_fitted = true;
         fitToScreen(*this, m_scroll);
+        // The grids widen to their texts in the window's own font once it is shown: fit again then,
+        // so that a dialog that fits the screen shows no scroll bar.
+        QTimer::singleShot(0, this, [this] { fitToScreen(*this, m_scroll); });
     }
     QDialog::showEvent(event);
 }

@@ -51,10 +51,11 @@ protected:
     // `notesBelow` under the grid.
     QWidget* makePlatePanel(TextGridView* grid, const QString& heading, std::initializer_list<int> commands,
                             const QStringList& notes, const QStringList& notesBelow);
-    // 【耐火被覆】: the coating `grid` under its row `commands`, the shape `note`, and beside them the
-    // fourteen coating shapes drawn by `picture`, `perRow` to a row.
+    // 【耐火被覆】: the coating `grid` under its row `commands`, the shape `note`, and beside them (under
+    // them with `picturesBelow`) the fourteen coating shapes drawn by `picture`, `perRow` to a row.
     QWidget* makeCoatingPanel(TextGridView* grid, std::initializer_list<int> commands, const QString& note,
-                              const std::function<QWidget*(int shape, QWidget* parent)>& picture, int perRow);
+                              const std::function<QWidget*(int shape, QWidget* parent)>& picture, int perRow,
+                              bool picturesBelow = false);
 
     // 元に戻す and やり直し of the model's `history`, which `undo` and `redo` run: Ctrl+Z, Ctrl+Y and
     // Ctrl+Shift+Z, and a context menu on the dialog's background (showUndoMenu() elsewhere). The
