@@ -4,6 +4,7 @@
 // opened on.
 #include "beam_fixture.h"
 #include "support/agreeing_prompter.h"
+#include "support/history_property.h"
 
 #include <QRandomGenerator>
 
@@ -222,63 +223,16 @@ void TestBeamInputUndo::randomSequencesUndoAndRedoExactly_data() {
 
 void TestBeamInputUndo::randomSequencesUndoAndRedoExactly() {
     QFETCH(quint32, seed);
-    QRandomGenerator random(seed);
     Fixture f;
     HariInpForm& form = *f.form;
     const State start = form.state();
     const QString lastFloor = f.data.lastFloor;
-    struct Step {
-        State before, after;
-    };
-    QList<Step> steps, undone;
-    const auto operate = [&] {
-        const State before = form.state();
-        const int count = form.history().undoCount();
-        randomOperation(f, random);
-        if (form.history().undoCount() == count + 1) {
-            steps.append({before, form.state()});
-            undone.clear();
-            QVERIFY(!(steps.last().after == before));
-        } else {
-            QCOMPARE(form.history().undoCount(), count); // no step: nothing changed
-            QVERIFY(form.state() == before);
-            // Typing taken back to the field's text was a change too, which dropped the undone steps.
-            if (form.history().redoCount() == 0)
-                undone.clear();
-        }
-    };
-    for (int i = 0; i < 220; ++i) {
-        operate();
-        if (QTest::currentTestFailed())
-            return;
-    }
-    QVERIFY(steps.size() > 80);
-    QVERIFY(steps.size() < tv::services::UndoStack::kDefaultLimit);
-    const State end = form.state();
-    while (form.undo()) {
-    }
-    QVERIFY(form.state() == start);
-    while (form.redo()) {
-    }
-    QVERIFY(form.state() == end);
-
-    for (int i = 0; i < 200; ++i) {
-        const quint32 pick = random.bounded(10);
-        if (pick < 3 && !steps.isEmpty()) {
-            QVERIFY(form.undo());
-            undone.append(steps.takeLast());
-            QVERIFY(form.state() == undone.last().before);
-        } else if (pick < 5 && !undone.isEmpty()) {
-            QVERIFY(form.redo());
-            steps.append(undone.takeLast());
-            QVERIFY(form.state() == steps.last().after);
-        } else {
-            operate();
-            if (QTest::currentTestFailed())
-                return;
-        }
-        QCOMPARE(form.history().redoCount(), int(undone.size()));
-    }
+    checkHistory<State>({form.history(), [&form] { return form.state(); },
+                         [&f](QRandomGenerator& random) { randomOperation(f, random); },
+                         [&form] { return form.undo(); }, [&form] { return form.redo(); }},
+                        seed, 220);
+    if (QTest::currentTestFailed())
+        return;
     // Cancel after all this: nothing for the sheet, and the last floor as it was.
     while (form.undo()) {
     }

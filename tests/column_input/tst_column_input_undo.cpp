@@ -5,6 +5,7 @@
 #include "column_input/hasira_inp_commands.h"
 #include "column_input/plate_lines.h"
 #include "support/agreeing_prompter.h"
+#include "support/history_property.h"
 
 #include <QRandomGenerator>
 #include <QTest>
@@ -251,68 +252,21 @@ void TestColumnInputUndo::randomSequencesUndoAndRedoExactly_data() {
 
 void TestColumnInputUndo::randomSequencesUndoAndRedoExactly() {
     QFETCH(quint32, seed);
-    QRandomGenerator random(seed);
     Fixture f;
     HasiraInpForm& form = f.form;
     const State start = form.state();
     const tv::InputDialogState shared = f.shared;
-    struct Step {
-        State before, after;
-    };
-    QList<Step> steps, undone;
-    const auto operate = [&] {
-        const State before = form.state();
-        const int count = form.history().undoCount();
-        randomOperation(f, random);
-        if (form.history().undoCount() == count + 1) {
-            steps.append({before, form.state()});
-            undone.clear();
-            QVERIFY(!(steps.last().after == before));
-        } else {
-            QCOMPARE(form.history().undoCount(), count); // no step: nothing changed
-            QVERIFY(form.state() == before);
-            // Typing taken back to the field's text was a change too, which dropped the undone steps.
-            if (form.history().redoCount() == 0)
-                undone.clear();
-        }
-    };
-    for (int i = 0; i < 220; ++i) {
-        operate();
-        if (QTest::currentTestFailed())
-            return;
-    }
-    QVERIFY(steps.size() > 80);
-    QVERIFY(steps.size() < tv::services::UndoStack::kDefaultLimit);
-    const State end = form.state();
-    while (form.undo()) {
-    }
-    QVERIFY(form.state() == start);
-    QCOMPARE(f.shared.CurrentListEntry, shared.CurrentListEntry);
-    while (form.redo()) {
-    }
-    QVERIFY(form.state() == end);
-
-    for (int i = 0; i < 200; ++i) {
-        const quint32 pick = random.bounded(10);
-        if (pick < 3 && !steps.isEmpty()) {
-            QVERIFY(form.undo());
-            undone.append(steps.takeLast());
-            QVERIFY(form.state() == undone.last().before);
-        } else if (pick < 5 && !undone.isEmpty()) {
-            QVERIFY(form.redo());
-            steps.append(undone.takeLast());
-            QVERIFY(form.state() == steps.last().after);
-        } else {
-            operate();
-            if (QTest::currentTestFailed())
-                return;
-        }
-        QCOMPARE(form.history().redoCount(), int(undone.size()));
-    }
+    checkHistory<State>({form.history(), [&form] { return form.state(); },
+                         [&f](QRandomGenerator& random) { randomOperation(f, random); },
+                         [&form] { return form.undo(); }, [&form] { return form.redo(); }},
+                        seed, 220);
+    if (QTest::currentTestFailed())
+        return;
     // Cancel after all this: nothing for the sheet, and nothing shared changed.
     while (form.undo()) {
     }
     QVERIFY(form.state() == start);
+    QCOMPARE(f.shared.CurrentListEntry, shared.CurrentListEntry);
     form.cancel();
     QVERIFY(form.isClosed());
     QVERIFY(form.EntryPayload().EntryMainRecord.isEmpty());
