@@ -4,7 +4,7 @@
 BUILD_DIR := build
 PRESET := $(if $(filter true,$(CI)),ci,default)
 
-.PHONY: all setup build run test bench screenshots clean
+.PHONY: all setup build run test bench screenshots package clean
 
 all: build
 
@@ -25,6 +25,9 @@ bench: setup
 	@if [ ! -f build-bench/build.ninja ]; then cmake --preset bench; fi
 	@cmake --build build-bench
 	@bash scripts/bench.sh build-bench/bench
+
+package: build
+	@cmake --build $(BUILD_DIR) --target package
 
 screenshots: build
 	@bash tools/screenshots.sh $(BUILD_DIR)/src/app/torvanel
