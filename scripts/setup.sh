@@ -8,7 +8,7 @@ packages=(
     fonts-ipafont-gothic fonts-ipafont-mincho fontconfig
     libbenchmark-dev libxlsxwriter-dev
     poppler-utils unzip xvfb xauth
-    librsvg2-bin
+    librsvg2-bin dpkg-dev lintian desktop-file-utils
 )
 
 missing=()
