@@ -16,6 +16,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QFont>
+#include <QIcon>
 #include <QLibraryInfo>
 #include <QListWidget>
 #include <QLocale>
@@ -108,6 +109,10 @@ void setUpApplication(QApplication& app) {
     QFont font(QStringLiteral("IPAPGothic"));
     font.setPointSizeF(10.5);
     QApplication::setFont(font);
+    // The installed package puts the icon into the desktop's icon theme and names its menu entry
+    // torvanel.desktop: the windows show that icon, and the desktop ties them to the entry.
+    QGuiApplication::setDesktopFileName(QStringLiteral("torvanel"));
+    QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("torvanel")));
 }
 
 int runWindowProgram(QApplication& app, const WindowOptions& options) {
