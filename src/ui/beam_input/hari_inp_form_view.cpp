@@ -102,22 +102,13 @@ HariInpFormView::HariInpFormView(HariInpForm& form, QWidget* parent)
             [this](QListWidgetItem* item) { fieldListPicked(item->text()); });
 
     bindGrids();
-    // An open editor closes before a step is taken back or made again: the cell shows the step's text.
-    const auto replay = [this](bool undo) {
-        closeLists();
-        for (TextGridView* view : m_grids)
-            view->cancelEditor();
-        m_offerKind = {};
-        if (undo)
-            m_form.undo();
-        else
-            m_form.redo();
-    };
-    QList<QLineEdit*> editors;
-    for (TextGridView* view : m_grids)
-        editors << view->lineEditor() << view->listEditor();
     addUndo(
-        m_form.history(), [replay] { replay(true); }, [replay] { replay(false); }, editors);
+        m_form.history(), [this] { m_form.undo(); }, [this] { m_form.redo(); },
+        {m_grids.begin(), m_grids.end()},
+        [this] {
+            closeLists();
+            m_offerKind = {};
+        });
     connect(&m_form, &HariInpForm::changed, this, &HariInpFormView::showState);
     showState();
     if (m_form.InfoGd(3).isEmpty())

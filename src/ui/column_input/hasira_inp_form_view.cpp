@@ -74,21 +74,9 @@ HasiraInpFormView::HasiraInpFormView(HasiraInpForm& form, HasiraInpCommands& com
 
     for (int which = 0; which < 5; ++which)
         bindGrid(which);
-    // An open editor closes before a step is taken back or made again: the cell shows the step's text.
-    const auto replay = [this](bool undo) {
-        closeLists();
-        for (TextGridView* view : m_grids)
-            view->cancelEditor();
-        if (undo)
-            m_form.undo();
-        else
-            m_form.redo();
-    };
-    QList<QLineEdit*> editors;
-    for (TextGridView* view : m_grids)
-        editors << view->lineEditor() << view->listEditor();
     addUndo(
-        m_form.history(), [replay] { replay(true); }, [replay] { replay(false); }, editors);
+        m_form.history(), [this] { m_form.undo(); }, [this] { m_form.redo(); },
+        {m_grids.begin(), m_grids.end()}, [this] { closeLists(); });
     connect(&m_form, &HasiraInpForm::changed, this, &HasiraInpFormView::showState);
     showState();
     focusInput(LengthInput);

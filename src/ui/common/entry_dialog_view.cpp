@@ -108,7 +108,16 @@ void EntryDialogView::showState() {
 }
 
 void EntryDialogView::addUndo(services::UndoStack& history, std::function<void()> undo,
-                              std::function<void()> redo, const QList<QLineEdit*>& editors) {
+                              std::function<void()> redo, const QList<TextGridView*>& grids,
+                              std::function<void()> leaveEditing) {
+    QList<QLineEdit*> editors;
+    for (TextGridView* grid : grids)
+        editors << grid->lineEditor() << grid->listEditor();
+    const auto leave = [grids, leaveEditing = std::move(leaveEditing)] {
+        leaveEditing();
+        for (TextGridView* grid : grids)
+            grid->cancelEditor();
+    };
     QList<QLineEdit*> fields = m_inpTx;
     fields.prepend(m_kaiTx);
     // After a step of the dialog the fields' own typing is history: Ctrl+Z and Ctrl+Y go on to the
@@ -124,11 +133,13 @@ void EntryDialogView::addUndo(services::UndoStack& history, std::function<void()
     };
     m_undo = addUndoActions(
         this, history,
-        [undo = std::move(undo), forgetTyping] {
+        [undo = std::move(undo), leave, forgetTyping] {
+            leave();
             undo();
             forgetTyping();
         },
-        [redo = std::move(redo), forgetTyping] {
+        [redo = std::move(redo), leave, forgetTyping] {
+            leave();
             redo();
             forgetTyping();
         });

@@ -59,10 +59,12 @@ protected:
 
     // 元に戻す and やり直し of the model's `history`, which `undo` and `redo` run: Ctrl+Z, Ctrl+Y and
     // Ctrl+Shift+Z, and a context menu on the dialog's background (showUndoMenu() elsewhere). The
-    // fields and the grid `editors` take back their own typing first; leaving a field ends its step,
-    // so that typing there again is a step of its own.
+    // fields and the editors of `grids` take back their own typing first; leaving a field ends its
+    // step, so that typing there again is a step of its own. Before a step is taken back or made
+    // again, `leaveEditing` closes the window's own lists and the grids' editors close, so that each
+    // cell shows the step's text.
     void addUndo(services::UndoStack& history, std::function<void()> undo, std::function<void()> redo,
-                 const QList<QLineEdit*>& editors);
+                 const QList<TextGridView*>& grids, std::function<void()> leaveEditing);
     // The menu of the two commands at the pointer.
     void showUndoMenu();
     void contextMenuEvent(QContextMenuEvent* event) override;
